@@ -1,0 +1,35 @@
+// vortan-cli: the headless entry points on the same core as the window.
+#include "shell/scenario_script.h"
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: vortan-cli script FILE\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) return usage();
+    if (std::strcmp(argv[1], "script") == 0) {
+        std::ifstream script(argv[2], std::ios::binary);
+        if (!script) {
+            std::cerr << "vortan-cli: cannot read " << argv[2] << "\n";
+            return 2;
+        }
+        return vortan::run_scenario_script(
+            script, [](const std::string& line) { std::cout << line << '\n'; },
+            [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; });
+    }
+    if (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "check") == 0 ||
+        std::strcmp(argv[1], "recalc") == 0) {
+        std::cerr << "vortan-cli: " << argv[1] << " is not yet available\n";
+        return 2;
+    }
+    return usage();
+}

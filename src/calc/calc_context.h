@@ -1,0 +1,26 @@
+// What the readers, the run and the methods act on: the main window's controls,
+// the setup editor's (units, code names), the user and the number format.
+#pragma once
+
+#include "calc/number_text.h"
+#include "form/form.h"
+#include "ui/userport.h"
+
+namespace vortan {
+
+struct CalcContext {
+    Form& form;         // the main window
+    const Form& setup;  // the setup editor
+    UserPort& port;
+    const NumberFormat& numbers;
+
+    bool imperial() const;
+    // Calculating without messages.
+    bool quiet() const;
+    double number(const std::string& field) const { return Text_To_Number(form.text(field), numbers); }
+    void write(const std::string& field, double value, const char* pattern) {
+        form.set_text(field, format_number(value, pattern, numbers));
+    }
+};
+
+}  // namespace vortan

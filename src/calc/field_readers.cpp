@@ -1,0 +1,91 @@
+#include "calc/field_readers.h"
+
+namespace vortan {
+
+namespace {
+
+void point_at(CalcContext& context, const std::string& field, int page) {
+    if (page >= 0) context.form.set_active_page("Transmission_Line_PageControl", page);
+    context.form.set_focus(field);
+}
+
+std::string range_text(const CalcContext& context, const NumberField& entry) {
+    return "The " + entry.caption + " should be a number between " +
+           format_number(entry.lower, pattern::Measure, context.numbers) + " and " +
+           format_number(entry.upper, pattern::Measure, context.numbers) + ".";
+}
+
+bool equal_ignoring_ascii_case(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void show_error(CalcContext& context, const std::string& text) {
+    context.port.message(MessageKind::Error, Buttons::OK, text);
+}
+
+double Read_Number_Field(CalcContext& context, const NumberField& entry) {
+    const std::string& text = context.form.text(entry.field);
+    double value = text.empty() ? Abort_Value : Text_To_Number(text, context.numbers);
+    if (value == Abort_Value) {
+        if (!context.quiet()) {
+            point_at(context, entry.field, entry.page);
+            show_error(context, "Error : " + range_text(context, entry));
+        }
+        return Abort_Value;
+    }
+    if (entry.lower <= value && value <= entry.upper) return value;
+    if (context.quiet()) return 0;
+    point_at(context, entry.field, entry.page);
+    Answer answer = context.port.message(
+        MessageKind::Warning, Buttons::YesNo,
+        "Warning : Use a value outside of the expected range ?\n\r\n\r" + range_text(context, entry) +
+            "   \n\r\n\rAre you sure you want to use a number outside of this range ?");
+    return answer == Answer::Yes ? value : Abort_Value;
+}
+
+double Read_Number_Field(CalcContext& context, const std::string& field, const std::string& caption,
+                         int page, double lower, double upper) {
+    return Read_Number_Field(context, NumberField{field, caption, page, lower, upper});
+}
+
+std::string Read_Required_Text(CalcContext& context, const std::string& field,
+                               const std::string& caption, int page) {
+    const std::string& text = context.form.text(field);
+    if (!text.empty()) return text;
+    if (!context.quiet()) {
+        point_at(context, field, page);
+        show_error(context, "Error : The " + caption + " cannot be null.");
+    }
+    return "";
+}
+
+std::string Check_Sag_Span_Entry(CalcContext& context, bool allow_blank) {
+    std::string result = "F";
+    const std::string& near_name = context.form.text("From_Tower_Edit");
+    const std::string& far_name = context.form.text("To_Tower_Edit");
+    if (!far_name.empty() && equal_ignoring_ascii_case(near_name, far_name)) {
+        point_at(context, "To_Tower_Edit", Sag_Span_Page);
+        show_error(context, "Error : The near / left structure cannot have the same name as the far / right structure !");
+        return "F";
+    }
+    if (near_name.empty() && far_name.empty() && context.form.text("Span_Length_Edit").empty()) {
+        result = "B";
+        if (allow_blank) return result;
+    }
+    if (Read_Required_Text(context, "From_Tower_Edit", "near or left structure", Sag_Span_Page).empty())
+        return result;
+    if (Read_Required_Text(context, "To_Tower_Edit", "far or right structure", Sag_Span_Page).empty())
+        return result;
+    if (Read_Number_Field(context, "Span_Length_Edit", "Span Length", Sag_Span_Page, 10, 2000) != Abort_Value)
+        result = "T";
+    return result;
+}
+
+}  // namespace vortan

@@ -1,0 +1,17 @@
+// What the calculation run hands to a survey method, and what the method hands back.
+#pragma once
+
+namespace vortan {
+
+struct RunValues {
+    double span_length = 0;   // L, in the length unit in force
+    double required_sag = 0;  // D, in the length unit in force; 0 when checking a sag
+    // w in N/m, always from the metric mass of the code-name record so that
+    // imperial runs give the same physical answer; 0 when no record matches.
+    double unit_weight = 0;
+    bool mass_readable = true;  // false when the code-name record's mass is not a number
+    bool sagging = true;        // sag mode item 0 ("Sag Cable"); any other item checks a sag
+    double actual_sag = 0;      // S, set by the method when checking a sag
+};
+
+}  // namespace vortan

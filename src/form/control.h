@@ -1,0 +1,67 @@
+// One named control of a form: the state the program reads and writes of it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vortan {
+
+enum class ControlKind {
+    Edit,
+    CheckBox,
+    RadioButton,
+    ComboBox,
+    ListBox,
+    RadioGroup,
+    SpinEdit,
+    PageControl,
+    Page,      // one tab of a page control; its caption is the tab text
+    GroupBox,  // a captioned frame that holds other controls
+    Panel,     // an uncaptioned container (also the cover panels)
+    Label,
+    Button,
+    MenuItem,
+};
+
+// What changed, so a view knows which widget property to refresh.
+enum class Property {
+    Text,
+    Caption,
+    Hint,
+    Enabled,
+    Visible,
+    ReadOnly,
+    Checked,
+    Items,
+    ItemIndex,
+    Value,
+    ActivePage,
+    Focus,
+};
+
+struct Control {
+    std::string name;
+    ControlKind kind = ControlKind::Edit;
+    std::string parent;       // name of the container control, empty at the top level
+    std::string caption;      // button, label, group and page text; an edit's leading label
+    std::string hint;
+    std::string unit_label;   // name of the unit label shown after an edit, if any
+    bool on_screen = true;    // false for hidden state (flags, scratch fields, record lists)
+    bool enabled = true;
+    bool visible = true;
+    bool read_only = false;
+    bool checked = false;
+    bool sorted = false;
+    std::string text;
+    std::vector<std::string> items;  // list entries, radio group items
+    int item_index = -1;             // list, combo box and radio group selection
+    int value = 0;                   // spin edit value
+    int active_page = -1;            // page control: index among its pages, -1 none
+
+    std::function<void()> on_change;  // text, selection, check or page changed
+    std::function<void()> on_click;   // buttons and menu items
+    std::function<bool()> on_changing;  // page control: may the active page be left?
+};
+
+}  // namespace vortan

@@ -1,0 +1,191 @@
+#include "form/form.h"
+
+#include <utility>
+
+namespace vortan {
+
+Control& Form::add(ControlKind kind, const std::string& name, const std::string& parent) {
+    if (by_name_.count(name) != 0) throw std::logic_error("control added twice: " + name);
+    if (!parent.empty() && !has(parent)) throw UnknownControl(parent);
+    auto control = std::make_unique<Control>();
+    control->name = name;
+    control->kind = kind;
+    control->parent = parent;
+    Control& added = *control;
+    by_name_.emplace(name, std::move(control));
+    order_.push_back(&added);
+    return added;
+}
+
+bool Form::has(const std::string& name) const { return by_name_.count(name) != 0; }
+
+const Control& Form::control(const std::string& name) const {
+    auto found = by_name_.find(name);
+    if (found == by_name_.end()) throw UnknownControl(name);
+    return *found->second;
+}
+
+Control& Form::control(const std::string& name) {
+    return const_cast<Control&>(std::as_const(*this).control(name));
+}
+
+std::vector<const Control*> Form::children(const std::string& parent) const {
+    std::vector<const Control*> result;
+    for (const Control* c : order_)
+        if (c->parent == parent) result.push_back(c);
+    return result;
+}
+
+std::vector<std::string> Form::pages_of(const std::string& page_control) const {
+    std::vector<std::string> pages;
+    for (const Control* c : children(page_control))
+        if (c->kind == ControlKind::Page) pages.push_back(c->name);
+    return pages;
+}
+
+void Form::add_listener(Listener listener) { listeners_.push_back(std::move(listener)); }
+
+void Form::notify(const Control& control, Property property) {
+    for (const Listener& listener : listeners_) listener(control, property);
+}
+
+void Form::run(const std::function<void()>& handler) {
+    if (handler) handler();
+}
+
+const std::string& Form::text(const std::string& name) const { return control(name).text; }
+
+void Form::set_text(const std::string& name, const std::string& text) {
+    Control& c = control(name);
+    if (c.text == text) return;
+    c.text = text;
+    notify(c, Property::Text);
+    run(c.on_change);
+}
+
+bool Form::checked(const std::string& name) const { return control(name).checked; }
+
+void Form::set_checked(const std::string& name, bool checked) {
+    Control& c = control(name);
+    if (c.checked == checked) return;
+    c.checked = checked;
+    notify(c, Property::Checked);
+}
+
+int Form::item_index(const std::string& name) const { return control(name).item_index; }
+
+void Form::set_item_index(const std::string& name, int index) {
+    Control& c = control(name);
+    if (index < -1 || index >= static_cast<int>(c.items.size())) index = -1;
+    if (c.item_index == index) return;
+    c.item_index = index;
+    notify(c, Property::ItemIndex);
+    if (c.kind == ControlKind::RadioGroup) run(c.on_change);
+}
+
+const std::vector<std::string>& Form::items(const std::string& name) const {
+    return control(name).items;
+}
+
+void Form::set_items(const std::string& name, std::vector<std::string> items) {
+    Control& c = control(name);
+    c.items = std::move(items);
+    if (c.item_index >= static_cast<int>(c.items.size())) c.item_index = -1;
+    notify(c, Property::Items);
+}
+
+std::string Form::selected_text(const std::string& name) const {
+    const Control& c = control(name);
+    if (c.item_index < 0 || c.item_index >= static_cast<int>(c.items.size())) return c.text;
+    return c.items[static_cast<size_t>(c.item_index)];
+}
+
+int Form::value(const std::string& name) const { return control(name).value; }
+
+void Form::set_value(const std::string& name, int value) {
+    Control& c = control(name);
+    if (c.value == value) return;
+    c.value = value;
+    notify(c, Property::Value);
+    run(c.on_change);
+}
+
+int Form::active_page(const std::string& name) const { return control(name).active_page; }
+
+void Form::set_active_page(const std::string& name, int index) {
+    Control& c = control(name);
+    if (index < -1 || index >= static_cast<int>(pages_of(name).size())) index = -1;
+    if (c.active_page == index) return;
+    c.active_page = index;
+    notify(c, Property::ActivePage);
+}
+
+void Form::set_caption(const std::string& name, const std::string& caption) {
+    Control& c = control(name);
+    if (c.caption == caption) return;
+    c.caption = caption;
+    notify(c, Property::Caption);
+}
+
+void Form::set_enabled(const std::string& name, bool enabled) {
+    Control& c = control(name);
+    if (c.enabled == enabled) return;
+    c.enabled = enabled;
+    notify(c, Property::Enabled);
+}
+
+void Form::set_visible(const std::string& name, bool visible) {
+    Control& c = control(name);
+    if (c.visible == visible) return;
+    c.visible = visible;
+    notify(c, Property::Visible);
+}
+
+void Form::set_read_only(const std::string& name, bool read_only) {
+    Control& c = control(name);
+    if (c.read_only == read_only) return;
+    c.read_only = read_only;
+    notify(c, Property::ReadOnly);
+}
+
+void Form::set_focus(const std::string& name) {
+    const Control& c = control(name);
+    focused_ = name;
+    notify(c, Property::Focus);
+}
+
+void Form::user_select(const std::string& name, int index) {
+    Control& c = control(name);
+    if (c.kind == ControlKind::RadioGroup) {
+        set_item_index(name, index);
+        return;
+    }
+    if (index < -1 || index >= static_cast<int>(c.items.size())) index = -1;
+    if (c.item_index == index) return;
+    c.item_index = index;
+    notify(c, Property::ItemIndex);
+    run(c.on_change);
+}
+
+void Form::user_select_page(const std::string& name, int index) {
+    Control& c = control(name);
+    if (index == c.active_page) return;
+    if (c.on_changing && !c.on_changing()) return;
+    set_active_page(name, index);
+    run(c.on_change);
+}
+
+void Form::user_check(const std::string& name, bool checked) {
+    Control& c = control(name);
+    if (c.checked == checked) return;
+    set_checked(name, checked);
+    run(c.on_change);
+}
+
+void Form::user_click(const std::string& name) {
+    Control& c = control(name);
+    if (!c.enabled) return;
+    run(c.on_click);
+}
+
+}  // namespace vortan

@@ -1,0 +1,95 @@
+// A form: the registry of a window's named controls, with their change handlers
+// and the listeners that let a view follow every property change.
+#pragma once
+
+#include "form/control.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vortan {
+
+class UnknownControl : public std::runtime_error {
+public:
+    explicit UnknownControl(const std::string& name)
+        : std::runtime_error("no control named " + name) {}
+};
+
+class Form {
+public:
+    using Listener = std::function<void(const Control&, Property)>;
+
+    Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // ---- building ----
+    Control& add(ControlKind kind, const std::string& name, const std::string& parent = "");
+    bool has(const std::string& name) const;
+    const Control& control(const std::string& name) const;
+    Control& control(const std::string& name);
+    // Controls in the order they were added (the order a view lays them out).
+    const std::vector<Control*>& controls() const { return order_; }
+    std::vector<const Control*> children(const std::string& parent) const;
+    std::vector<std::string> pages_of(const std::string& page_control) const;
+
+    void add_listener(Listener listener);
+
+    // ---- edits ----
+    const std::string& text(const std::string& name) const;
+    // Runs the change handler only when the text really changes.
+    void set_text(const std::string& name, const std::string& text);
+
+    // ---- check boxes, radio buttons, menu check marks ----
+    bool checked(const std::string& name) const;
+    void set_checked(const std::string& name, bool checked);
+
+    // ---- lists, combo boxes, radio groups ----
+    int item_index(const std::string& name) const;
+    // Program change: runs the change handler only for radio groups, which
+    // report every change of their selection.
+    void set_item_index(const std::string& name, int index);
+    const std::vector<std::string>& items(const std::string& name) const;
+    void set_items(const std::string& name, std::vector<std::string> items);
+    std::string selected_text(const std::string& name) const;
+
+    // ---- spin edits ----
+    int value(const std::string& name) const;
+    void set_value(const std::string& name, int value);
+
+    // ---- page controls ----
+    int active_page(const std::string& name) const;
+    // Program change: no handler runs.
+    void set_active_page(const std::string& name, int index);
+
+    // ---- common properties ----
+    void set_caption(const std::string& name, const std::string& caption);
+    void set_enabled(const std::string& name, bool enabled);
+    void set_visible(const std::string& name, bool visible);
+    void set_read_only(const std::string& name, bool read_only);
+    void set_focus(const std::string& name);
+    const std::string& focused() const { return focused_; }
+
+    // ---- what a user does ----
+    void user_type(const std::string& name, const std::string& text) { set_text(name, text); }
+    void user_select(const std::string& name, int index);
+    // Asks the page control's changing handler first; a refusal keeps the page.
+    void user_select_page(const std::string& name, int index);
+    void user_check(const std::string& name, bool checked);
+    void user_click(const std::string& name);
+
+private:
+    void notify(const Control& control, Property property);
+    static void run(const std::function<void()>& handler);
+
+    std::map<std::string, std::unique_ptr<Control>> by_name_;
+    std::vector<Control*> order_;
+    std::vector<Listener> listeners_;
+    std::string focused_;
+};
+
+}  // namespace vortan

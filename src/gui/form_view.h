@@ -1,0 +1,15 @@
+// The widgets of a form's on-screen controls (menu items aside), laid out in the
+// form's order. A widget that stands for a control carries the component name as
+// its objectName; an edit's caption label has the edit as its buddy.
+#pragma once
+
+#include "form/form.h"
+
+class QWidget;
+
+namespace vortan::gui {
+
+// Builds the structure only; a FormBinder puts the model's state into it.
+QWidget* build_form_view(const Form& form, QWidget* parent = nullptr);
+
+}  // namespace vortan::gui

@@ -1,0 +1,161 @@
+#include "mainwindow/main_form_layout.h"
+
+#include "mainwindow/form_builder.h"
+
+namespace vortan {
+
+namespace {
+
+constexpr const char* Length_Units = "UNITS_LENGTH_Label";
+constexpr const char* Temperature_Units = "UNITS_Temperature_Label";
+
+struct MethodPage {
+    const char* name;
+    const char* caption;
+    const char* prefix;  // of the page's structure and span fields
+};
+
+constexpr MethodPage Method_Pages[] = {
+    {"Sightboard_TabSheet", "Sightboard", "SBM"},
+    {"Tangent_2_Span_TabSheet", "Tangent 2 Span", "Tan_2S"},
+    {"Tangent_1_Span_TabSheet", "Tangent 1 Span", "Tan_1S"},
+    {"Series_Dynamometer_TabSheet", "Series Dynmtr", "Series_Dyn"},
+    {"Level_Sighting_TabSheet", "Level Sighting", "LSM"},
+    {"Offset_2_Span_TabSheet", "Offset 2 Span", "Off_2S"},
+    {"Height_Stick_TabSheet", "Height Stick", "HSM"},
+    {"Travelling_Wave_TabSheet", "Travelling Wave", "WAVE"},
+    {"Pendulum_Swing_TabSheet", "Pendulum/Swing", "Swing"},
+    {"Shunt_Dynamometer_TabSheet", "Shunt Dynmtr", "Shunt_Dyn"},
+    {"Clino_1_Span_TabSheet", "Clino 1 Span", "Clino_1_Tan"},
+    {"Clino_2_Span_TabSheet", "Clino 2 Span", "Clino_2_Tan"},
+};
+
+void add_sag_span_page(FormBuilder& b) {
+    const std::string page = "Sag_Span_Details_TabSheet";
+    b.container(ControlKind::Page, "Transmission_Line_PageControl", page, "Sag-Span Details");
+    b.edit(page, "From_Tower_Edit", "Near / Left Structure :", "Name of the near or left structure");
+    b.edit(page, "To_Tower_Edit", "Far / Right Structure :", "Name of the far or right structure");
+    b.edit(page, "Span_Length_Edit", "Span Length :", "Span length from the sagging schedule",
+           b.unit(Length_Units));
+}
+
+void add_schedule_group(FormBuilder& b, const std::string& page) {
+    const std::string group = "Check_or_Sag_GroupBox";
+    b.container(ControlKind::GroupBox, page, group, " Sagging Schedule Details : ");
+    b.edit(group, "Temperature_Compensation_Edit", "Creep Allowance :", "Creep strain allowance",
+           b.unit(Temperature_Units));
+    b.edit(group, "Hours_Since_Cable_Runout_Edit", "Hours of Presag :",
+           "Elapsed time since the cable was sagged to the pre-sag tension", "Hours_Units_Label")
+        ;
+    b.label(group, "Sag_Label", "Sag");
+    b.edit(group, "Upper_Temperature_Degrees_Edit", "Upper :",
+           "Nearest schedule temperature above the required (compensated) temperature",
+           b.unit(Temperature_Units));
+    b.edit(group, "Upper_Sag_Edit", "", "Schedule sag for the upper temp", b.unit(Length_Units));
+    b.edit(group, "Lower_Temperature_Degrees_Edit", "Lower :",
+           "Nearest schedule temperature below the required (compensated) temperature",
+           b.unit(Temperature_Units));
+    b.edit(group, "Lower_Sag_Edit", "", "Schedule sag for the lower temperature", b.unit(Length_Units));
+    b.read_only(group, "Compensated_Temperature_Degrees_Edit", "Required :",
+                "Creep compensated temperature", b.unit(Temperature_Units));
+    b.read_only(group, "Compensated_Sag_Edit", "", "Required sag", b.unit(Length_Units));
+}
+
+// The structures and span length that every method page shows, read-only.
+void add_span_copy(FormBuilder& b, const std::string& page, const std::string& prefix) {
+    b.read_only(page, prefix + "_Near_Structure_Edit", "Near Structure :", "Near or left structure");
+    b.read_only(page, prefix + "_Far_Structure_Edit", "Far Structure :", "Far or right structure");
+    b.read_only(page, prefix + "_Actual_Span_Edit", "Span Length :", "Span length", b.unit(Length_Units));
+}
+
+void add_pendulum_fields(FormBuilder& b, const std::string& page) {
+    b.edit(page, "Swing_Number_of_Swings_Edit", "Number of Swings :", "Number of return swings");
+    b.read_only(page, "Swing_Required_Time_Edit", "Required Time :",
+                "Required time for specified number of return swings", "Swing_Required_Time_Units_Label");
+    b.edit(page, "Swing_Actual_Time_Edit", "Actual Time :",
+           "Actual time for the specified number of return swings", "Swing_Actual_Time_Units_Label");
+    b.read_only(page, "Swing_Required_Sag_Edit", "Required Sag :", "Required sag", b.unit(Length_Units));
+    b.read_only(page, "Swing_Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
+}
+
+void add_travelling_wave_fields(FormBuilder& b, const std::string& page) {
+    b.edit(page, "WAVE_Number_of_Return_Waves_Edit", "Number of Return Waves :", "Number of return waves");
+    b.read_only(page, "WAVE_Required_Time_Edit", "Required Time :",
+                "Required time for specified number of return waves", "WAVE_Required_Time_Units_Label");
+    b.edit(page, "WAVE_Actual_Time_Edit", "Actual Time :",
+           "Actual time for specified number of return waves", "WAVE_Actual_Time_Units_Label");
+    b.read_only(page, "WAVE_Reqd_Sag_Edit", "Required Sag :", "Required sag", b.unit(Length_Units));
+    b.read_only(page, "WAVE_Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
+}
+
+void add_method_pages(FormBuilder& b, Form& form, const std::string& page) {
+    b.container(ControlKind::PageControl, page, "Calc_Method_PageControl", "");
+    for (const MethodPage& method : Method_Pages) {
+        b.container(ControlKind::Page, "Calc_Method_PageControl", method.name, method.caption);
+        add_span_copy(b, method.name, method.prefix);
+    }
+    add_travelling_wave_fields(b, "Travelling_Wave_TabSheet");
+    add_pendulum_fields(b, "Pendulum_Swing_TabSheet");
+    for (const char* seconds : {"Swing_Required_Time_Units_Label", "Swing_Actual_Time_Units_Label",
+                                "WAVE_Required_Time_Units_Label", "WAVE_Actual_Time_Units_Label"})
+        form.control(seconds).caption = "secs";
+    form.control("Calc_Method_PageControl").active_page = 0;
+}
+
+void add_cable_sag_page(FormBuilder& b, Form& form) {
+    const std::string page = "Cable_Sag_Details_TabSheet";
+    b.container(ControlKind::Page, "Transmission_Line_PageControl", page, "Cable Sag Details");
+    b.combo_box(page, "Cable_Type_ComboBox", "Struct Type :");
+    b.combo_box(page, "Cable_Position_ComboBox", "Cable Posn :");
+    b.combo_box(page, "Cable_Code_Name_ComboBox", "Cable Name :");
+    b.radio_group(page, "Sag_New_or_Existing_RadioGroup", "", {"Sag Cable", "Check Cable Sag"}, 0);
+    b.edit(page, "Sag_Date_Edit", "Sag Date :", "Date of sagging or checking");
+    b.edit(page, "Actual_Cable_Temperature_Edit", "Actual Temp :",
+           "Actual cable temperature as measured using a thermometer", b.unit(Temperature_Units));
+    add_schedule_group(b, page);
+    add_method_pages(b, form, page);
+    b.button(page, "Calculate_Sag_BitBtn", "Calc", "Calculate for the currently selected method");
+}
+
+void add_hidden_state(FormBuilder& b) {
+    for (const std::string& flag : main_window_flags()) b.hidden(ControlKind::CheckBox, flag);
+    for (const char* edit : {"Required_Sag_Edit", "Actual_Sag_Edit", "Conversion_Temp_Edit"})
+        b.hidden(ControlKind::Edit, edit);
+    b.hidden(ControlKind::SpinEdit, "Pole_Number_SpinEdit").value = 1;
+    b.hidden(ControlKind::Button, "Calc_Required_Temp_BitBtn").caption = "Calc Required Temp";
+}
+
+}  // namespace
+
+const std::vector<std::string>& method_page_captions() {
+    static const std::vector<std::string> captions = [] {
+        std::vector<std::string> list;
+        for (const MethodPage& method : Method_Pages) list.push_back(method.caption);
+        return list;
+    }();
+    return captions;
+}
+
+const std::vector<std::string>& main_window_flags() {
+    static const std::vector<std::string> flags = {
+        "Calcualte_Without_Messages_CheckBox",  "Data_Calc_Successful_CheckBox",
+        "Cable_Data_Changed_CheckBox",          "Data_Changed_Since_Load_CheckBox",
+        "Span_Data_Changed_CheckBox",           "User_Saved_Data_When_Prompted_CheckBox",
+        "User_Declined_Preserve_CheckBox",      "Reset_Data_With_No_Warning_to_User_CheckBox",
+    };
+    return flags;
+}
+
+void build_main_form(Form& form) {
+    FormBuilder b(form);
+    b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
+    b.container(ControlKind::PageControl, "", "Transmission_Line_PageControl", "");
+    add_sag_span_page(b);
+    add_cable_sag_page(b, form);
+    form.control("Transmission_Line_PageControl").active_page = 0;
+    form.control("Hours_Units_Label").caption = "Hrs";
+    add_hidden_state(b);
+}
+
+}  // namespace vortan

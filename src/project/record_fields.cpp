@@ -1,0 +1,19 @@
+#include "project/record_fields.h"
+
+namespace vortan {
+
+std::string extract_field(int n, const std::string& delimiter, std::string text) {
+    if (n == 0 || delimiter.empty() || text.empty()) return "";
+    for (int k = 1; k <= n - 1; ++k) {
+        size_t at = text.find(delimiter);
+        if (at != std::string::npos)
+            text.erase(0, at + delimiter.size());
+        else if (k > 1)
+            text.clear();
+    }
+    size_t at = text.find(delimiter);
+    if (at != std::string::npos) text.erase(at);
+    return text;
+}
+
+}  // namespace vortan

@@ -1,0 +1,14 @@
+// Field n of a record string: fields each followed by the delimiter, counted from 1.
+#pragma once
+
+#include <string>
+
+namespace vortan {
+
+std::string extract_field(int n, const std::string& delimiter, std::string text);
+
+inline std::string record_field(const std::string& record, int n) {
+    return extract_field(n, "\t", record);
+}
+
+}  // namespace vortan

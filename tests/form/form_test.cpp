@@ -1,0 +1,110 @@
+#include "form/form.h"
+
+#include <gtest/gtest.h>
+
+namespace vortan {
+namespace {
+
+struct Heard {
+    std::string name;
+    Property property;
+};
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.add(ControlKind::Edit, "Span_Length_Edit").on_change = [this] { ++changes; };
+        form.add(ControlKind::RadioGroup, "Sag_New_or_Existing_RadioGroup").items = {"Sag Cable", "Check Cable Sag"};
+        form.control("Sag_New_or_Existing_RadioGroup").on_change = [this] { ++changes; };
+        form.add(ControlKind::ComboBox, "Cable_Type_ComboBox").items = {"A", "B"};
+        form.control("Cable_Type_ComboBox").on_change = [this] { ++changes; };
+        form.add(ControlKind::PageControl, "Calc_Method_PageControl");
+        form.add(ControlKind::Page, "First_TabSheet", "Calc_Method_PageControl");
+        form.add(ControlKind::Page, "Second_TabSheet", "Calc_Method_PageControl");
+        form.control("Calc_Method_PageControl").on_change = [this] { ++changes; };
+        form.add(ControlKind::Button, "Calc_BitBtn").on_click = [this] { ++clicks; };
+        form.add_listener([this](const Control& c, Property p) { heard.push_back({c.name, p}); });
+    }
+
+    Form form;
+    int changes = 0;
+    int clicks = 0;
+    std::vector<Heard> heard;
+};
+
+TEST_F(FormTest, ChangeHandlerRunsOnlyWhenTheTextReallyChanges) {
+    form.set_text("Span_Length_Edit", "250");
+    form.set_text("Span_Length_Edit", "250");
+    form.user_type("Span_Length_Edit", "250");
+    EXPECT_EQ(changes, 1);
+    form.set_text("Span_Length_Edit", "");
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FormTest, ListenersHearEveryPropertyChange) {
+    form.set_text("Span_Length_Edit", "1");
+    form.set_visible("Span_Length_Edit", false);
+    form.set_enabled("Calc_BitBtn", false);
+    form.set_caption("Calc_BitBtn", "Calc");
+    form.set_item_index("Cable_Type_ComboBox", 1);
+    form.set_active_page("Calc_Method_PageControl", 1);
+    form.set_focus("Span_Length_Edit");
+    ASSERT_EQ(heard.size(), 7u);
+    EXPECT_EQ(heard[0].property, Property::Text);
+    EXPECT_EQ(heard[1].property, Property::Visible);
+    EXPECT_EQ(heard[2].property, Property::Enabled);
+    EXPECT_EQ(heard[3].property, Property::Caption);
+    EXPECT_EQ(heard[4].property, Property::ItemIndex);
+    EXPECT_EQ(heard[5].property, Property::ActivePage);
+    EXPECT_EQ(heard[6].name, "Span_Length_Edit");
+    EXPECT_EQ(heard[6].property, Property::Focus);
+}
+
+TEST_F(FormTest, NoNotificationForAnUnchangedProperty) {
+    form.set_visible("Span_Length_Edit", true);
+    form.set_checked("Calc_BitBtn", false);
+    EXPECT_TRUE(heard.empty());
+}
+
+TEST_F(FormTest, RadioGroupReportsProgramChangesButComboBoxOnlyUserChoices) {
+    form.set_item_index("Sag_New_or_Existing_RadioGroup", 1);
+    EXPECT_EQ(changes, 1);
+    form.set_item_index("Cable_Type_ComboBox", 1);
+    EXPECT_EQ(changes, 1);
+    form.user_select("Cable_Type_ComboBox", 0);
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FormTest, PageChangeCanBeRefused) {
+    bool allow = false;
+    form.control("Calc_Method_PageControl").on_changing = [&allow] { return allow; };
+    form.user_select_page("Calc_Method_PageControl", 1);
+    EXPECT_EQ(form.active_page("Calc_Method_PageControl"), -1);
+    allow = true;
+    form.user_select_page("Calc_Method_PageControl", 1);
+    EXPECT_EQ(form.active_page("Calc_Method_PageControl"), 1);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(FormTest, OutOfRangeSelectionsMeanNone) {
+    form.set_item_index("Cable_Type_ComboBox", 5);
+    EXPECT_EQ(form.item_index("Cable_Type_ComboBox"), -1);
+    form.set_active_page("Calc_Method_PageControl", 7);
+    EXPECT_EQ(form.active_page("Calc_Method_PageControl"), -1);
+}
+
+TEST_F(FormTest, DisabledButtonIgnoresClicks) {
+    form.user_click("Calc_BitBtn");
+    form.set_enabled("Calc_BitBtn", false);
+    form.user_click("Calc_BitBtn");
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FormTest, UnknownNamesAreProgrammingErrors) {
+    EXPECT_THROW(form.text("Nothing_Edit"), UnknownControl);
+    EXPECT_THROW(form.add(ControlKind::Edit, "Span_Length_Edit"), std::logic_error);
+    EXPECT_THROW(form.add(ControlKind::Edit, "Orphan_Edit", "No_Parent"), UnknownControl);
+}
+
+}  // namespace
+}  // namespace vortan
