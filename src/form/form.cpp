@@ -45,6 +45,15 @@ std::vector<std::string> Form::pages_of(const std::string& page_control) const {
 
 void Form::add_listener(Listener listener) { listeners_.push_back(std::move(listener)); }
 
+template <typename T>
+bool Form::assign(const std::string& name, T Control::*member, T value, Property property) {
+    Control& c = control(name);
+    if (c.*member == value) return false;
+    c.*member = std::move(value);
+    notify(c, property);
+    return true;
+}
+
 void Form::notify(const Control& control, Property property) {
     for (const Listener& listener : listeners_) listener(control, property);
 }
@@ -56,20 +65,13 @@ void Form::run(const std::function<void()>& handler) {
 const std::string& Form::text(const std::string& name) const { return control(name).text; }
 
 void Form::set_text(const std::string& name, const std::string& text) {
-    Control& c = control(name);
-    if (c.text == text) return;
-    c.text = text;
-    notify(c, Property::Text);
-    run(c.on_change);
+    if (assign<std::string>(name, &Control::text, text, Property::Text)) run(control(name).on_change);
 }
 
 bool Form::checked(const std::string& name) const { return control(name).checked; }
 
 void Form::set_checked(const std::string& name, bool checked) {
-    Control& c = control(name);
-    if (c.checked == checked) return;
-    c.checked = checked;
-    notify(c, Property::Checked);
+    assign<bool>(name, &Control::checked, checked, Property::Checked);
 }
 
 int Form::item_index(const std::string& name) const { return control(name).item_index; }
@@ -103,11 +105,7 @@ std::string Form::selected_text(const std::string& name) const {
 int Form::value(const std::string& name) const { return control(name).value; }
 
 void Form::set_value(const std::string& name, int value) {
-    Control& c = control(name);
-    if (c.value == value) return;
-    c.value = value;
-    notify(c, Property::Value);
-    run(c.on_change);
+    if (assign<int>(name, &Control::value, value, Property::Value)) run(control(name).on_change);
 }
 
 int Form::active_page(const std::string& name) const { return control(name).active_page; }
@@ -121,31 +119,19 @@ void Form::set_active_page(const std::string& name, int index) {
 }
 
 void Form::set_caption(const std::string& name, const std::string& caption) {
-    Control& c = control(name);
-    if (c.caption == caption) return;
-    c.caption = caption;
-    notify(c, Property::Caption);
+    assign<std::string>(name, &Control::caption, std::string(caption), Property::Caption);
 }
 
 void Form::set_enabled(const std::string& name, bool enabled) {
-    Control& c = control(name);
-    if (c.enabled == enabled) return;
-    c.enabled = enabled;
-    notify(c, Property::Enabled);
+    assign<bool>(name, &Control::enabled, enabled, Property::Enabled);
 }
 
 void Form::set_visible(const std::string& name, bool visible) {
-    Control& c = control(name);
-    if (c.visible == visible) return;
-    c.visible = visible;
-    notify(c, Property::Visible);
+    assign<bool>(name, &Control::visible, visible, Property::Visible);
 }
 
 void Form::set_read_only(const std::string& name, bool read_only) {
-    Control& c = control(name);
-    if (c.read_only == read_only) return;
-    c.read_only = read_only;
-    notify(c, Property::ReadOnly);
+    assign<bool>(name, &Control::read_only, read_only, Property::ReadOnly);
 }
 
 void Form::set_focus(const std::string& name) {

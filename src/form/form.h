@@ -83,6 +83,9 @@ public:
     void user_click(const std::string& name);
 
 private:
+    // Sets one property and tells the listeners, when it really changes.
+    template <typename T>
+    bool assign(const std::string& name, T Control::*member, T value, Property property);
     void notify(const Control& control, Property property);
     static void run(const std::function<void()>& handler);
 

@@ -45,8 +45,7 @@ void add_schedule_group(FormBuilder& b, const std::string& page) {
     b.edit(group, "Temperature_Compensation_Edit", "Creep Allowance :", "Creep strain allowance",
            b.unit(Temperature_Units));
     b.edit(group, "Hours_Since_Cable_Runout_Edit", "Hours of Presag :",
-           "Elapsed time since the cable was sagged to the pre-sag tension", "Hours_Units_Label")
-        ;
+           "Elapsed time since the cable was sagged to the pre-sag tension", "Hours_Units_Label");
     b.label(group, "Sag_Label", "Sag");
     b.edit(group, "Upper_Temperature_Degrees_Edit", "Upper :",
            "Nearest schedule temperature above the required (compensated) temperature",
@@ -68,24 +67,39 @@ void add_span_copy(FormBuilder& b, const std::string& page, const std::string& p
     b.read_only(page, prefix + "_Actual_Span_Edit", "Span Length :", "Span length", b.unit(Length_Units));
 }
 
-void add_pendulum_fields(FormBuilder& b, const std::string& page) {
-    b.edit(page, "Swing_Number_of_Swings_Edit", "Number of Swings :", "Number of return swings");
-    b.read_only(page, "Swing_Required_Time_Edit", "Required Time :",
-                "Required time for specified number of return swings", "Swing_Required_Time_Units_Label");
-    b.edit(page, "Swing_Actual_Time_Edit", "Actual Time :",
-           "Actual time for the specified number of return swings", "Swing_Actual_Time_Units_Label");
-    b.read_only(page, "Swing_Required_Sag_Edit", "Required Sag :", "Required sag", b.unit(Length_Units));
-    b.read_only(page, "Swing_Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
-}
+// The fields of a timing method page: a count, the required and actual times
+// (seconds) and the required and actual sags.
+struct TimingPage {
+    const char* page;
+    const char* prefix;
+    const char* count_field;
+    const char* count_caption;
+    const char* count_hint;
+    const char* required_time_hint;
+    const char* actual_time_hint;
+    const char* required_sag_field;
+};
 
-void add_travelling_wave_fields(FormBuilder& b, const std::string& page) {
-    b.edit(page, "WAVE_Number_of_Return_Waves_Edit", "Number of Return Waves :", "Number of return waves");
-    b.read_only(page, "WAVE_Required_Time_Edit", "Required Time :",
-                "Required time for specified number of return waves", "WAVE_Required_Time_Units_Label");
-    b.edit(page, "WAVE_Actual_Time_Edit", "Actual Time :",
-           "Actual time for specified number of return waves", "WAVE_Actual_Time_Units_Label");
-    b.read_only(page, "WAVE_Reqd_Sag_Edit", "Required Sag :", "Required sag", b.unit(Length_Units));
-    b.read_only(page, "WAVE_Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
+constexpr TimingPage Timing_Pages[] = {
+    {"Travelling_Wave_TabSheet", "WAVE_", "WAVE_Number_of_Return_Waves_Edit", "Number of Return Waves :",
+     "Number of return waves", "Required time for specified number of return waves",
+     "Actual time for specified number of return waves", "WAVE_Reqd_Sag_Edit"},
+    {"Pendulum_Swing_TabSheet", "Swing_", "Swing_Number_of_Swings_Edit", "Number of Swings :",
+     "Number of return swings", "Required time for specified number of return swings",
+     "Actual time for the specified number of return swings", "Swing_Required_Sag_Edit"},
+};
+
+void add_timing_fields(FormBuilder& b, Form& form, const TimingPage& t) {
+    const std::string prefix = t.prefix;
+    b.edit(t.page, t.count_field, t.count_caption, t.count_hint);
+    b.read_only(t.page, prefix + "Required_Time_Edit", "Required Time :", t.required_time_hint,
+                prefix + "Required_Time_Units_Label");
+    b.edit(t.page, prefix + "Actual_Time_Edit", "Actual Time :", t.actual_time_hint,
+           prefix + "Actual_Time_Units_Label");
+    b.read_only(t.page, t.required_sag_field, "Required Sag :", "Required sag", b.unit(Length_Units));
+    b.read_only(t.page, prefix + "Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
+    form.control(prefix + "Required_Time_Units_Label").caption = "secs";
+    form.control(prefix + "Actual_Time_Units_Label").caption = "secs";
 }
 
 void add_method_pages(FormBuilder& b, Form& form, const std::string& page) {
@@ -94,11 +108,7 @@ void add_method_pages(FormBuilder& b, Form& form, const std::string& page) {
         b.container(ControlKind::Page, "Calc_Method_PageControl", method.name, method.caption);
         add_span_copy(b, method.name, method.prefix);
     }
-    add_travelling_wave_fields(b, "Travelling_Wave_TabSheet");
-    add_pendulum_fields(b, "Pendulum_Swing_TabSheet");
-    for (const char* seconds : {"Swing_Required_Time_Units_Label", "Swing_Actual_Time_Units_Label",
-                                "WAVE_Required_Time_Units_Label", "WAVE_Actual_Time_Units_Label"})
-        form.control(seconds).caption = "secs";
+    for (const TimingPage& timing : Timing_Pages) add_timing_fields(b, form, timing);
     form.control("Calc_Method_PageControl").active_page = 0;
 }
 
