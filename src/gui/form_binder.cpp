@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,17 +70,111 @@ void show_read_only(QLineEdit* edit, bool read_only) {
     }
 }
 
-template <class Set>
-void set_if_different(const QString& current, const QString& wanted, Set set) {
-    if (current != wanted) set(wanted);
+void apply_to_page(QWidget* page, const Control& control, Property property) {
+    QTabWidget* tabs = tabs_of(page);
+    if (!tabs) return;
+    const QSignalBlocker blocker(tabs);
+    const int index = tabs->indexOf(page);
+    switch (property) {
+    case Property::Caption: tabs->setTabText(index, qs(control.caption)); break;
+    case Property::Hint: tabs->setTabToolTip(index, qs(control.hint)); break;
+    case Property::Enabled: tabs->setTabEnabled(index, control.enabled); break;
+    case Property::Visible: tabs->setTabVisible(index, control.visible); break;
+    default: break;
+    }
+}
+
+void apply_to_menu(QMenu* menu, const Control& control, Property property) {
+    QAction* action = menu->menuAction();
+    switch (property) {
+    case Property::Caption: menu->setTitle(qs(control.caption)); break;
+    case Property::Hint: action->setStatusTip(qs(control.hint)); break;
+    case Property::Enabled: action->setEnabled(control.enabled); break;
+    case Property::Visible: action->setVisible(control.visible); break;
+    default: break;
+    }
+}
+
+void apply_to_action(QAction* action, const Control& control, Property property) {
+    switch (property) {
+    case Property::Caption:
+        if (!action->isSeparator()) action->setText(qs(control.caption));
+        break;
+    case Property::Hint:
+        action->setToolTip(qs(control.hint));
+        action->setStatusTip(qs(control.hint));
+        break;
+    case Property::Enabled: action->setEnabled(control.enabled); break;
+    case Property::Visible: action->setVisible(control.visible); break;
+    case Property::Checked:
+        // Only items that ever carry a check mark show one; a click does not
+        // tick an item by itself, the handler decides.
+        if (control.checked) action->setCheckable(true);
+        action->setChecked(control.checked);
+        break;
+    default: break;
+    }
+}
+
+void write_text(QWidget* widget, const Control& control) {
+    const QString text = qs(control.text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (edit->text() != text) edit->setText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
+        if (combo->currentText() != text) combo->setEditText(text);
+    }
+}
+
+// False for a field, whose caption is the text of its labels.
+bool write_caption(QWidget* widget, const Control& control) {
+    const QString caption = qs(control.caption);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text() != caption) label->setText(caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->text() != caption) button->setText(caption);
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        if (group->title() != caption) group->setTitle(caption);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void write_items(QWidget* widget, const Control& control) {
+    const QStringList items = qs(control.items);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (items_of(combo) == items) return;
+        combo->clear();
+        combo->addItems(items);
+        combo->setCurrentIndex(control.item_index);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        if (items_of(list) == items) return;
+        list->clear();
+        list->addItems(items);
+        list->setCurrentRow(control.item_index);
+    } else if (auto* group = qobject_cast<RadioGroupBox*>(widget)) {
+        group->set_items(items);
+        group->set_index(control.item_index);
+    }
+}
+
+void write_item_index(QWidget* widget, const Control& control) {
+    const int index = control.item_index;
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (combo->currentIndex() != index) combo->setCurrentIndex(index);
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        if (list->currentRow() != index) list->setCurrentRow(index);
+    } else if (auto* group = qobject_cast<RadioGroupBox*>(widget)) {
+        group->set_index(index);
+    }
 }
 
 // The order a control's state is put into a fresh widget: items before the
 // index into them.
 constexpr Property Sync_Order[] = {
-    Property::Items,   Property::ItemIndex, Property::Text,     Property::Caption,
-    Property::Hint,    Property::Checked,   Property::Value,    Property::ActivePage,
-    Property::ReadOnly, Property::Enabled,  Property::Visible,
+    Property::Items,    Property::ItemIndex, Property::Text,    Property::Caption,
+    Property::Hint,     Property::Checked,   Property::Value,   Property::ActivePage,
+    Property::ReadOnly, Property::Enabled,   Property::Visible,
 };
 
 }  // namespace
@@ -129,32 +224,27 @@ void FormBinder::connect_user_signals(QObject* object, const std::string& name) 
             act([&] { form_.user_type(name, text.toStdString()); });
         });
     } else if (auto* combo = qobject_cast<QComboBox*>(object)) {
-        connect(combo, &QComboBox::activated, this, [this, act, name](int index) {
-            act([&] { form_.user_select(name, index); });
-        });
+        connect(combo, &QComboBox::activated, this,
+                [this, act, name](int index) { act([&] { form_.user_select(name, index); }); });
     } else if (auto* list = qobject_cast<QListWidget*>(object)) {
-        connect(list, &QListWidget::currentRowChanged, this, [this, act, name](int row) {
-            act([&] { form_.user_select(name, row); });
-        });
+        connect(list, &QListWidget::currentRowChanged, this,
+                [this, act, name](int row) { act([&] { form_.user_select(name, row); }); });
     } else if (auto* group = qobject_cast<RadioGroupBox*>(object)) {
-        connect(group, &RadioGroupBox::picked, this, [this, act, name](int index) {
-            act([&] { form_.user_select(name, index); });
-        });
+        connect(group, &RadioGroupBox::picked, this,
+                [this, act, name](int index) { act([&] { form_.user_select(name, index); }); });
     } else if (auto* button = qobject_cast<QPushButton*>(object)) {
         connect(button, &QPushButton::clicked, this,
                 [this, act, name] { act([&] { form_.user_click(name); }); });
     } else if (auto* check = qobject_cast<QAbstractButton*>(object)) {
-        connect(check, &QAbstractButton::clicked, this, [this, act, name](bool checked) {
-            act([&] { form_.user_check(name, checked); });
-        });
+        connect(check, &QAbstractButton::clicked, this,
+                [this, act, name](bool checked) { act([&] { form_.user_check(name, checked); }); });
     } else if (auto* tabs = qobject_cast<QTabWidget*>(object)) {
         connect(tabs, &QTabWidget::currentChanged, this, [this, act, name](int index) {
             act([&] { form_.user_select_page(name, index); });
         });
     } else if (auto* spin = qobject_cast<QSpinBox*>(object)) {
-        connect(spin, &QSpinBox::valueChanged, this, [this, act, name](int value) {
-            act([&] { form_.set_value(name, value); });
-        });
+        connect(spin, &QSpinBox::valueChanged, this,
+                [this, act, name](int value) { act([&] { form_.set_value(name, value); }); });
     } else if (auto* action = qobject_cast<QAction*>(object)) {
         connect(action, &QAction::triggered, this,
                 [this, act, name] { act([&] { form_.user_click(name); }); });
@@ -200,75 +290,21 @@ void FormBinder::apply(const Control& control, Property property) {
     QObject* object = this->object(control.name);
     if (!object) return;
     const QSignalBlocker blocker(object);
+    if (control.kind == ControlKind::Page)
+        apply_to_page(qobject_cast<QWidget*>(object), control, property);
+    else if (auto* menu = qobject_cast<QMenu*>(object))
+        apply_to_menu(menu, control, property);
+    else if (auto* action = qobject_cast<QAction*>(object))
+        apply_to_action(action, control, property);
+    else if (auto* widget = qobject_cast<QWidget*>(object))
+        apply_to_widget(widget, control, property);
+}
 
-    if (control.kind == ControlKind::Page) {
-        auto* page = qobject_cast<QWidget*>(object);
-        QTabWidget* tabs = tabs_of(page);
-        if (!tabs) return;
-        const QSignalBlocker tabs_blocker(tabs);
-        const int index = tabs->indexOf(page);
-        switch (property) {
-        case Property::Caption: tabs->setTabText(index, qs(control.caption)); break;
-        case Property::Hint: tabs->setTabToolTip(index, qs(control.hint)); break;
-        case Property::Enabled: tabs->setTabEnabled(index, control.enabled); break;
-        case Property::Visible: tabs->setTabVisible(index, control.visible); break;
-        default: break;
-        }
-        return;
-    }
-
-    if (auto* menu = qobject_cast<QMenu*>(object)) {
-        QAction* action = menu->menuAction();
-        switch (property) {
-        case Property::Caption: menu->setTitle(qs(control.caption)); break;
-        case Property::Hint: action->setStatusTip(qs(control.hint)); break;
-        case Property::Enabled: action->setEnabled(control.enabled); break;
-        case Property::Visible: action->setVisible(control.visible); break;
-        default: break;
-        }
-        return;
-    }
-
-    if (auto* action = qobject_cast<QAction*>(object)) {
-        switch (property) {
-        case Property::Caption:
-            if (!action->isSeparator()) action->setText(qs(control.caption));
-            break;
-        case Property::Hint:
-            action->setToolTip(qs(control.hint));
-            action->setStatusTip(qs(control.hint));
-            break;
-        case Property::Enabled: action->setEnabled(control.enabled); break;
-        case Property::Visible: action->setVisible(control.visible); break;
-        case Property::Checked:
-            // Only items that ever carry a check mark show one; a click does
-            // not tick an item by itself, the handler decides.
-            if (control.checked) action->setCheckable(true);
-            action->setChecked(control.checked);
-            break;
-        default: break;
-        }
-        return;
-    }
-
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget) return;
+void FormBinder::apply_to_widget(QWidget* widget, const Control& control, Property property) {
     switch (property) {
-    case Property::Text:
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            set_if_different(edit->text(), qs(control.text), [edit](const QString& t) { edit->setText(t); });
-        else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable())
-            set_if_different(combo->currentText(), qs(control.text),
-                             [combo](const QString& t) { combo->setEditText(t); });
-        break;
+    case Property::Text: write_text(widget, control); break;
     case Property::Caption:
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            set_if_different(label->text(), qs(control.caption), [label](const QString& t) { label->setText(t); });
-        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            set_if_different(button->text(), qs(control.caption), [button](const QString& t) { button->setText(t); });
-        else if (auto* group = qobject_cast<QGroupBox*>(widget))
-            set_if_different(group->title(), qs(control.caption), [group](const QString& t) { group->setTitle(t); });
-        else
+        if (!write_caption(widget, control))
             for (QWidget* label : companions(control))
                 static_cast<QLabel*>(label)->setText(qs(control.caption));
         break;
@@ -276,20 +312,19 @@ void FormBinder::apply(const Control& control, Property property) {
         widget->setToolTip(qs(control.hint));
         for (QWidget* label : companions(control)) label->setToolTip(qs(control.hint));
         break;
-    case Property::Enabled: {
+    case Property::Enabled:
         enable_widget(widget, usable(control));
         for (QWidget* label : companions(control)) enable_widget(label, control.enabled);
         if (!control.unit_label.empty() && form_.has(control.unit_label))
-            enable_widget(this->widget(control.unit_label), usable(form_.control(control.unit_label)));
+            enable_widget(this->widget(control.unit_label),
+                          usable(form_.control(control.unit_label)));
         break;
-    }
-    case Property::Visible: {
+    case Property::Visible:
         show_widget(widget, shown(control));
         for (QWidget* label : companions(control)) show_widget(label, control.visible);
         if (!control.unit_label.empty() && form_.has(control.unit_label))
             show_widget(this->widget(control.unit_label), shown(form_.control(control.unit_label)));
         break;
-    }
     case Property::ReadOnly:
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) show_read_only(edit, control.read_only);
         break;
@@ -298,33 +333,8 @@ void FormBinder::apply(const Control& control, Property property) {
             button && button->isCheckable() && button->isChecked() != control.checked)
             button->setChecked(control.checked);
         break;
-    case Property::Items:
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            if (items_of(combo) != qs(control.items)) {
-                combo->clear();
-                combo->addItems(qs(control.items));
-                combo->setCurrentIndex(control.item_index);
-            }
-        } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-            if (items_of(list) != qs(control.items)) {
-                list->clear();
-                list->addItems(qs(control.items));
-                list->setCurrentRow(control.item_index);
-            }
-        } else if (auto* group = qobject_cast<RadioGroupBox*>(widget)) {
-            group->set_items(qs(control.items));
-            group->set_index(control.item_index);
-        }
-        break;
-    case Property::ItemIndex:
-        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            if (combo->currentIndex() != control.item_index) combo->setCurrentIndex(control.item_index);
-        } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
-            if (list->currentRow() != control.item_index) list->setCurrentRow(control.item_index);
-        } else if (auto* group = qobject_cast<RadioGroupBox*>(widget)) {
-            group->set_index(control.item_index);
-        }
-        break;
+    case Property::Items: write_items(widget, control); break;
+    case Property::ItemIndex: write_item_index(widget, control); break;
     case Property::Value:
         if (auto* spin = qobject_cast<QSpinBox*>(widget); spin && spin->value() != control.value)
             spin->setValue(control.value);
@@ -335,9 +345,7 @@ void FormBinder::apply(const Control& control, Property property) {
             tabs->currentIndex() != control.active_page)
             tabs->setCurrentIndex(control.active_page);
         break;
-    case Property::Focus:
-        widget->setFocus(Qt::OtherFocusReason);
-        break;
+    case Property::Focus: widget->setFocus(Qt::OtherFocusReason); break;
     }
 }
 

@@ -35,6 +35,7 @@ private:
     void user_action(const std::string& name, const std::function<void()>& action);
     void sync(const Control& control);
     void apply(const Control& control, Property property);
+    void apply_to_widget(QWidget* widget, const Control& control, Property property);
 
     QWidget* widget(const std::string& name) const;
     // Caption labels and the unit label of a field follow its visibility and

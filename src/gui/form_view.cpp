@@ -61,7 +61,8 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Edit: return named(new QLineEdit(parent), control);
     case ControlKind::CheckBox: return named(new QCheckBox(qs(control.caption), parent), control);
-    case ControlKind::RadioButton: return named(new QRadioButton(qs(control.caption), parent), control);
+    case ControlKind::RadioButton:
+        return named(new QRadioButton(qs(control.caption), parent), control);
     case ControlKind::ComboBox: return named(new QComboBox(parent), control);
     case ControlKind::ListBox: return named(new QListWidget(parent), control);
     case ControlKind::RadioGroup: {
@@ -121,7 +122,8 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
                 ++row;
                 column = First_Field_Column;
                 if (!control->caption.empty())
-                    grid->addWidget(caption_label(*control, widget, container), row, Caption_Column);
+                    grid->addWidget(caption_label(*control, widget, container), row,
+                                    Caption_Column);
             }
             grid->addWidget(widget, row, column++);
             if (!control->unit_label.empty() && form_.has(control->unit_label)) {
@@ -141,7 +143,9 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
         if (captioned_list && !control->caption.empty()) {
             grid->addWidget(caption_label(*control, widget, container), row, Caption_Column);
             grid->addWidget(widget, row, First_Field_Column, 1, Field_Span - 1);
-        } else if (control->kind == ControlKind::Button) {
+        } else if (control->kind == ControlKind::Button || control->kind == ControlKind::GroupBox ||
+                   control->kind == ControlKind::RadioGroup) {
+            // Frames as wide as their content keep related choices together.
             grid->addWidget(widget, row, Caption_Column, 1, -1, Qt::AlignLeft);
         } else {
             grid->addWidget(widget, row, Caption_Column, 1, -1);

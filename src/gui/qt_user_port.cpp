@@ -1,0 +1,123 @@
+#include "gui/qt_user_port.h"
+
+#include "gui/item_selection_dialog.h"
+#include "gui/message_box.h"
+#include "gui/report_window.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+
+namespace vortan::gui {
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// Through UTF-16, so no path is mangled by the narrow encoding of either side.
+QString to_qstring(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+std::filesystem::path to_path(const QString& text) {
+    return std::filesystem::path(text.toStdU16String());
+}
+
+void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(qs(request.title));
+    if (!request.filter.empty())
+        dialog.setNameFilters(qs(request.filter).split(QStringLiteral(";;")));
+    if (!request.folder.empty()) dialog.setDirectory(to_qstring(request.folder));
+    if (!request.ok_caption.empty()) {
+        // The platform dialogs cannot relabel their accept button.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setLabelText(QFileDialog::Accept, qs(request.ok_caption));
+    }
+}
+
+}  // namespace
+
+Answer QtUserPort::message(MessageKind kind, Buttons buttons, const std::string& text) {
+    return show_message_box(parent_, kind, buttons, text);
+}
+
+std::vector<std::filesystem::path> QtUserPort::open_files(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.multi_select ? QFileDialog::ExistingFiles
+                                            : QFileDialog::ExistingFile);
+    std::vector<std::filesystem::path> files;
+    if (dialog.exec() != QDialog::Accepted) return files;
+    for (const QString& file : dialog.selectedFiles()) files.push_back(to_path(file));
+    return files;
+}
+
+std::optional<std::filesystem::path> QtUserPort::save_file(const FileDialogRequest& request) {
+    QFileDialog dialog(parent_);
+    prepare(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Whether to replace an existing file is the program's own question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return to_path(dialog.selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtUserPort::input_box(const std::string& caption,
+                                                 const std::string& prompt,
+                                                 const std::string& initial) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, qs(caption), qs(prompt), QLineEdit::Normal,
+                                               qs(initial), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
+}
+
+int QtUserPort::select_item(const std::string& caption, const std::vector<std::string>& items,
+                            bool sorted) {
+    return gui::select_item(parent_, caption, items, sorted);
+}
+
+void QtUserPort::show_report(const std::vector<std::string>& lines) {
+    if (!report_) {
+        report_ = new ReportWindow(parent_);
+        report_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    report_->set_lines(lines);
+    report_->show();
+    report_->raise();
+    report_->activateWindow();
+}
+
+void QtUserPort::set_clipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(qs(text));
+}
+
+bool QtUserPort::print(const std::vector<std::string>& /*lines*/) {
+    show_message_box(parent_, MessageKind::Information, Buttons::OK,
+                     "Printing is not yet available in this version.");
+    return false;
+}
+
+void QtUserPort::show_help(int topic) {
+    show_message_box(
+        parent_, MessageKind::Information, Buttons::OK,
+        "Help topic " + std::to_string(topic) + " is not yet available in this version.");
+}
+
+void QtUserPort::process_events() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+DateTime QtUserPort::now() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    return DateTime{date.year(), date.month(),  date.day(),
+                    time.hour(), time.minute(), time.second()};
+}
+
+}  // namespace vortan::gui

@@ -1,0 +1,38 @@
+// The user port of the desktop program: real dialogs, the report window, the
+// clipboard and the clock.
+#pragma once
+
+#include "ui/userport.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace vortan::gui {
+
+class ReportWindow;
+
+class QtUserPort final : public UserPort {
+public:
+    // The window dialogs are centred on and modal to; none until it exists.
+    void set_parent_window(QWidget* window) { parent_ = window; }
+
+    Answer message(MessageKind kind, Buttons buttons, const std::string& text) override;
+    std::vector<std::filesystem::path> open_files(const FileDialogRequest& request) override;
+    std::optional<std::filesystem::path> save_file(const FileDialogRequest& request) override;
+    std::optional<std::string> input_box(const std::string& caption, const std::string& prompt,
+                                         const std::string& initial) override;
+    int select_item(const std::string& caption, const std::vector<std::string>& items,
+                    bool sorted) override;
+    void show_report(const std::vector<std::string>& lines) override;
+    void set_clipboard(const std::string& text) override;
+    bool print(const std::vector<std::string>& lines) override;
+    void show_help(int topic) override;
+    void process_events() override;
+    DateTime now() override;
+
+private:
+    QPointer<QWidget> parent_;
+    QPointer<ReportWindow> report_;
+};
+
+}  // namespace vortan::gui

@@ -1,0 +1,161 @@
+// The Qt user port: what its message boxes show and answer, the item selection
+// dialog's indexes, the report window and the locale's separators.
+#include "gui/item_selection_dialog.h"
+#include "gui/locale_numbers.h"
+#include "gui/message_box.h"
+#include "gui/qt_user_port.h"
+#include "gui/report_window.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace vortan;
+using namespace vortan::gui;
+
+namespace {
+
+TEST(MessageText, EachLineFeedCarriageReturnPairIsOneLineBreak) {
+    const struct {
+        const char* text;
+        const char* shown;
+    } cases[] = {
+        {"Span missing.\n\rPlease enter it.", "Span missing.\nPlease enter it."},
+        {"a\n\r\n\rb", "a\n\nb"},
+        {"a\nb", "a\nb"},
+        {"a\r\nb", "a\r\nb"},  // only the program's own pair order
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(message_display_text(c.text), QString::fromLatin1(c.shown)) << c.text;
+}
+
+// Acts on the next modal message box as soon as it is up.
+void when_box_shows(std::function<void(QMessageBox*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        timer->stop();
+        timer->deleteLater();
+        act(box);
+    });
+    timer->start();
+}
+
+TEST(QtUserPortMessage, TitlesIconsButtonsAndEscape) {
+    const auto escape = [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); };
+    const auto enter = [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); };
+    const auto yes_to_all = [](QMessageBox* box) { box->button(QMessageBox::YesToAll)->click(); };
+    const struct {
+        MessageKind kind;
+        Buttons buttons;
+        std::function<void(QMessageBox*)> act;
+        const char* title;
+        QMessageBox::Icon icon;
+        int button_count;
+        Answer answer;
+    } cases[] = {
+        {MessageKind::Confirmation, Buttons::YesNo, escape, "Confirmation", QMessageBox::Question,
+         2, Answer::No},
+        {MessageKind::Confirmation, Buttons::YesNoCancel, escape, "Confirmation",
+         QMessageBox::Question, 3, Answer::Cancel},
+        {MessageKind::Warning, Buttons::YesCancel, enter, "Warning", QMessageBox::Warning, 2,
+         Answer::Yes},
+        {MessageKind::Confirmation, Buttons::YesCancelYesToAll, yes_to_all, "Confirmation",
+         QMessageBox::Question, 3, Answer::YesToAll},
+        {MessageKind::Error, Buttons::OK, escape, "Error", QMessageBox::Critical, 1, Answer::OK},
+        {MessageKind::Information, Buttons::OK, enter, "Information", QMessageBox::Information, 1,
+         Answer::OK},
+    };
+    QtUserPort port;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title + std::string(" ") + to_string(c.buttons));
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+        when_box_shows([&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->buttons().size();
+            c.act(box);
+        });
+        EXPECT_EQ(port.message(c.kind, c.buttons, "First line.\n\rSecond line."), c.answer);
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(text, "First line.\nSecond line.");
+        EXPECT_EQ(icon, c.icon);
+        EXPECT_EQ(buttons, c.button_count);
+    }
+}
+
+TEST(ItemSelection, TheIndexIsIntoTheCallersOrder) {
+    const std::vector<std::string> items = {"Zulu", "alpha", "Mike"};
+    const struct {
+        bool sorted;
+        int row;
+        const char* shown;
+        int index;
+    } cases[] = {
+        {true, 0, "alpha", 1},
+        {true, 2, "Zulu", 0},
+        {false, 2, "Mike", 2},
+        {false, 0, "Zulu", 0},
+    };
+    for (const auto& c : cases) {
+        ItemSelectionDialog dialog(QStringLiteral("Pick"), items, c.sorted);
+        dialog.list()->setCurrentRow(c.row);
+        EXPECT_EQ(dialog.list()->currentItem()->text(), c.shown);
+        EXPECT_EQ(dialog.chosen_index(), c.index) << c.shown;
+    }
+    ItemSelectionDialog empty(QStringLiteral("Pick"), {}, true);
+    EXPECT_EQ(empty.chosen_index(), -1);
+}
+
+TEST(ReportWindow, MonospacedReadOnlyAndReused) {
+    QtUserPort port;
+    port.show_report({"Span      300.00", "", "Sag         9.50"});
+    port.show_report({"Second run"});
+    QList<ReportWindow*> windows;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* report = qobject_cast<ReportWindow*>(top); report && report->isVisible())
+            windows << report;
+    ASSERT_EQ(windows.size(), 1);
+    QPlainTextEdit* text = windows.front()->text();
+    EXPECT_EQ(text->toPlainText(), "Second run");
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
+    windows.front()->set_lines({"a", "", "b"});
+    EXPECT_EQ(text->toPlainText(), "a\n\nb");
+    windows.front()->close();
+}
+
+TEST(LocaleNumbers, SeparatorsOfTheSystemLocale) {
+    const struct {
+        QLocale::Language language;
+        QLocale::Territory territory;
+        const char* thousands;
+        const char* decimal;
+    } cases[] = {
+        {QLocale::English, QLocale::UnitedStates, ",", "."},
+        {QLocale::German, QLocale::Germany, ".", ","},
+        {QLocale::French, QLocale::France, "\xC2\xA0", ","},  // never U+202F
+    };
+    for (const auto& c : cases) {
+        const NumberFormat numbers = number_format_of(QLocale(c.language, c.territory));
+        EXPECT_EQ(numbers.thousands, c.thousands)
+            << QLocale::languageToString(c.language).toStdString();
+        EXPECT_EQ(numbers.decimal, c.decimal);
+    }
+}
+
+}  // namespace
