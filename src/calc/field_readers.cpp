@@ -1,5 +1,7 @@
 #include "calc/field_readers.h"
 
+#include "project/text_compare.h"
+
 namespace vortan {
 
 namespace {
@@ -13,15 +15,6 @@ std::string range_text(const CalcContext& context, const NumberField& entry) {
     return "The " + entry.caption + " should be a number between " +
            format_number(entry.lower, pattern::Measure, context.numbers) + " and " +
            format_number(entry.upper, pattern::Measure, context.numbers) + ".";
-}
-
-bool equal_ignoring_ascii_case(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -70,7 +63,7 @@ std::string Check_Sag_Span_Entry(CalcContext& context, bool allow_blank) {
     std::string result = "F";
     const std::string& near_name = context.form.text("From_Tower_Edit");
     const std::string& far_name = context.form.text("To_Tower_Edit");
-    if (!far_name.empty() && equal_ignoring_ascii_case(near_name, far_name)) {
+    if (!far_name.empty() && same_ignoring_case(near_name, far_name)) {
         point_at(context, "To_Tower_Edit", Sag_Span_Page);
         show_error(context, "Error : The near / left structure cannot have the same name as the far / right structure !");
         return "F";

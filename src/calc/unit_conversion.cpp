@@ -60,4 +60,27 @@ void Convert_Field_To_Metric(CalcContext& context, const std::string& field, Qua
     context.write(field, imperial_to_metric(kind, value), pattern::Stored);
 }
 
+namespace {
+bool is_file_format(const NumberFormat& numbers) {
+    const NumberFormat file;
+    return numbers.thousands == file.thousands && numbers.decimal == file.decimal;
+}
+}  // namespace
+
+std::string metric_storage_text(const std::string& typed, Quantity kind, bool imperial,
+                                const NumberFormat& numbers) {
+    if (!imperial && is_file_format(numbers)) return typed;
+    double value = typed.empty() ? Abort_Value : Text_To_Number(typed, numbers);
+    if (value == Abort_Value) return typed;
+    return format_number(imperial ? imperial_to_metric(kind, value) : value, pattern::Stored, NumberFormat{});
+}
+
+std::string display_text_of_stored(const std::string& stored, Quantity kind, bool imperial,
+                                   const NumberFormat& numbers) {
+    if (!imperial && is_file_format(numbers)) return stored;
+    double value = stored.empty() ? Abort_Value : Text_To_Number(stored, NumberFormat{});
+    if (value == Abort_Value) return stored;
+    return format_number(imperial ? metric_to_imperial(kind, value) : value, pattern::Measure, numbers);
+}
+
 }  // namespace vortan

@@ -19,6 +19,7 @@ enum class ControlKind {
     Page,      // one tab of a page control; its caption is the tab text
     GroupBox,  // a captioned frame that holds other controls
     Panel,     // an uncaptioned container (also the cover panels)
+    StringGrid,  // items are its rows, each row's cells followed by a TAB
     Label,
     Button,
     MenuItem,

@@ -76,13 +76,28 @@ void Form::set_checked(const std::string& name, bool checked) {
 
 int Form::item_index(const std::string& name) const { return control(name).item_index; }
 
-void Form::set_item_index(const std::string& name, int index) {
-    Control& c = control(name);
+// A pick-only combo box shows the text of its selected item, or nothing.
+void Form::follow_selection(Control& c) {
+    if (c.kind != ControlKind::ComboBox) return;
+    bool selected = c.item_index >= 0 && c.item_index < static_cast<int>(c.items.size());
+    std::string shown = selected ? c.items[static_cast<size_t>(c.item_index)] : "";
+    if (c.text == shown) return;
+    c.text = std::move(shown);
+    notify(c, Property::Text);
+}
+
+bool Form::select(Control& c, int index) {
     if (index < -1 || index >= static_cast<int>(c.items.size())) index = -1;
-    if (c.item_index == index) return;
+    if (c.item_index == index) return false;
     c.item_index = index;
     notify(c, Property::ItemIndex);
-    if (c.kind == ControlKind::RadioGroup) run(c.on_change);
+    follow_selection(c);
+    return true;
+}
+
+void Form::set_item_index(const std::string& name, int index) {
+    Control& c = control(name);
+    if (select(c, index) && c.kind == ControlKind::RadioGroup) run(c.on_change);
 }
 
 const std::vector<std::string>& Form::items(const std::string& name) const {
@@ -94,6 +109,7 @@ void Form::set_items(const std::string& name, std::vector<std::string> items) {
     c.items = std::move(items);
     if (c.item_index >= static_cast<int>(c.items.size())) c.item_index = -1;
     notify(c, Property::Items);
+    follow_selection(c);
 }
 
 std::string Form::selected_text(const std::string& name) const {
@@ -142,15 +158,7 @@ void Form::set_focus(const std::string& name) {
 
 void Form::user_select(const std::string& name, int index) {
     Control& c = control(name);
-    if (c.kind == ControlKind::RadioGroup) {
-        set_item_index(name, index);
-        return;
-    }
-    if (index < -1 || index >= static_cast<int>(c.items.size())) index = -1;
-    if (c.item_index == index) return;
-    c.item_index = index;
-    notify(c, Property::ItemIndex);
-    run(c.on_change);
+    if (select(c, index)) run(c.on_change);
 }
 
 void Form::user_select_page(const std::string& name, int index) {

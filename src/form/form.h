@@ -87,6 +87,8 @@ private:
     template <typename T>
     bool assign(const std::string& name, T Control::*member, T value, Property property);
     void notify(const Control& control, Property property);
+    bool select(Control& control, int index);
+    void follow_selection(Control& control);
     static void run(const std::function<void()>& handler);
 
     std::map<std::string, std::unique_ptr<Control>> by_name_;

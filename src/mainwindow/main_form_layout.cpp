@@ -1,6 +1,7 @@
 #include "mainwindow/main_form_layout.h"
 
 #include "mainwindow/form_builder.h"
+#include "mainwindow/method_page_fields.h"
 
 namespace vortan {
 
@@ -37,6 +38,26 @@ void add_sag_span_page(FormBuilder& b) {
     b.edit(page, "To_Tower_Edit", "Far / Right Structure :", "Name of the far or right structure");
     b.edit(page, "Span_Length_Edit", "Span Length :", "Span length from the sagging schedule",
            b.unit(Length_Units));
+    b.combo_box(page, "Inspector_Surname_ComboBox", "Inspector :");
+    b.read_only(page, "Inspector_Given_Name_Edit", "", "Given name of the inspector");
+}
+
+void add_project_details(FormBuilder& b) {
+    const std::string group = "Project_Details_GroupBox";
+    b.container(ControlKind::GroupBox, "", group, " Project Details : ");
+    b.edit(group, "Contract_Edit", "Contract :", "Contract number");
+    b.edit(group, "Contractor_Edit", "Contractor :", "Contractor's company name");
+    b.edit(group, "Transmission_Line_Edit", "Description :", "Name of the power line or project");
+    b.read_only(group, "Theodolite_Type_Edit", "Vertical Circle :", "Vertical circle of the theodolite");
+}
+
+// The record lists and the selection the fields on screen belong to.
+void add_record_state(FormBuilder& b) {
+    b.hidden(ControlKind::ListBox, "Pole_Data_Listbox");
+    b.hidden(ControlKind::ListBox, "Cable_Bundle_Record_Listbox");
+    for (const char* index : {"Cable_Type_ComboBox_Index_SpinEdit", "Cable_Position_ComboBox_Index_SpinEdit",
+                              "Cable_Code_Name_ComboBox_Index_SpinEdit"})
+        b.hidden(ControlKind::SpinEdit, index);
 }
 
 void add_schedule_group(FormBuilder& b, const std::string& page) {
@@ -109,6 +130,7 @@ void add_method_pages(FormBuilder& b, Form& form, const std::string& page) {
         add_span_copy(b, method.name, method.prefix);
     }
     for (const TimingPage& timing : Timing_Pages) add_timing_fields(b, form, timing);
+    add_method_page_fields(b, form);
     form.control("Calc_Method_PageControl").active_page = 0;
 }
 
@@ -131,6 +153,7 @@ void add_hidden_state(FormBuilder& b) {
     for (const std::string& flag : main_window_flags()) b.hidden(ControlKind::CheckBox, flag);
     for (const char* edit : {"Required_Sag_Edit", "Actual_Sag_Edit", "Conversion_Temp_Edit"})
         b.hidden(ControlKind::Edit, edit);
+    add_one_span_offset_group(b);
     b.hidden(ControlKind::SpinEdit, "Pole_Number_SpinEdit").value = 1;
     b.hidden(ControlKind::Button, "Calc_Required_Temp_BitBtn").caption = "Calc Required Temp";
 }
@@ -160,12 +183,14 @@ void build_main_form(Form& form) {
     FormBuilder b(form);
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
+    add_project_details(b);
     b.container(ControlKind::PageControl, "", "Transmission_Line_PageControl", "");
     add_sag_span_page(b);
     add_cable_sag_page(b, form);
     form.control("Transmission_Line_PageControl").active_page = 0;
     form.control("Hours_Units_Label").caption = "Hrs";
     add_hidden_state(b);
+    add_record_state(b);
 }
 
 }  // namespace vortan

@@ -2,33 +2,40 @@
 
 #include "calc/calculation_run.h"
 #include "calc/temperature_compensation.h"
+#include "mainwindow/choice_fills.h"
 #include "mainwindow/main_form_layout.h"
+#include "mainwindow/method_page_fields.h"
 #include "mainwindow/sag_mode.h"
+#include "project/record_layout.h"
 #include "ui/date_text.h"
-#include "units/unit_labels.h"
+#include "units/displayed_fields.h"
 
 namespace vortan {
 
 namespace {
 
-// The typed inputs of a cable sag: a change marks the cable sag as edited and
-// recomputes the compensated temperature.
-const char* const Cable_Sag_Inputs[] = {
-    "Sag_Date_Edit",
-    "Hours_Since_Cable_Runout_Edit",
-    "Actual_Cable_Temperature_Edit",
-    "Temperature_Compensation_Edit",
-    "Upper_Temperature_Degrees_Edit",
-    "Lower_Temperature_Degrees_Edit",
-    "Upper_Sag_Edit",
-    "Lower_Sag_Edit",
-    "Swing_Number_of_Swings_Edit",
-    "Swing_Actual_Time_Edit",
-    "WAVE_Number_of_Return_Waves_Edit",
-    "WAVE_Actual_Time_Edit",
-};
+// The method pages' prefixes of their near, far and span copies of the header.
+const char* const Header_Copies[] = {"LSM", "Off_1S", "Off_2S", "SBM", "Series_Dyn", "Shunt_Dyn", "Swing",
+                                     "Tan_1S", "Tan_2S", "WAVE", "HSM", "Clino_1_Tan", "Clino_2_Tan"};
 
-const char* const Sag_Span_Header[] = {"From_Tower_Edit", "To_Tower_Edit", "Span_Length_Edit"};
+// The typed inputs of a cable sag (record fields 9 to 16, 20 to 32 and 48 to
+// 74): a change marks the cable sag as edited and recomputes the compensated
+// temperature.
+std::vector<std::string> cable_sag_inputs() {
+    std::vector<std::string> fields;
+    const auto& layout = cable_sag_layout();
+    for (int n = 9; n <= 16; ++n) fields.push_back(layout[static_cast<size_t>(n - 1)].name);
+    for (const std::string& field : method_input_fields()) fields.push_back(field);
+    return fields;
+}
+
+// The sag-span header and the hidden one-span offset fields (record fields 33 to 47).
+std::vector<std::string> sag_span_inputs() {
+    std::vector<std::string> fields = {"From_Tower_Edit", "To_Tower_Edit", "Span_Length_Edit"};
+    const auto& layout = cable_sag_layout();
+    for (int n = 33; n <= 47; ++n) fields.push_back(layout[static_cast<size_t>(n - 1)].name);
+    return fields;
+}
 
 }  // namespace
 
@@ -43,9 +50,12 @@ void MainWindow::wire_handlers() {
     form_.control("Calculate_Sag_BitBtn").on_click = [this] { Calculate_Sag_BitBtnClick(); };
     form_.control("Calculate_Option").on_click = [this] { Calculate_Sag_BitBtnClick(); };
     form_.control("Calc_Required_Temp_BitBtn").on_click = [this] { Calc_Required_Temp_BitBtnClick(); };
-    for (const char* field : Cable_Sag_Inputs)
+    for (const std::string& field : cable_sag_inputs())
         form_.control(field).on_change = [this] { Cable_Bundle_Data_Changed_BitBtnClick(); };
-    for (const char* field : Sag_Span_Header) form_.control(field).on_change = [this] { Span_Data_Changed(); };
+    for (const std::string& field : sag_span_inputs()) form_.control(field).on_change = [this] { Span_Data_Changed(); };
+    for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit", "Theodolite_Type_Edit"})
+        form_.control(text).on_change = [this] { form_.set_checked("Data_Changed_Since_Load_CheckBox", true); };
+    form_.control("Inspector_Surname_ComboBox").on_change = [this] { fill_current_inspector(form_, setup_.form()); };
     form_.control("Calc_Method_PageControl").on_change = [this] { Calc_Method_PageControlChange(); };
     form_.control("Sag_New_or_Existing_RadioGroup").on_change = [this] {
         Sag_New_or_Existing_RadioGroupClick();
@@ -63,7 +73,7 @@ void MainWindow::start() {
     set_defaults();
     form_.set_active_page("Transmission_Line_PageControl", 0);
     form_.set_active_page("Calc_Method_PageControl", 0);
-    set_units_labels(form_, setup_.imperial());
+    Set_Units_Labels(form_, setup_.form(), setup_.imperial());
     apply_sag_mode(form_);
     for (const std::string& flag : main_window_flags()) form_.set_checked(flag, false);
     form_.set_focus("From_Tower_Edit");
@@ -90,6 +100,12 @@ void MainWindow::Cable_Bundle_Data_Changed_BitBtnClick() {
 void MainWindow::Span_Data_Changed() {
     form_.set_checked("Span_Data_Changed_CheckBox", true);
     form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    for (const char* prefix : Header_Copies) {
+        const std::string page = prefix;
+        form_.set_text(page + "_Near_Structure_Edit", form_.text("From_Tower_Edit"));
+        form_.set_text(page + "_Far_Structure_Edit", form_.text("To_Tower_Edit"));
+        form_.set_text(page + "_Actual_Span_Edit", form_.text("Span_Length_Edit"));
+    }
 }
 
 void MainWindow::Calc_Method_PageControlChange() {
@@ -111,8 +127,13 @@ void MainWindow::setup_opened() {
 }
 
 void MainWindow::setup_closed() {
-    if (setup_.form().item_index("Units_of_Measure_RadioGroup") != units_when_setup_opened_)
-        set_units_labels(form_, setup_.imperial());
+    fill_all_choices(form_, setup_.form());
+    bool was_imperial = units_when_setup_opened_ == 1;
+    if (setup_.imperial() != was_imperial) {
+        Set_Units_Labels(form_, setup_.form(), setup_.imperial());
+        CalcContext c = context();
+        convert_displayed_fields(c, was_imperial, setup_.imperial());
+    }
 }
 
 }  // namespace vortan

@@ -1,5 +1,7 @@
 #include "setup/setup_editor.h"
 
+#include "project/setup_lists.h"
+
 namespace vortan {
 
 SetupEditor::SetupEditor() {
@@ -10,8 +12,43 @@ SetupEditor::SetupEditor() {
         "Imperial : Feet (ft), Inches (in), Pounds-force (lbf), Degrees Farenheit (\xC2\xB0" "F), Pounds (lb).",
     };
     units.item_index = 0;
-    form_.add(ControlKind::ListBox, "Code_Name_ListBox");
-    form_.add(ControlKind::CheckBox, "Settings_Data_Changed_CheckBox").on_screen = false;
+
+    for (const char* list : {setup_list::Inspectors, setup_list::Code_Names, setup_list::Structure_Types,
+                             setup_list::Cable_Positions, setup_list::Code_Name_Names})
+        form_.add(ControlKind::ListBox, list);
+    Control& combinations = form_.add(ControlKind::ListBox, setup_list::Combinations);
+    combinations.on_screen = false;
+    combinations.visible = false;
+    form_.add(ControlKind::StringGrid, setup_list::Combination_Grid).items.resize(Most_Combinations);
+    Control& sorted_by = form_.add(ControlKind::RadioGroup, "Last_Sorted_By_RadioGroup");
+    sorted_by.items = {"Cable_Type", "Cable_Pos", "Code_Name"};
+    sorted_by.item_index = 0;
+    sorted_by.on_screen = false;
+
+    for (const char* label : {"Structure_Type_Count_Label", "Cable_Positions_Count_Label",
+                              "Cable_Code_Names_Count_Label", "Valid_Combinations_Count_Label",
+                              "Inspector_Data_Count_Label", "Cable_Data_Count_Label"})
+        form_.add(ControlKind::Label, label);
+
+    for (const char* edit : {"Inspector_Surname_Edit", "Inspector_Given_Name_Edit", "Inspector_Employer_Edit",
+                             "Inspector_Work_Phone_Edit", "Inspector_Mobile_Edit", "Inspector_Satelite_Phone_Edit",
+                             "Inspector_Email_Edit", "Code_Name_Name_Edit", "Cable_Mass_Edit", "Cable_Diameter_Edit",
+                             "Cable_Construction_Type_Edit", "Cable_Stranding_Edit", "Contract_Edit",
+                             "Contractor_Edit", "Transmission_Line_Edit"})
+        form_.add(ControlKind::Edit, edit);
+    form_.add(ControlKind::Label, "UNITS_Mass_Label1").caption = "kg/km";
+    form_.add(ControlKind::Label, "UNITS_SMALL_LENGTH_Label1").caption = "mm";
+
+    Control& scratch = form_.add(ControlKind::Edit, "Unit_Conversion_Edit");
+    scratch.on_screen = false;
+    scratch.visible = false;
+    for (const char* flag : {"Settings_Data_Changed_CheckBox", "Inspector_Changed_CheckBox",
+                             "Inspector_Validated_CheckBox", "Code_Name_Changed_CheckBox",
+                             "Code_Name_Validated_CheckBox"}) {
+        Control& c = form_.add(ControlKind::CheckBox, flag);
+        c.on_screen = false;
+        c.visible = false;
+    }
 }
 
 }  // namespace vortan

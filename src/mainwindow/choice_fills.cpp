@@ -1,0 +1,124 @@
+#include "mainwindow/choice_fills.h"
+
+#include "project/record_fields.h"
+#include "project/setup_lists.h"
+#include "project/text_compare.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace vortan {
+
+namespace {
+
+std::optional<int> strict_index(const std::string& text, size_t list_size) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (value < 0 || value >= static_cast<int>(list_size)) return std::nullopt;
+    return value;
+}
+
+// The names of every combination whose three indexes name lines; the others
+// stay in the list but offer nothing.
+std::vector<std::array<std::string, 3>> valid_combinations(const Form& setup) {
+    const auto& types = setup.items(setup_list::Structure_Types);
+    const auto& positions = setup.items(setup_list::Cable_Positions);
+    const auto& code_names = setup.items(setup_list::Code_Names);
+    std::vector<std::array<std::string, 3>> result;
+    for (const std::string& record : setup.items(setup_list::Combinations)) {
+        auto type = strict_index(record_field(record, 1), types.size());
+        auto position = strict_index(record_field(record, 2), positions.size());
+        auto code = strict_index(record_field(record, 3), code_names.size());
+        if (type && position && code)
+            result.push_back({types[static_cast<size_t>(*type)], positions[static_cast<size_t>(*position)],
+                              record_field(code_names[static_cast<size_t>(*code)], 1)});
+    }
+    return result;
+}
+
+void add_unless_present(std::vector<std::string>& items, const std::string& name) {
+    bool present = std::any_of(items.begin(), items.end(),
+                               [&name](const std::string& item) { return same_ignoring_case(item, name); });
+    if (!present) items.push_back(name);
+}
+
+// Names of the combinations whose leading names match the chosen ones, letter
+// case ignored as when the choices were built, so every spelling is reachable.
+std::vector<std::string> choices(const Form& setup, size_t column, const std::vector<std::string>& chosen) {
+    std::vector<std::string> items;
+    for (const auto& combination : valid_combinations(setup)) {
+        bool matches = true;
+        for (size_t i = 0; i < chosen.size(); ++i) matches = matches && same_ignoring_case(combination[i], chosen[i]);
+        if (matches) add_unless_present(items, combination[column]);
+    }
+    return items;
+}
+
+// Selects the remembered index, or item 0 when it lies beyond the list.
+void select_remembered(Form& main, const std::string& combo, const std::string& index_spin) {
+    int index = main.value(index_spin);
+    int last = static_cast<int>(main.items(combo).size()) - 1;
+    if (index > last) index = last < 0 ? -1 : 0;
+    main.set_item_index(combo, index);
+}
+
+}  // namespace
+
+void fill_project_details(Form& main, const Form& setup) {
+    for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"})
+        main.set_text(text, setup.text(text));
+}
+
+void fill_inspector_choices(Form& main, const Form& setup) {
+    int remembered = std::max(main.item_index("Inspector_Surname_ComboBox"), 0);
+    std::vector<std::string> surnames;
+    for (const std::string& record : setup.items(setup_list::Inspectors)) surnames.push_back(record_field(record, 1));
+    main.set_items("Inspector_Surname_ComboBox", {});
+    main.set_items("Inspector_Surname_ComboBox", std::move(surnames));
+    if (static_cast<int>(main.items("Inspector_Surname_ComboBox").size()) > remembered)
+        main.set_item_index("Inspector_Surname_ComboBox", remembered);
+}
+
+void fill_current_inspector(Form& main, const Form& setup) {
+    main.set_text("Inspector_Given_Name_Edit", "");
+    if (main.item_index("Inspector_Surname_ComboBox") < 0 && !main.items("Inspector_Surname_ComboBox").empty())
+        main.set_item_index("Inspector_Surname_ComboBox", 0);
+    int index = main.item_index("Inspector_Surname_ComboBox");
+    const auto& inspectors = setup.items(setup_list::Inspectors);
+    if (index >= 0 && index < static_cast<int>(inspectors.size()))
+        main.set_text("Inspector_Given_Name_Edit", record_field(inspectors[static_cast<size_t>(index)], 2));
+}
+
+void fill_structure_types(Form& main, const Form& setup) {
+    main.set_items("Cable_Type_ComboBox", {});
+    main.set_items("Cable_Type_ComboBox", choices(setup, 0, {}));
+    main.set_item_index("Cable_Type_ComboBox", main.value("Cable_Type_ComboBox_Index_SpinEdit"));
+}
+
+void fill_cable_positions(Form& main, const Form& setup) {
+    std::string type = main.text("Cable_Type_ComboBox");
+    main.set_items("Cable_Position_ComboBox", {});
+    main.set_items("Cable_Position_ComboBox", choices(setup, 1, {type}));
+    select_remembered(main, "Cable_Position_ComboBox", "Cable_Position_ComboBox_Index_SpinEdit");
+}
+
+void fill_code_names(Form& main, const Form& setup) {
+    std::string type = main.text("Cable_Type_ComboBox"), position = main.text("Cable_Position_ComboBox");
+    main.set_items("Cable_Code_Name_ComboBox", {});
+    main.set_items("Cable_Code_Name_ComboBox", choices(setup, 2, {type, position}));
+    select_remembered(main, "Cable_Code_Name_ComboBox", "Cable_Code_Name_ComboBox_Index_SpinEdit");
+}
+
+void fill_all_choices(Form& main, const Form& setup) {
+    fill_inspector_choices(main, setup);
+    fill_current_inspector(main, setup);
+    fill_structure_types(main, setup);
+    fill_cable_positions(main, setup);
+    fill_code_names(main, setup);
+    fill_project_details(main, setup);
+}
+
+}  // namespace vortan
