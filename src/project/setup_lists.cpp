@@ -54,6 +54,12 @@ std::string join_record(const std::vector<std::string>& fields) {
     return record;
 }
 
+CodeNameEntry code_name_entry_of(const std::string& record, bool imperial, const NumberFormat& numbers) {
+    return {record_field(record, 1), record_field(record, 2), record_field(record, 3),
+            display_text_of_stored(record_field(record, 4), Quantity::MassPerLength, imperial, numbers),
+            display_text_of_stored(record_field(record, 5), Quantity::SmallLength, imperial, numbers)};
+}
+
 std::string inspector_count_text(int number, int count) {
     if (count == 0) return "No Inspectors Entered Yet.";
     return "Inspector : " + std::to_string(number) + " of " + std::to_string(count) + ".";

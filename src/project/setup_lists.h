@@ -35,6 +35,9 @@ struct CodeNameEntry {
     std::string name, construction, stranding, mass, diameter;
 };
 
+// A code-name record as the setup editor shows it, mass and diameter in the units in force.
+CodeNameEntry code_name_entry_of(const std::string& record, bool imperial, const NumberFormat& numbers);
+
 // Joins fields into a record string, each field followed by a TAB; TAB, CR and
 // LF inside a field become blanks.
 std::string join_record(const std::vector<std::string>& fields);

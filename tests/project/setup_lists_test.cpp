@@ -133,6 +133,18 @@ TEST_F(SetupListsTest, ImperialMassAndDiameterAreStoredInMetric) {
     EXPECT_EQ(record_field(items(setup_list::Code_Names)[0], 5), "25.39876054");
 }
 
+TEST(CodeNameDisplay, MassAndDiameterInTheUnitsInForce) {
+    const std::string record = "Wolf\tACSR\t30/7\t1000\t25.4\t";
+    CodeNameEntry metric = code_name_entry_of(record, false, NumberFormat{});
+    EXPECT_EQ(metric.mass, "1000");
+    EXPECT_EQ(metric.stranding, "30/7");
+    CodeNameEntry imperial = code_name_entry_of(record, true, NumberFormat{});
+    EXPECT_EQ(imperial.mass, "3,547.80");
+    EXPECT_EQ(imperial.diameter, "1.00");
+    CodeNameEntry german = code_name_entry_of(record, false, NumberFormat{".", ","});
+    EXPECT_EQ(german.diameter, "25,40");
+}
+
 TEST_F(SetupListsTest, CombinationChecksInOrder) {
     struct Case {
         const char* name;
