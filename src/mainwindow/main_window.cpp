@@ -1,5 +1,6 @@
 #include "mainwindow/main_window.h"
 
+#include "calc/angle_entry.h"
 #include "calc/calculation_run.h"
 #include "calc/temperature_compensation.h"
 #include "mainwindow/choice_fills.h"
@@ -74,6 +75,7 @@ void MainWindow::start() {
     form_.set_active_page("Transmission_Line_PageControl", 0);
     form_.set_active_page("Calc_Method_PageControl", 0);
     Set_Units_Labels(form_, setup_.form(), setup_.imperial());
+    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
     apply_sag_mode(form_);
     for (const std::string& flag : main_window_flags()) form_.set_checked(flag, false);
     form_.set_focus("From_Tower_Edit");
@@ -128,6 +130,7 @@ void MainWindow::setup_opened() {
 
 void MainWindow::setup_closed() {
     fill_all_choices(form_, setup_.form());
+    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
     bool was_imperial = units_when_setup_opened_ == 1;
     if (setup_.imperial() != was_imperial) {
         Set_Units_Labels(form_, setup_.form(), setup_.imperial());

@@ -39,6 +39,19 @@ SetupEditor::SetupEditor() {
     form_.add(ControlKind::Label, "UNITS_Mass_Label1").caption = "kg/km";
     form_.add(ControlKind::Label, "UNITS_SMALL_LENGTH_Label1").caption = "mm";
 
+    // The three vertical circles sit in separate frames: choosing one clears the others.
+    const char* circles[] = {"Zenith_RadioButton", "Altitude_RadioButton", "Nadir_RadioButton"};
+    for (const char* circle : circles) {
+        Control& button = form_.add(ControlKind::RadioButton, circle);
+        button.caption = std::string(circle).substr(0, std::string(circle).find('_'));
+        button.on_change = [this, circle, circles] {
+            if (!form_.checked(circle)) return;
+            for (const char* other : circles)
+                if (std::string(other) != circle) form_.set_checked(other, false);
+        };
+    }
+    form_.control("Zenith_RadioButton").checked = true;
+
     Control& scratch = form_.add(ControlKind::Edit, "Unit_Conversion_Edit");
     scratch.on_screen = false;
     scratch.visible = false;
