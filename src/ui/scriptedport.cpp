@@ -37,6 +37,7 @@ Answer ScriptedPort::message(MessageKind kind, Buttons buttons, const std::strin
         return answer;
     }
     if (buttons == Buttons::OK) return Answer::OK;
+    if (default_answer_) return *default_answer_;
     throw UnansweredQuestion("no answer queued for: " + escape_message_text(text));
 }
 

@@ -26,6 +26,8 @@ public:
     void queue_files(std::vector<std::filesystem::path> files) { files_.push_back(std::move(files)); }
     void queue_pick(int index) { picks_.push_back(index); }
     void set_clock(DateTime clock) { clock_ = clock; }
+    // The answer to every question that finds the queue empty (none: the question stops the script).
+    void set_default_answer(std::optional<Answer> answer) { default_answer_ = answer; }
 
     const std::vector<std::string>& transcript() const { return transcript_; }
     // The texts of the message boxes shown so far.
@@ -59,6 +61,7 @@ private:
     std::vector<std::string> message_texts_;
     std::string clipboard_;
     DateTime clock_;
+    std::optional<Answer> default_answer_;
 };
 
 // A message text as one transcript line: LF, CR, TAB and backslash escaped.
