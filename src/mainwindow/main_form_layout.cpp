@@ -40,6 +40,28 @@ void add_sag_span_page(FormBuilder& b) {
            b.unit(Length_Units));
     b.combo_box(page, "Inspector_Surname_ComboBox", "Inspector :");
     b.read_only(page, "Inspector_Given_Name_Edit", "", "Given name of the inspector");
+    const std::string navigation = "Span_Navigation_Panel";
+    b.container(ControlKind::Panel, page, navigation, "");
+    b.button(navigation, "First_Tower_BitBtn", "First", "First sag-span");
+    b.button(navigation, "Previous_Tower_BitBtn", "Previous", "Previous sag-span");
+    b.button(navigation, "Next_Tower_BitBtn", "Next", "Next sag-span");
+    b.button(navigation, "Last_Tower_BitBtn", "Last", "Last sag-span");
+    b.button(navigation, "Jump_to_Span_BitBtn", "Jump to Span", "Navigate to another span");
+    b.button(navigation, "Delete_Curr_Span_Details_BitBtn", "Delete Span", "Delete all cable sags in this sag-span");
+    b.label(page, "Span_Count_Label", "No Spans have been entered !");
+}
+
+void add_menus(FormBuilder& b) {
+    b.container(ControlKind::MenuItem, "", "File_Menu", "&File");
+    b.container(ControlKind::MenuItem, "File_Menu", "New_Option", "New");
+    b.container(ControlKind::MenuItem, "File_Menu", "Reset_Option", "Rese&t");
+    b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
+}
+
+void add_top_buttons(FormBuilder& b) {
+    b.container(ControlKind::Panel, "", "Top_Buttons_GroupBox", "");
+    b.button("Top_Buttons_GroupBox", "Reset_BitBtn", "Reset", "Reset some or all data");
 }
 
 void add_project_details(FormBuilder& b) {
@@ -53,6 +75,9 @@ void add_project_details(FormBuilder& b) {
 
 // The record lists and the selection the fields on screen belong to.
 void add_record_state(FormBuilder& b) {
+    b.hidden(ControlKind::Button, "Commit_Span_Changes_BitBtn").caption = "Commit";
+    b.hidden(ControlKind::Edit, "Load_Save_File_Edit");
+    b.hidden(ControlKind::Edit, "Load_Save_Directory_Edit");
     b.hidden(ControlKind::ListBox, "Pole_Data_Listbox");
     b.hidden(ControlKind::ListBox, "Cable_Bundle_Record_Listbox");
     for (const char* index : {"Cable_Type_ComboBox_Index_SpinEdit", "Cable_Position_ComboBox_Index_SpinEdit",
@@ -146,7 +171,11 @@ void add_cable_sag_page(FormBuilder& b, Form& form) {
            "Actual cable temperature as measured using a thermometer", b.unit(Temperature_Units));
     add_schedule_group(b, page);
     add_method_pages(b, form, page);
-    b.button(page, "Calculate_Sag_BitBtn", "Calc", "Calculate for the currently selected method");
+    const std::string buttons = "Cable_Sag_Buttons_Panel";
+    b.container(ControlKind::Panel, page, buttons, "");
+    b.button(buttons, "Calculate_Sag_BitBtn", "Calc", "Calculate for the currently selected method");
+    b.button(buttons, "Commit_Cable_Bundle_Changes_BitBtn", "Preserve", "Save the changes for the current cable position");
+    b.button(buttons, "Delete_Curr_Cable_Details_BitBtn", "Delete", "Delete the changes for the current cable position");
 }
 
 void add_hidden_state(FormBuilder& b) {
@@ -181,8 +210,8 @@ const std::vector<std::string>& main_window_flags() {
 
 void build_main_form(Form& form) {
     FormBuilder b(form);
-    b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
-    b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
+    add_menus(b);
+    add_top_buttons(b);
     add_project_details(b);
     b.container(ControlKind::PageControl, "", "Transmission_Line_PageControl", "");
     add_sag_span_page(b);

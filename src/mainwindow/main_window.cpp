@@ -57,9 +57,44 @@ void MainWindow::wire_handlers() {
     for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit", "Theodolite_Type_Edit"})
         form_.control(text).on_change = [this] { form_.set_checked("Data_Changed_Since_Load_CheckBox", true); };
     form_.control("Inspector_Surname_ComboBox").on_change = [this] { fill_current_inspector(form_, setup_.form()); };
+    wire_workflow_handlers();
     form_.control("Calc_Method_PageControl").on_change = [this] { Calc_Method_PageControlChange(); };
     form_.control("Sag_New_or_Existing_RadioGroup").on_change = [this] {
         Sag_New_or_Existing_RadioGroupClick();
+    };
+}
+
+void MainWindow::wire_workflow_handlers() {
+    struct Click {
+        const char* control;
+        void (MainWindow::*handler)();
+    };
+    const Click clicks[] = {
+        {"First_Tower_BitBtn", &MainWindow::First_Tower_BitBtnClick},
+        {"Previous_Tower_BitBtn", &MainWindow::Previous_Tower_BitBtnClick},
+        {"Next_Tower_BitBtn", &MainWindow::Next_Tower_BitBtnClick},
+        {"Last_Tower_BitBtn", &MainWindow::Last_Tower_BitBtnClick},
+        {"Jump_to_Span_BitBtn", &MainWindow::Jump_to_Span_BitBtnClick},
+        {"Delete_Curr_Span_Details_BitBtn", &MainWindow::Delete_Curr_Span_Details_BitBtnClick},
+        {"Commit_Span_Changes_BitBtn", &MainWindow::Commit_Span_Changes_BitBtnClick},
+        {"Commit_Cable_Bundle_Changes_BitBtn", &MainWindow::Commit_Cable_Bundle_Changes_BitBtnClick},
+        {"Delete_Curr_Cable_Details_BitBtn", &MainWindow::Delete_Curr_Cable_Details_BitBtnClick},
+        {"Reset_BitBtn", &MainWindow::Reset_BitBtnClick},
+        {"Reset_Option", &MainWindow::Reset_BitBtnClick},
+        {"New_Option", &MainWindow::New_OptionClick},
+    };
+    for (const Click& click : clicks) {
+        auto handler = click.handler;
+        form_.control(click.control).on_click = [this, handler] { (this->*handler)(); };
+    }
+    for (const char* combo : {"Cable_Type_ComboBox", "Cable_Position_ComboBox", "Cable_Code_Name_ComboBox"})
+        form_.control(combo).on_change = [this, combo] { cable_selection_changed(combo); };
+    form_.control("Transmission_Line_PageControl").on_changing = [this] {
+        return Transmission_Line_PageControlChanging();
+    };
+    // A span number below 1 never stands.
+    form_.control("Pole_Number_SpinEdit").on_change = [this] {
+        if (span_number() < 1) form_.set_value("Pole_Number_SpinEdit", 1);
     };
 }
 
@@ -68,17 +103,15 @@ void MainWindow::set_defaults() {
     for (const char* field :
          {"Actual_Cable_Temperature_Edit", "Temperature_Compensation_Edit", "Hours_Since_Cable_Runout_Edit"})
         form_.set_text(field, "0");
+    form_.set_text("Series_Dyn_Mechanical_Advantage_Edit", "1");
 }
 
 void MainWindow::start() {
-    set_defaults();
-    form_.set_active_page("Transmission_Line_PageControl", 0);
-    form_.set_active_page("Calc_Method_PageControl", 0);
+    fill_all_choices(form_, setup_.form());
+    reset(std::nullopt);
     Set_Units_Labels(form_, setup_.form(), setup_.imperial());
-    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
     apply_sag_mode(form_);
     for (const std::string& flag : main_window_flags()) form_.set_checked(flag, false);
-    form_.set_focus("From_Tower_Edit");
 }
 
 void MainWindow::Calculate_Sag_BitBtnClick() {

@@ -7,6 +7,9 @@
 #include "setup/setup_editor.h"
 #include "ui/userport.h"
 
+#include <optional>
+#include <string>
+
 namespace vortan {
 
 class MainWindow {
@@ -36,15 +39,51 @@ public:
     void Calc_Method_PageControlChange();
     void Sag_New_or_Existing_RadioGroupClick();
 
+    // ---- navigation and display (main_window_navigation.cpp) ----
+    void display();
+    void input_fields_reset();
+    void update_span_count_label();
+    void preserve_question();
+    void First_Tower_BitBtnClick();
+    void Previous_Tower_BitBtnClick();
+    void Next_Tower_BitBtnClick();
+    void Last_Tower_BitBtnClick();
+    void Jump_to_Span_BitBtnClick();
+    void cable_selection_changed(const std::string& sender);
+    bool Transmission_Line_PageControlChanging();
+
+    // ---- storing and deleting (main_window_records.cpp) ----
+    void Commit_Span_Changes_BitBtnClick();
+    void Commit_Cable_Bundle_Changes_BitBtnClick();
+    void Delete_Curr_Cable_Details_BitBtnClick();
+    void Delete_Curr_Span_Details_BitBtnClick();
+
+    // ---- a known state (main_window_reset.cpp) ----
+    void Reset_BitBtnClick();
+    void New_OptionClick();
+    // Reset with the answer given: Yes keeps the setup, Yes to All empties it,
+    // and no answer (an internal reset) leaves the flags as the handlers set them.
+    void reset(std::optional<Answer> answer);
+
     // The setup editor is shown, and has closed: refresh what depends on its options.
     void setup_opened();
     void setup_closed();
 
     CalcContext context();
 
+    int span_number() const { return form_.value("Pole_Number_SpinEdit"); }
+    int span_count() const { return static_cast<int>(form_.items("Pole_Data_Listbox").size()); }
+    void set_span_number(int n);
+
 private:
     void wire_handlers();
+    void wire_workflow_handlers();
     void set_defaults();
+    // First, Previous and Jump to Span: false when the sag-span may not be left.
+    bool may_leave_edited_span();
+    bool may_leave_span();
+    void select_remembered_cable();
+    void copy_cable_selection_to_index_fields();
 
     UserPort& port_;
     SetupEditor& setup_;

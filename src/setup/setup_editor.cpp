@@ -52,6 +52,10 @@ SetupEditor::SetupEditor() {
     }
     form_.control("Zenith_RadioButton").checked = true;
 
+    Control& reset_fields = form_.add(ControlKind::CheckBox, "Reset_All_Input_Fields_CheckBox");
+    reset_fields.caption = "Reset ALL Input Fields when moving to a new Span / Cable.";
+    reset_fields.checked = true;
+
     Control& scratch = form_.add(ControlKind::Edit, "Unit_Conversion_Edit");
     scratch.on_screen = false;
     scratch.visible = false;

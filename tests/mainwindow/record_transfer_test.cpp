@@ -91,7 +91,7 @@ TEST_F(RecordTransfer, CableSagRecordHasSeventyFourFields) {
 
 TEST_F(RecordTransfer, ListIndexesAreTheLastEqualLineOrZero) {
     given_setup_lists();
-    form().user_select("Cable_Code_Name_ComboBox", 1);  // Lynx, line 1 of the code names
+    form().set_item_index("Cable_Code_Name_ComboBox", 1);  // Lynx, line 1 of the code names
     std::string record = cable_record();
     EXPECT_EQ(record_field(record, 5), "0");
     EXPECT_EQ(record_field(record, 7), "1");
@@ -115,14 +115,14 @@ TEST_F(RecordTransfer, FindsTheLastRecordOfTheCurrentSelection) {
                                                      join_record({"2", "0", "0", "0", "b"}),
                                                      join_record({"1", "0", "0", "0", "c"})});
     EXPECT_EQ(find_cable_sag_record(form()), 2);
-    form().user_select("Cable_Code_Name_ComboBox", 1);
+    form().set_item_index("Cable_Code_Name_ComboBox", 1);
     EXPECT_EQ(find_cable_sag_record(form()), -1);
 }
 
 TEST_F(RecordTransfer, MetricRoundTripGivesTheSameTexts) {
     given_setup_lists();
     given_every_cable_field_typed();
-    form().user_select("Cable_Code_Name_ComboBox", 1);
+    form().set_item_index("Cable_Code_Name_ComboBox", 1);
     form().set_value("Cable_Code_Name_ComboBox_Index_SpinEdit", 1);
     form().user_select("Sag_New_or_Existing_RadioGroup", 1);
     form().set_active_page("Calc_Method_PageControl", 8);

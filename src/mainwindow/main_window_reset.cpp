@@ -1,0 +1,86 @@
+// Putting the main window into a known state: Reset and New.
+#include "calc/angle_entry.h"
+#include "mainwindow/choice_fills.h"
+#include "mainwindow/main_window.h"
+#include "project/setup_lists.h"
+
+namespace vortan {
+
+namespace {
+
+const char* const Change_Flags[] = {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox",
+                                    "Data_Changed_Since_Load_CheckBox"};
+
+void set_change_flags(Form& form, bool state) {
+    for (const char* flag : Change_Flags) form.set_checked(flag, state);
+}
+
+}  // namespace
+
+void MainWindow::Reset_BitBtnClick() {
+    if (form_.checked("Reset_Data_With_No_Warning_to_User_CheckBox")) {
+        reset(std::nullopt);
+        return;
+    }
+    Answer answer = port_.message(
+        MessageKind::Warning, Buttons::YesCancelYesToAll,
+        "Warning: Do you want to reset all data or just some data ?\n\r\n\rChoose :\n\r\n\r* \"Yes\" to reset all "
+        "Sag-Span / Cable Sag data, but leave existing Setup information intact and untouched.\n\r\n\r* \"Cancel\" "
+        "to exit without resetting any data.\n\r\n\r* \"Yes to All\" to reset all Sag-Span / Cable Sag data and "
+        "reset all existing Setup information\n\r\n\rN.B.  Only data in memory will be affected - NO files on disk "
+        "will be altered.");
+    if (answer == Answer::Yes || answer == Answer::YesToAll) reset(answer);
+}
+
+void MainWindow::reset(std::optional<Answer> answer) {
+    // 2: every text field empties, but the project folder stays.
+    const std::string folder = form_.text("Load_Save_Directory_Edit");
+    for (const Control* control : form_.controls())
+        if (control->kind == ControlKind::Edit) form_.set_text(control->name, "");
+    form_.set_text("Load_Save_Directory_Edit", folder);
+    // 3-5: no records, the first type and position chosen.
+    fill_current_inspector(form_, setup_.form());
+    form_.set_items("Pole_Data_Listbox", {});
+    form_.set_items("Cable_Bundle_Record_Listbox", {});
+    display();
+    for (const char* combo : {"Cable_Type_ComboBox", "Cable_Position_ComboBox"})
+        if (!form_.items(combo).empty()) form_.set_item_index(combo, 0);
+    // 6-7: defaults, on the first span and the first pages.
+    set_defaults();
+    set_span_number(1);
+    form_.set_active_page("Transmission_Line_PageControl", 0);
+    form_.set_active_page("Calc_Method_PageControl", 0);
+    form_.set_focus("From_Tower_Edit");
+    // 8: Yes to All empties the setup too.
+    if (answer == Answer::YesToAll) {
+        Form& setup = setup_.form();
+        for (const char* list : {setup_list::Inspectors, setup_list::Cable_Positions, setup_list::Structure_Types,
+                                 setup_list::Code_Names, setup_list::Combinations})
+            setup.set_items(list, {});
+        fill_inspector_choices(form_, setup);
+        fill_current_inspector(form_, setup);
+        fill_structure_types(form_, setup);
+        fill_cable_positions(form_, setup);
+        fill_code_names(form_, setup);
+        for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) setup.set_text(text, "");
+    }
+    // 9-11
+    fill_project_details(form_, setup_.form());
+    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
+    if (answer == Answer::YesToAll) set_change_flags(form_, false);
+    if (answer == Answer::Yes) set_change_flags(form_, true);
+}
+
+void MainWindow::New_OptionClick() {
+    if (form_.checked("Data_Changed_Since_Load_CheckBox") || setup_.form().checked("Settings_Data_Changed_CheckBox")) {
+        Answer answer = port_.message(
+            MessageKind::Warning, Buttons::YesNo,
+            "Warning: Lose unsaved data ?\n\r\n\rChanges to the current project have not been saved !  \n\r\n\rLoading "
+            "another project will overwrite your unsaved work !\n\r\n\rAre you sure you want to lose your unsaved data ? ");
+        if (answer != Answer::Yes) return;
+    }
+    reset(Answer::YesToAll);
+    set_change_flags(form_, false);
+}
+
+}  // namespace vortan
