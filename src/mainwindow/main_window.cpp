@@ -133,6 +133,9 @@ void MainWindow::Cable_Bundle_Data_Changed_BitBtnClick() {
 }
 
 void MainWindow::Span_Data_Changed() {
+    if (!form_.text("From_Tower_Edit").empty() && !form_.text("Span_Length_Edit").empty() &&
+        !form_.text("To_Tower_Edit").empty())
+        form_.set_enabled("Next_Tower_BitBtn", true);
     form_.set_checked("Span_Data_Changed_CheckBox", true);
     form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
     for (const char* prefix : Header_Copies) {
