@@ -49,6 +49,7 @@ struct Control {
     std::string hint;
     std::string unit_label;   // name of the unit label shown after an edit, if any
     bool on_screen = true;    // false for hidden state (flags, scratch fields, record lists)
+    bool covers_parent = false;  // a panel laid over the whole of its container, in front
     bool enabled = true;
     bool visible = true;
     bool read_only = false;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -140,6 +141,16 @@ bool write_caption(QWidget* widget, const Control& control) {
     return true;
 }
 
+// A grid's rows hold their cells each followed by a TAB.
+void write_grid(QTableWidget* grid, const std::vector<std::string>& rows) {
+    grid->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const QStringList cells = QString::fromStdString(rows[static_cast<size_t>(r)]).split(QLatin1Char('\t'));
+        for (int c = 0; c < grid->columnCount(); ++c)
+            grid->setItem(r, c, new QTableWidgetItem(c < cells.size() ? cells[c] : QString()));
+    }
+}
+
 void write_items(QWidget* widget, const Control& control) {
     const QStringList items = qs(control.items);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -155,6 +166,8 @@ void write_items(QWidget* widget, const Control& control) {
     } else if (auto* group = qobject_cast<RadioGroupBox*>(widget)) {
         group->set_items(items);
         group->set_index(control.item_index);
+    } else if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
+        write_grid(grid, control.items);
     }
 }
 

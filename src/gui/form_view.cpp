@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,7 +15,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QHeaderView>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include <limits>
 #include <set>
@@ -37,6 +41,27 @@ W* named(W* widget, const Control& control) {
     return widget;
 }
 
+// Keeps a cover panel over the whole of its container, in front of its fields.
+class CoverKeeper final : public QObject {
+public:
+    CoverKeeper(QWidget* cover, QWidget* container) : QObject(cover), cover_(cover) {
+        container->installEventFilter(this);
+        cover_->setGeometry(container->rect());
+        cover_->raise();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            cover_->setGeometry(static_cast<QWidget*>(watched)->rect());
+            cover_->raise();
+        }
+        return false;
+    }
+
+private:
+    QWidget* cover_;
+};
+
 class ViewBuilder {
 public:
     explicit ViewBuilder(const Form& form) : form_(form) {}
@@ -44,6 +69,8 @@ public:
     void fill(QWidget* container, const std::string& parent, bool top_aligned);
 
 private:
+    bool only_buttons(const std::string& parent) const;
+    void fill_button_row(QWidget* container, const std::string& parent);
     QWidget* make(const Control& control, QWidget* parent);
     QLabel* caption_label(const Control& control, QWidget* buddy, QWidget* parent);
 
@@ -94,8 +121,24 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     }
     case ControlKind::Panel: {
         auto* panel = named(new QFrame(parent), control);
-        fill(panel, control.name, false);
+        if (only_buttons(control.name)) {
+            fill_button_row(panel, control.name);
+        } else {
+            fill(panel, control.name, false);
+        }
+        if (control.covers_parent) {
+            panel->setAutoFillBackground(true);
+            panel->setFrameShape(QFrame::StyledPanel);
+            new CoverKeeper(panel, parent);
+        }
         return panel;
+    }
+    case ControlKind::StringGrid: {
+        auto* grid = named(new QTableWidget(0, 3, parent), control);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->horizontalHeader()->hide();
+        grid->verticalHeader()->hide();
+        return grid;
     }
     case ControlKind::Label: return named(new QLabel(qs(control.caption), parent), control);
     case ControlKind::Button: return named(new QPushButton(qs(control.caption), parent), control);
@@ -104,6 +147,22 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
         break;
     }
     return nullptr;
+}
+
+bool ViewBuilder::only_buttons(const std::string& parent) const {
+    auto children = form_.children(parent);
+    for (const Control* child : children)
+        if (child->kind != ControlKind::Button) return false;
+    return !children.empty();
+}
+
+// A panel of buttons is a row of them, as a toolbar would be.
+void ViewBuilder::fill_button_row(QWidget* container, const std::string& parent) {
+    auto* row = new QHBoxLayout(container);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const Control* control : form_.children(parent))
+        if (control->on_screen) row->addWidget(make(*control, container));
+    row->addStretch(1);
 }
 
 void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_aligned) {
@@ -116,6 +175,7 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
         if (!control->on_screen || placed_units_.count(control->name) != 0) continue;
         if (control->kind == ControlKind::Page || control->kind == ControlKind::MenuItem) continue;
         QWidget* widget = make(*control, container);
+        if (control->covers_parent) continue;  // laid over the container, not in its grid
 
         if (control->kind == ControlKind::Edit) {
             if (!control->caption.empty() || !edit_row) {

@@ -183,7 +183,7 @@ void add_height_stick(FormBuilder& b) {
 // The clinometer methods only measure a cable that hangs already; while
 // sagging, the cover panel says so.
 void add_clinometer(FormBuilder& b, const std::string& page, const std::string& prefix) {
-    b.container(ControlKind::Panel, page, prefix + "Panel", "");
+    b.container(ControlKind::Panel, page, prefix + "Panel", "").covers_parent = true;
     b.label(prefix + "Panel", prefix + "Panel_Label", Cover_Text);
     b.edit(page, prefix + "Grad1_Edit", "Gradient Near :", "Gradient to the near structure",
            b.unit(Percent_Units));
