@@ -5,6 +5,7 @@
 #include "mainwindow/record_transfer.h"
 #include "project/record_fields.h"
 #include "project/text_compare.h"
+#include "shell/item_selection.h"
 #include "ui/date_text.h"
 
 #include <algorithm>
@@ -200,11 +201,7 @@ void MainWindow::Jump_to_Span_BitBtnClick() {
     }
     std::vector<std::string> names;
     for (const std::string& record : form_.items("Pole_Data_Listbox")) names.push_back(record_field(record, 2));
-    std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-        });
-    });
+    sort_ignoring_case(names);
     int picked = port_.select_item("Select a Near or Left Structure :", names, /*sorted=*/true);
     if (picked < 0 || picked >= static_cast<int>(names.size())) return;
     const std::string chosen = names[static_cast<size_t>(picked)];
