@@ -8,6 +8,7 @@
 #include "mainwindow/method_page_fields.h"
 #include "mainwindow/sag_mode.h"
 #include "project/record_layout.h"
+#include "setup/setup_list_buttons.h"
 #include "ui/date_text.h"
 #include "units/displayed_fields.h"
 
@@ -43,6 +44,7 @@ std::vector<std::string> sag_span_inputs() {
 MainWindow::MainWindow(UserPort& port, SetupEditor& setup) : port_(port), setup_(setup) {
     build_main_form(form_);
     wire_handlers();
+    add_setup_list_buttons(setup_.form(), port_, numbers_);
 }
 
 CalcContext MainWindow::context() { return CalcContext{form_, setup_.form(), port_, numbers_}; }

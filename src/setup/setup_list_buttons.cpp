@@ -1,0 +1,99 @@
+#include "setup/setup_list_buttons.h"
+
+#include "project/setup_lists.h"
+
+namespace vortan {
+
+namespace {
+
+struct NameListButtons {
+    NameList list;
+    const char* kind;
+    const char* list_control;
+    const char* add_button;
+    const char* rename_button;
+};
+
+const NameListButtons Name_Lists[] = {
+    {NameList::StructureTypes, "Structure Type", setup_list::Structure_Types, "Add_Structure_Type_BitBtn",
+     "Rename_Structure_Type_BitBtn"},
+    {NameList::CablePositions, "Cable Position", setup_list::Cable_Positions, "Add_Cable_Position_BitBtn",
+     "Rename_Cable_Position_BitBtn"},
+};
+
+void add_name(Form& setup, UserPort& port, const NameListButtons& b) {
+    auto name = port.input_box(std::string("Add new ") + b.kind + " :", std::string("Enter New ") + b.kind + " :", "");
+    if (!name) return;
+    SetupLists lists(setup, port);
+    if (lists.add_name(b.list, *name)) lists.update_count_labels(1, 1);
+}
+
+void rename(Form& setup, UserPort& port, const NameListButtons& b) {
+    SetupLists lists(setup, port);
+    int index = setup.item_index(b.list_control);
+    const auto& lines = setup.items(b.list_control);
+    if (index < 0 || index >= static_cast<int>(lines.size())) {
+        lists.rename(b.list, index, "");  // says why nothing can be renamed
+        return;
+    }
+    const std::string old_name = lines[static_cast<size_t>(index)];
+    auto name = port.input_box(std::string("Rename ") + b.kind + " :", "Enter New Name for \"" + old_name + "\" :",
+                               old_name);
+    if (!name || *name == old_name) return;
+    lists.rename(b.list, index, *name);
+}
+
+void add_basic_settings(Form& setup, UserPort& port, const NumberFormat& numbers) {
+    for (const char* list : {setup_list::Code_Names, setup_list::Structure_Types, setup_list::Cable_Positions,
+                             setup_list::Combinations}) {
+        if (!setup.items(list).empty()) {
+            port.message(MessageKind::Information, Buttons::OK,
+                         "Sorry, this option can only be used if you haven't already entered any Cable or Structure "
+                         "Details.  \n\r\n\rBefore you can use this button to setup default values, you need to start "
+                         "a new project by using the Reset button on the main screen.");
+            return;
+        }
+    }
+    if (setup.checked("Code_Name_Changed_CheckBox") &&
+        port.message(MessageKind::Warning, Buttons::YesNo,
+                     "Warning : Some Cable Data settings have been changed, but not saved.   \n\r\n\rAre you sure you "
+                     "want to erase this with default cable / structure details ?") != Answer::Yes)
+        return;
+    SetupLists lists(setup, port);
+    bool imperial = setup.item_index("Units_of_Measure_RadioGroup") == 1;
+    if (!lists.add_basic_settings_data(imperial, numbers)) return;
+    setup.set_checked("Code_Name_Changed_CheckBox", false);
+    lists.update_count_labels(1, 1);
+    port.message(MessageKind::Confirmation, Buttons::OK,
+                 "Success !!\n\r\n\rBasic settings have been added for Cable Data, a Structure Type, a Cable Position, a "
+                 "Cable Code Name, and a valid combination of these on the structure. \n\r\n\rNote that you can "
+                 "change, rename, or add to these at any time by using the buttons provided on the relevant Settings "
+                 "tabs.");
+}
+
+}  // namespace
+
+void add_setup_list_buttons(Form& setup, UserPort& port, const NumberFormat& numbers) {
+    for (const NameListButtons& b : Name_Lists) {
+        Control& add = setup.add(ControlKind::Button, b.add_button);
+        add.caption = "Add";
+        add.on_click = [&setup, &port, &b] { add_name(setup, port, b); };
+        Control& rename_button = setup.add(ControlKind::Button, b.rename_button);
+        rename_button.caption = "Rename";
+        rename_button.on_click = [&setup, &port, &b] { rename(setup, port, b); };
+    }
+    Control& combination = setup.add(ControlKind::Button, "Add_Combination_BitBtn");
+    combination.caption = "Add Combination";
+    combination.on_click = [&setup, &port] {
+        SetupLists lists(setup, port);
+        if (lists.add_combination(setup.item_index(setup_list::Structure_Types),
+                                  setup.item_index(setup_list::Cable_Positions),
+                                  setup.item_index(setup_list::Code_Name_Names)))
+            lists.update_count_labels(1, 1);
+    };
+    Control& basic = setup.add(ControlKind::Button, "Add_Basic_Settings_BitBtn");
+    basic.caption = "Add Basic Settings";
+    basic.on_click = [&setup, &port, &numbers] { add_basic_settings(setup, port, numbers); };
+}
+
+}  // namespace vortan
