@@ -1,0 +1,21 @@
+// Writes a set of files so that an interrupted write never leaves the old set
+// destroyed: every file goes to a temporary name beside it first, and only when
+// all are written are they renamed into place, the first-listed last.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vortan {
+
+struct FileContent {
+    std::filesystem::path path;
+    std::string bytes;
+};
+
+// Empty on success; otherwise what went wrong, with every temporary file removed.
+std::string write_file_set(const std::vector<FileContent>& files);
+
+}  // namespace vortan

@@ -1,0 +1,132 @@
+#include "project/crc32.h"
+#include "project/file_set_writer.h"
+#include "project/profile_file.h"
+#include "project/side_file.h"
+#include "project/text_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <fstream>
+
+namespace vortan {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vortan-test-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    fs::path write(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+        return folder / name;
+    }
+    std::string read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    fs::path folder;
+};
+
+TEST(Crc32, KnownValuesAndTheirText) {
+    EXPECT_EQ(crc32("123456789", 9), 0xCBF43926u);
+    EXPECT_EQ(crc32("", 0), 0u);
+    // In two pieces, as blocks of a file are read.
+    EXPECT_EQ(crc32("6789", 4, crc32("12345", 5)), 0xCBF43926u);
+    EXPECT_EQ(crc_text(0x0012ABCD), "12ABCD");
+    EXPECT_EQ(crc_text(0), "0");
+}
+
+using FileCrc = TempFolder;
+
+TEST_F(FileCrc, MissingEmptyAndLockedFiles) {
+    EXPECT_EQ(file_crc(folder / "none.spd"), "0");
+    EXPECT_EQ(file_crc(write("empty.spd", "")), "0");
+    fs::path file = write("data.spd", "123456789");
+    EXPECT_EQ(file_crc(file), "CBF43926");
+    int fd = ::open(file.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    EXPECT_EQ(file_crc(file), File_In_Use);
+    ::close(fd);
+    EXPECT_EQ(file_crc(file), "CBF43926");
+}
+
+TEST_F(FileCrc, ReportsProgressOnLargeFiles) {
+    fs::path file = write("big.scb", std::string(100000, 'x'));
+    int calls = 0;
+    file_crc(file, [&calls](std::uintmax_t read, std::uintmax_t size) {
+        ++calls;
+        EXPECT_LE(read, size);
+    });
+    EXPECT_GE(calls, 3);
+}
+
+TEST(TextCodec, Windows1252AndUtf8) {
+    EXPECT_EQ(windows_1252_to_utf8("\xB0" "C \x80"), "\xC2\xB0" "C \xE2\x82\xAC");
+    EXPECT_EQ(utf8_to_windows_1252("\xC2\xB0" "C \xE2\x82\xAC"), std::optional<std::string>("\xB0" "C \x80"));
+    EXPECT_EQ(utf8_to_windows_1252("\xCE\xA9"), std::nullopt);  // Greek omega has no byte
+    // A file holds 1252 when it can, UTF-8 when it must; reading tells them apart.
+    for (const std::string text : {"plain", "25 \xC2\xB0" "C", "\xCE\xA9 mast", "\xE2\x80\x9Cquoted\xE2\x80\x9D"})
+        EXPECT_EQ(decode_file_text(encode_file_text(text)), text) << text;
+    EXPECT_EQ(encode_file_text("\xCE\xA9"), "\xCE\xA9");
+    EXPECT_EQ(decode_file_text("caf\xE9"), "caf\xC3\xA9");  // not valid UTF-8: 1252
+}
+
+TEST(SideFile, LineEnds) {
+    EXPECT_EQ(split_lines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(split_lines("a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "", "b"}));
+    EXPECT_TRUE(split_lines("").empty());
+    EXPECT_EQ(join_lines({"1\tT1\t", ""}), "1\tT1\t\r\n\r\n");
+    EXPECT_EQ(side_file_bytes({}), "");
+}
+
+TEST(Profile, WindowsSemantics) {
+    ProfileFile p = ProfileFile::parse(
+        "; comment\r\n[Vortan]\r\nContract_Edit = \"C-17\" \r\nLoad_Save_Directory_Edit=c:\\new\\table\\\r\n"
+        "Units_of_Measure_RadioGroup=1x\r\nunits_of_measure_radiogroup=0\r\nExpr=a=b\r\n[other]\r\nx=1\r\n");
+    EXPECT_TRUE(p.has_section("vortan"));
+    EXPECT_EQ(p.text("VORTAN", "contract_edit"), "C-17");
+    EXPECT_EQ(p.text("vortan", "Load_Save_Directory_Edit"), "c:\\new\\table\\");
+    EXPECT_EQ(p.integer("vortan", "Units_of_Measure_RadioGroup", 5), 1);  // leading digits; first key wins
+    EXPECT_EQ(p.text("vortan", "Expr"), "a=b");
+    EXPECT_EQ(p.integer("vortan", "Missing", 1000), 1000);
+    EXPECT_EQ(p.integer("other", "x", 0), 1);
+    EXPECT_FALSE(p.value("none", "x").has_value());
+    EXPECT_TRUE(p.boolean("other", "x", false));
+}
+
+TEST(Profile, WritesWhatItReadsBack) {
+    ProfileFile p;
+    p.set("vortan", "Settings_Data_Format_Version", "1001");
+    p.set("vortan", "Contract_Edit", "A\tB");
+    p.set("vortan", "settings_data_format_version", "1002");
+    EXPECT_EQ(p.to_text(), "[vortan]\r\nSettings_Data_Format_Version=1002\r\nContract_Edit=A B\r\n");
+    EXPECT_EQ(ProfileFile::parse(p.to_text()).text("vortan", "Contract_Edit"), "A B");
+}
+
+using FileSet = TempFolder;
+
+TEST_F(FileSet, ReplacesEveryFileOrNone) {
+    fs::path master = write("p.vtn", "old master"), side = write("p.spd", "old side");
+    EXPECT_EQ(write_file_set({{master, "new master"}, {side, "new side"}}), "");
+    EXPECT_EQ(read(master), "new master");
+    EXPECT_EQ(read(side), "new side");
+    // A file that cannot be written: the old set stays, no temporary is left.
+    std::string error = write_file_set({{master, "x"}, {folder / "missing-folder" / "p.spd", "y"}});
+    EXPECT_NE(error, "");
+    EXPECT_EQ(read(master), "new master");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
+    EXPECT_EQ(entries, 2);
+}
+
+}  // namespace
+}  // namespace vortan
