@@ -54,29 +54,39 @@ void add_sag_span_page(FormBuilder& b) {
 void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "", "File_Menu", "&File");
     b.container(ControlKind::MenuItem, "File_Menu", "New_Option", "New");
+    b.container(ControlKind::MenuItem, "File_Menu", "Open_Option", "&Open");
+    b.container(ControlKind::MenuItem, "File_Menu", "Save_Option", "&Save");
+    b.container(ControlKind::MenuItem, "File_Menu", "Save_As_Option", "Save &As ...");
     b.container(ControlKind::MenuItem, "File_Menu", "Reset_Option", "Rese&t");
+    b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_Separator", "-").visible = false;
+    for (int n = 1; n <= 5; ++n)
+        b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_" + std::to_string(n), "").visible = false;
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
 }
 
 void add_top_buttons(FormBuilder& b) {
     b.container(ControlKind::Panel, "", "Top_Buttons_GroupBox", "");
+    b.button("Top_Buttons_GroupBox", "Open_BitBtn", "Open", "Open a project");
+    b.button("Top_Buttons_GroupBox", "Save_BitBtn", "Save", "Save the project");
     b.button("Top_Buttons_GroupBox", "Reset_BitBtn", "Reset", "Reset some or all data");
 }
 
 void add_project_details(FormBuilder& b) {
     const std::string group = "Project_Details_GroupBox";
-    b.container(ControlKind::GroupBox, "", group, " Project Details : ");
+    b.container(ControlKind::GroupBox, "", group, " Project Details : ").beside_previous = true;
     b.edit(group, "Contract_Edit", "Contract :", "Contract number");
-    b.edit(group, "Contractor_Edit", "Contractor :", "Contractor's company name");
+    b.edit(group, "Contractor_Edit", "Contractor :", "Contractor's company name").beside_previous = true;
     b.edit(group, "Transmission_Line_Edit", "Description :", "Name of the power line or project");
-    b.read_only(group, "Theodolite_Type_Edit", "Vertical Circle :", "Vertical circle of the theodolite");
+    b.read_only(group, "Theodolite_Type_Edit", "Vertical Circle :", "Vertical circle of the theodolite")
+        .beside_previous = true;
 }
 
 // The record lists and the selection the fields on screen belong to.
 void add_record_state(FormBuilder& b) {
     b.hidden(ControlKind::Button, "Commit_Span_Changes_BitBtn").caption = "Commit";
     b.hidden(ControlKind::Edit, "Load_Save_File_Edit");
+    b.hidden(ControlKind::CheckBox, "Load_Settings_From_Another_Project_CheckBox");
     b.hidden(ControlKind::Edit, "Load_Save_Directory_Edit");
     b.hidden(ControlKind::ListBox, "Pole_Data_Listbox");
     b.hidden(ControlKind::ListBox, "Cable_Bundle_Record_Listbox");
@@ -149,7 +159,7 @@ void add_timing_fields(FormBuilder& b, Form& form, const TimingPage& t) {
 }
 
 void add_method_pages(FormBuilder& b, Form& form, const std::string& page) {
-    b.container(ControlKind::PageControl, page, "Calc_Method_PageControl", "");
+    b.container(ControlKind::PageControl, page, "Calc_Method_PageControl", "").beside_previous = true;
     for (const MethodPage& method : Method_Pages) {
         b.container(ControlKind::Page, "Calc_Method_PageControl", method.name, method.caption);
         add_span_copy(b, method.name, method.prefix);

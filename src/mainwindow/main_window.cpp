@@ -84,6 +84,11 @@ void MainWindow::wire_workflow_handlers() {
         {"Reset_BitBtn", &MainWindow::Reset_BitBtnClick},
         {"Reset_Option", &MainWindow::Reset_BitBtnClick},
         {"New_Option", &MainWindow::New_OptionClick},
+        {"Open_Option", &MainWindow::Open_OptionClick},
+        {"Open_BitBtn", &MainWindow::Open_OptionClick},
+        {"Save_Option", &MainWindow::Save_OptionClick},
+        {"Save_BitBtn", &MainWindow::Save_OptionClick},
+        {"Save_As_Option", &MainWindow::Save_As_OptionClick},
     };
     for (const Click& click : clicks) {
         auto handler = click.handler;
@@ -94,6 +99,17 @@ void MainWindow::wire_workflow_handlers() {
     form_.control("Transmission_Line_PageControl").on_changing = [this] {
         return Transmission_Line_PageControlChanging();
     };
+    for (int n = 1; n <= 5; ++n) {
+        const std::string entry = "Last_Used_File_" + std::to_string(n);
+        form_.control(entry).on_click = [this, entry] {
+            // Opening another project must not lose unsaved work unasked.
+            if (!may_lose_unsaved_data()) return;
+            std::string caption = form_.control(entry).caption;
+            std::erase(caption, '&');
+            form_.set_text("Load_Save_File_Edit", caption);
+            read_project();
+        };
+    }
     // A span number below 1 never stands.
     form_.control("Pole_Number_SpinEdit").on_change = [this] {
         if (span_number() < 1) form_.set_value("Pole_Number_SpinEdit", 1);

@@ -4,6 +4,9 @@
 
 #include "calc/calc_context.h"
 #include "form/form.h"
+#include "project/profile_file.h"
+
+#include <filesystem>
 #include "setup/setup_editor.h"
 #include "ui/userport.h"
 
@@ -61,6 +64,17 @@ public:
     // ---- a known state (main_window_reset.cpp) ----
     void Reset_BitBtnClick();
     void New_OptionClick();
+    // ---- project files (main_window_files.cpp) ----
+    void Open_OptionClick();
+    // Reads the project named by Load_Save_File_Edit.
+    void read_project();
+    void Save_OptionClick();
+    void Save_As_OptionClick();
+    // Writes the project to Load_Save_File_Edit; false when nothing was written.
+    bool save_project();
+    void update_recent_projects();
+    const std::string& window_caption() const { return window_caption_; }
+
     // Reset with the answer given: Yes keeps the setup, Yes to All empties it,
     // and no answer (an internal reset) leaves the flags as the handlers set them.
     void reset(std::optional<Answer> answer);
@@ -84,12 +98,19 @@ private:
     bool may_leave_span();
     void select_remembered_cable();
     void copy_cable_selection_to_index_fields();
+    // Asks before unsaved changes are lost; false when the user keeps them.
+    bool may_lose_unsaved_data();
+    bool read_side_files(const std::filesystem::path& master, const ProfileFile& profile);
+    bool drop_orphan_cable_sags();
+    void after_open_or_save(const std::filesystem::path& master);
 
     UserPort& port_;
     SetupEditor& setup_;
     NumberFormat numbers_;
     Form form_;
     int units_when_setup_opened_ = 0;
+    std::string last_opened_project_;
+    std::string window_caption_ = "Vortan";
 };
 
 }  // namespace vortan

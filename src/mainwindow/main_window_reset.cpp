@@ -71,14 +71,17 @@ void MainWindow::reset(std::optional<Answer> answer) {
     if (answer == Answer::Yes) set_change_flags(form_, true);
 }
 
+bool MainWindow::may_lose_unsaved_data() {
+    if (!form_.checked("Data_Changed_Since_Load_CheckBox") && !setup_.form().checked("Settings_Data_Changed_CheckBox"))
+        return true;
+    return port_.message(MessageKind::Warning, Buttons::YesNo,
+                         "Warning: Lose unsaved data ?\n\r\n\rChanges to the current project have not been saved !  "
+                         "\n\r\n\rLoading another project will overwrite your unsaved work !\n\r\n\rAre you sure you "
+                         "want to lose your unsaved data ? ") == Answer::Yes;
+}
+
 void MainWindow::New_OptionClick() {
-    if (form_.checked("Data_Changed_Since_Load_CheckBox") || setup_.form().checked("Settings_Data_Changed_CheckBox")) {
-        Answer answer = port_.message(
-            MessageKind::Warning, Buttons::YesNo,
-            "Warning: Lose unsaved data ?\n\r\n\rChanges to the current project have not been saved !  \n\r\n\rLoading "
-            "another project will overwrite your unsaved work !\n\r\n\rAre you sure you want to lose your unsaved data ? ");
-        if (answer != Answer::Yes) return;
-    }
+    if (!may_lose_unsaved_data()) return;
     reset(Answer::YesToAll);
     set_change_flags(form_, false);
 }

@@ -1,0 +1,240 @@
+// Opening and saving the project file set.
+#include "calc/angle_entry.h"
+#include "calc/field_readers.h"
+#include "mainwindow/choice_fills.h"
+#include "mainwindow/main_window.h"
+#include "project/crc32.h"
+#include "project/file_set_writer.h"
+#include "project/project_file_set.h"
+#include "project/record_layout.h"
+#include "project/side_file.h"
+#include "project/text_codec.h"
+
+#include <algorithm>
+
+namespace vortan {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* Project_Filter = "Vortan Project File (*.vtn *.VTN)";
+const char* const Project_Texts[] = {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"};
+const char* const Circles[] = {"Zenith_RadioButton", "Nadir_RadioButton", "Altitude_RadioButton"};
+
+std::string old_version_message() {
+    return "Error : The data you are attempting to load was created with an old version of this program and the "
+           "data file / formats have changed a great deal since then.  \n\r\n\rYou cannot load this data with this "
+           "version of the program.  You should use the version of the program that created this data.  \n\r\n\rIf "
+           "this is a real problem for you please contact the program author.";
+}
+
+std::string folder_with_separator(const fs::path& master) {
+    std::string folder = fs::absolute(master).parent_path().string();
+    if (folder.empty() || folder.back() != fs::path::preferred_separator) folder += fs::path::preferred_separator;
+    return folder;
+}
+
+}  // namespace
+
+void MainWindow::Open_OptionClick() {
+    if (!may_lose_unsaved_data()) return;
+    FileDialogRequest request{"Select Project to Open ...", Project_Filter, form_.text("Load_Save_Directory_Edit"), "",
+                              false};
+    auto files = port_.open_files(request);
+    if (files.empty()) return;
+    form_.set_text("Load_Save_File_Edit", files.front().string());
+    read_project();
+}
+
+void MainWindow::read_project() {
+    // 1-2: a relative name lies in the project folder; the file must be a master file that exists.
+    fs::path name = form_.text("Load_Save_File_Edit");
+    if (name.empty()) return;
+    if (name.is_relative() && !form_.text("Load_Save_Directory_Edit").empty())
+        name = fs::path(form_.text("Load_Save_Directory_Edit")) / name;
+    std::error_code error;
+    if (!is_master_file_name(name) || !fs::is_regular_file(name, error)) {
+        port_.message(MessageKind::Error, Buttons::OK,
+                      "Error : The Project :\n\r\n\r" + name.string() + "\n\r\n\rdoes NOT Exist !");
+        form_.set_text("Load_Save_File_Edit", last_opened_project_);
+        return;
+    }
+    // 3-4: nothing of the old project stays. Stored numbers are always read with
+    // "," and "." by the record loaders, whatever the regional settings say.
+    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", true);
+    Reset_BitBtnClick();
+    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", false);
+    for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
+        form_.set_checked(flag, false);
+    form_.set_text("Load_Save_File_Edit", name.string());
+    // 5: the format versions.
+    ProfileFile profile = ProfileFile::read(name);
+    int settings_version = profile.integer(Master_Section, "Settings_Data_Format_Version", 1000);
+    int data_version = profile.integer(Master_Section, "Span_Cable_Data_Format_Version", 0);
+    bool setup_only = form_.checked("Load_Settings_From_Another_Project_CheckBox");
+    if (settings_version != Settings_Data_Format_Version ||
+        (!setup_only && data_version != Span_Cable_Data_Format_Version)) {
+        port_.message(MessageKind::Error, Buttons::OK, old_version_message());
+        for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
+            form_.set_checked(flag, false);
+        setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
+        reset(std::nullopt);
+        return;
+    }
+    // 6: project texts and the vertical circle.
+    Form& setup = setup_.form();
+    for (const char* text : Project_Texts) setup.set_text(text, profile.text(Master_Section, text));
+    fill_project_details(form_, setup);
+    for (const char* circle : Circles)
+        setup.set_checked(circle, profile.boolean(Master_Section, circle, std::string(circle) == "Zenith_RadioButton"));
+    // 7-8: the lists, each checked against its CRC.
+    if (!read_side_files(name, profile)) return;
+    // 9-11
+    after_open_or_save(name);
+    fill_all_choices(form_, setup);
+    if (!setup_only) display();
+    form_.set_checked("Data_Changed_Since_Load_CheckBox", false);
+    setup.set_checked("Settings_Data_Changed_CheckBox", false);
+}
+
+bool MainWindow::read_side_files(const fs::path& master, const ProfileFile& profile) {
+    std::string warnings;
+    for (const SideFile& side : side_files()) {
+        fs::path file = side_file_path(master, side.extension);
+        Form& owner = side.main_window ? form_ : setup_.form();
+        owner.set_items(side.list, read_side_file(file));
+        // Window events run while large files are checked, but no user input.
+        std::string crc = file_crc(file, [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        std::string stored = profile.text(Master_Section, side.crc_key);
+        if (!stored.empty() && stored != crc) warnings += std::string("\t") + side.warning_name + "\n\r";
+    }
+    if (warnings.empty()) return true;
+    Answer answer = port_.message(
+        MessageKind::Warning, Buttons::YesNo,
+        "Warning: The following data has been modified or tampered with outside of this program and may now be "
+        "corrupt : \n\r" + warnings + "\n\rLoading corrupted data may cause this program to crash or behave strangely. "
+        "\n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
+    if (answer == Answer::Yes) return true;
+    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", true);
+    Reset_BitBtnClick();
+    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", false);
+    for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
+        form_.set_checked(flag, false);
+    return false;
+}
+
+void MainWindow::after_open_or_save(const fs::path& master) {
+    form_.set_text("Load_Save_Directory_Edit", folder_with_separator(master));
+    window_caption_ = "Vortan 3.3 - " + master.stem().string();
+    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
+}
+
+void MainWindow::Save_OptionClick() {
+    if (form_.text("Load_Save_File_Edit").empty()) {
+        Save_As_OptionClick();
+        return;
+    }
+    save_project();
+}
+
+void MainWindow::Save_As_OptionClick() {
+    FileDialogRequest request{"Save Project As ...", Project_Filter, form_.text("Load_Save_Directory_Edit"), "", false};
+    auto chosen = port_.save_file(request);
+    if (!chosen) return;
+    fs::path master = *chosen;
+    if (!is_master_file_name(master)) master += ".vtn";
+    std::error_code error;
+    if (fs::exists(master, error) &&
+        port_.message(MessageKind::Warning, Buttons::YesNo,
+                      "Warning : The project " + master.string() + " already exists.\n\r\n\rReplace it ?") != Answer::Yes)
+        return;
+    std::string previous = form_.text("Load_Save_File_Edit");
+    form_.set_text("Load_Save_File_Edit", master.string());
+    if (!save_project()) form_.set_text("Load_Save_File_Edit", previous);
+}
+
+bool MainWindow::drop_orphan_cable_sags() {
+    const int count = span_count();
+    std::vector<std::string> kept;
+    for (const std::string& record : form_.items("Cable_Bundle_Record_Listbox")) {
+        auto span = record_integer(record, 1);
+        if (span && *span >= 1 && *span <= count) kept.push_back(record);
+    }
+    size_t orphans = form_.items("Cable_Bundle_Record_Listbox").size() - kept.size();
+    if (orphans == 0) return true;
+    Answer answer = port_.message(MessageKind::Warning, Buttons::YesCancel,
+                                  "Warning : " + std::to_string(orphans) +
+                                      " Cable Sag(s) belong to no Sag-Span and cannot be saved with the project."
+                                      "\n\r\n\rDrop them and save the project ?");
+    if (answer != Answer::Yes) return false;
+    form_.set_items("Cable_Bundle_Record_Listbox", std::move(kept));
+    return true;
+}
+
+bool MainWindow::save_project() {
+    form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", false);
+    // Edits still on screen belong to the project being saved.
+    if (form_.checked("Span_Data_Changed_CheckBox") || form_.checked("Cable_Data_Changed_CheckBox")) {
+        CalcContext c = context();
+        if (Check_Sag_Span_Entry(c, /*allow_blank=*/true) == "F") return false;
+        preserve_question();
+        if (form_.checked("Cable_Data_Changed_CheckBox") && !form_.checked("User_Declined_Preserve_CheckBox")) return false;
+    }
+    if (!drop_orphan_cable_sags()) return false;
+    const fs::path master = form_.text("Load_Save_File_Edit");
+    ProfileFile profile;
+    profile.set(Master_Section, "Settings_Data_Format_Version", std::to_string(Settings_Data_Format_Version));
+    profile.set(Master_Section, "Span_Cable_Data_Format_Version", std::to_string(Span_Cable_Data_Format_Version));
+    for (const char* text : Project_Texts) profile.set(Master_Section, text, setup_.form().text(text));
+    std::vector<FileContent> files = {{master, ""}};
+    for (const SideFile& side : side_files()) {
+        const Form& owner = side.main_window ? form_ : setup_.form();
+        std::string bytes = side_file_bytes(owner.items(side.list));
+        profile.set(Master_Section, side.crc_key, bytes.empty() ? "0" : crc_text(crc32(bytes.data(), bytes.size())));
+        files.push_back({side_file_to_write(master, side.extension), std::move(bytes)});
+    }
+    // Exactly one circle is written as the one in use.
+    std::string circle = vertical_circle_name(setup_.form());
+    if (circle == "Unknown") circle = "Zenith";
+    for (const char* key : Circles) profile.set(Master_Section, key, std::string(key) == circle + "_RadioButton" ? "1" : "0");
+    files.front().bytes = encode_file_text(profile.to_text());
+    std::string failure = write_file_set(files);
+    if (!failure.empty()) {
+        port_.message(MessageKind::Error, Buttons::OK, "Error : The project could not be saved.\n\r\n\r" + failure);
+        return false;
+    }
+    for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
+        form_.set_checked(flag, false);
+    setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
+    form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", true);
+    after_open_or_save(master);
+    update_recent_projects();
+    return true;
+}
+
+void MainWindow::update_recent_projects() {
+    const std::string project = form_.text("Load_Save_File_Edit");
+    last_opened_project_ = project;
+    std::vector<std::string> entries;
+    for (int n = 1; n <= 5; ++n) {
+        std::string caption = form_.control("Last_Used_File_" + std::to_string(n)).caption;
+        std::erase(caption, '&');
+        entries.push_back(caption);
+    }
+    auto found = std::find(entries.begin(), entries.begin() + 4, project);
+    if (found != entries.begin()) {
+        // The entries above the match (or all but the last) move down one place.
+        auto end = found == entries.begin() + 4 ? entries.end() - 1 : found;
+        std::move_backward(entries.begin(), end, end + 1);
+        entries[0] = project;
+    }
+    for (int n = 1; n <= 5; ++n) {
+        const std::string item = "Last_Used_File_" + std::to_string(n);
+        form_.set_caption(item, entries[static_cast<size_t>(n - 1)]);
+        form_.set_visible(item, !entries[static_cast<size_t>(n - 1)].empty());
+    }
+    form_.set_visible("Last_Used_File_Separator", !entries[0].empty());
+}
+
+}  // namespace vortan

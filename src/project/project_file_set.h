@@ -1,0 +1,38 @@
+// The eight files of a project: the master profile file "<base>.vtn" and the
+// seven side files, one list each.
+#pragma once
+
+#include "project/profile_file.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vortan {
+
+inline constexpr const char* Master_Section = "vortan";
+inline constexpr int Settings_Data_Format_Version = 1001;
+inline constexpr int Span_Cable_Data_Format_Version = 1004;
+
+struct SideFile {
+    const char* extension;
+    const char* list;          // the list control it holds
+    bool main_window;          // the list lives on the main window (else the setup editor)
+    const char* crc_key;       // its CRC in the master file
+    const char* warning_name;  // its name in the integrity warning
+};
+
+// In the order they are read, verified and written.
+const std::vector<SideFile>& side_files();
+
+// True for a master-file name, which ends in ".vtn" (letter case ignored).
+bool is_master_file_name(const std::filesystem::path& path);
+// The side file of a master file: its base name with the extension, found by
+// exact name first, then as the one name in the folder that differs only in
+// letter case (projects copied from Windows).
+std::filesystem::path side_file_path(const std::filesystem::path& master, const std::string& extension);
+// The name a save writes: the base name with a lower-case extension.
+std::filesystem::path side_file_to_write(const std::filesystem::path& master, const std::string& extension);
+
+}  // namespace vortan

@@ -1,0 +1,164 @@
+// Saving a project and opening it again, and the checks an open makes.
+#include "project/crc32.h"
+#include "project/profile_file.h"
+#include "project/record_fields.h"
+#include "project/setup_lists.h"
+#include "support/main_window_fixture.h"
+
+#include <unistd.h>
+
+#include <fstream>
+
+namespace vortan {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProjectFiles : public testing::MainWindowTest {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vortan-project-" + std::to_string(::getpid()) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder);
+        Form& s = setup.form();
+        s.set_items(setup_list::Structure_Types, {"Tower"});
+        s.set_items(setup_list::Cable_Positions, {"Top \xC2\xB0"});
+        s.set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t\t"});
+        s.set_items(setup_list::Combinations, {"0\t0\t0\t"});
+        s.set_text("Contract_Edit", "C-17");
+        window.start();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    fs::path master() { return folder / "line.vtn"; }
+    void given_saved_project() {
+        given_header("T1", "T2", "300");
+        given_schedule();
+        given_method_page(8);
+        type("Swing_Number_of_Swings_Edit", "5");
+        form().user_click("Commit_Cable_Bundle_Changes_BitBtn");
+        form().user_click("Commit_Span_Changes_BitBtn");
+        port.queue_files({master()});
+        form().user_click("Save_BitBtn");
+    }
+    void open(const fs::path& file) {
+        form().set_text("Load_Save_File_Edit", file.string());
+        window.read_project();
+    }
+    std::string text_of_span_length() { return text("Span_Length_Edit"); }
+    void overwrite(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+    std::string read(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    ProfileFile master_profile() { return ProfileFile::read(master()); }
+
+    fs::path folder;
+};
+
+TEST_F(ProjectFiles, SavedProjectOpensAgainWithoutWarning) {
+    given_saved_project();
+    EXPECT_TRUE(fs::exists(folder / "line.spd"));
+    EXPECT_EQ(read(folder / "line.spd"), "1\tT1\tT2\t300\t-1\t\r\n");
+    EXPECT_EQ(read(folder / "line.scp"), "Top \xB0\r\n");  // Windows-1252 on disk
+    EXPECT_EQ(master_profile().text("vortan", "Pole_Data_CRC"), file_crc(folder / "line.spd"));
+    EXPECT_EQ(master_profile().text("vortan", "Inspector_Data_CRC"), "0");
+    EXPECT_EQ(master_profile().text("vortan", "Zenith_RadioButton"), "1");
+    EXPECT_FALSE(flag("Data_Changed_Since_Load_CheckBox"));
+    EXPECT_TRUE(flag("User_Saved_Data_When_Prompted_CheckBox"));
+    EXPECT_EQ(form().control("Last_Used_File_1").caption, master().string());
+
+    form().user_click("New_Option");
+    EXPECT_TRUE(form().items("Pole_Data_Listbox").empty());
+    port.clear_transcript();
+    open(master());
+    EXPECT_TRUE(port.transcript().empty());
+    EXPECT_EQ(form().items("Pole_Data_Listbox").size(), 1u);
+    EXPECT_EQ(setup.form().items(setup_list::Cable_Positions)[0], "Top \xC2\xB0");
+    EXPECT_EQ(text("Contract_Edit"), "C-17");
+    EXPECT_EQ(text("From_Tower_Edit"), "T1");
+    EXPECT_EQ(text("Swing_Required_Time_Edit"), "27.7");
+    EXPECT_EQ(window.window_caption(), "Vortan 3.3 - line");
+    EXPECT_FALSE(flag("Data_Changed_Since_Load_CheckBox"));
+}
+
+TEST_F(ProjectFiles, TamperedSideFileIsNamedInTheWarning) {
+    given_saved_project();
+    overwrite(folder / "line.spd", "1\tT1\tT2\t301\t-1\t\r\n");
+    port.queue_answer(Answer::No);
+    open(master());
+    ASSERT_FALSE(messages().empty());
+    EXPECT_EQ(messages().back(),
+              "Warning: The following data has been modified or tampered with outside of this program and may now be "
+              "corrupt : \n\r\t- Structure\n\r\n\rLoading corrupted data may cause this program to crash or behave "
+              "strangely. \n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
+    EXPECT_TRUE(form().items("Pole_Data_Listbox").empty());  // No: no sag-spans
+}
+
+TEST_F(ProjectFiles, MissingCrcKeyAndEmptyFileWithZeroOpenQuietly) {
+    given_saved_project();
+    overwrite(folder / "line.spd", "1\tT1\tT2\t301\t-1\t\r\n");
+    overwrite(folder / "line.scb", "");
+    std::string text = read(master());
+    size_t at = text.find("Pole_Data_CRC");
+    text.erase(at, text.find("\r\n", at) - at + 2);
+    ProfileFile profile = ProfileFile::parse(text);
+    profile.set("vortan", "Cable_Bundle_Data_CRC", "0");
+    overwrite(master(), profile.to_text());
+    port.clear_transcript();
+    open(master());
+    EXPECT_TRUE(port.transcript().empty());
+    EXPECT_EQ(text_of_span_length(), "301");
+}
+
+TEST_F(ProjectFiles, OldVersionsAndMissingFilesAreRefused) {
+    overwrite(folder / "old.vtn", "[vortan]\r\nSettings_Data_Format_Version=1001\r\nSpan_Cable_Data_Format_Version=1003\r\n");
+    open(folder / "old.vtn");
+    EXPECT_NE(messages().back().find("created with an old version"), std::string::npos);
+
+    overwrite(folder / "plain.txt", "x");
+    open(folder / "plain.txt");
+    EXPECT_EQ(messages().back(), "Error : The Project :\n\r\n\r" + (folder / "plain.txt").string() + "\n\r\n\rdoes NOT Exist !");
+    open(folder / "none.vtn");
+    EXPECT_NE(messages().back().find("does NOT Exist !"), std::string::npos);
+    EXPECT_EQ(text("Load_Save_File_Edit"), "");  // the last opened project: none yet
+}
+
+TEST_F(ProjectFiles, ReadingUsesTheFileNumberFormatWhateverTheLocale) {
+    given_saved_project();
+    overwrite(folder / "line.spd", "1\tT1\tT2\t1,250.5\t-1\t\r\n");
+    ProfileFile profile = master_profile();
+    profile.set("vortan", "Pole_Data_CRC", "");
+    overwrite(master(), profile.to_text());
+    window.set_numbers(NumberFormat{".", ","});
+    open(master());
+    EXPECT_EQ(window.numbers().decimal, ",");
+    EXPECT_EQ(text("Span_Length_Edit"), "1.250,50");
+}
+
+TEST_F(ProjectFiles, CableSagsOfNoSagSpanAreDroppedOnlyWhenTheUserAgrees) {
+    given_saved_project();
+    form().set_items("Cable_Bundle_Record_Listbox", {"1\t0\t0\t0\t", "7\t0\t0\t0\t"});
+    form().set_checked("Data_Changed_Since_Load_CheckBox", true);
+    port.queue_answer(Answer::Cancel);
+    EXPECT_FALSE(window.save_project());
+    EXPECT_EQ(form().items("Cable_Bundle_Record_Listbox").size(), 2u);
+    EXPECT_TRUE(flag("Data_Changed_Since_Load_CheckBox"));
+    port.queue_answer(Answer::Yes);
+    EXPECT_TRUE(window.save_project());
+    EXPECT_EQ(read(folder / "line.scb"), "1\t0\t0\t0\t\r\n");
+}
+
+TEST_F(ProjectFiles, RecentProjectsMostRecentFirst) {
+    for (const char* name : {"a", "b", "c", "d", "e", "f", "c"}) {
+        form().set_text("Load_Save_File_Edit", name);
+        window.update_recent_projects();
+    }
+    std::vector<std::string> captions;
+    for (int n = 1; n <= 5; ++n) captions.push_back(form().control("Last_Used_File_" + std::to_string(n)).caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"c", "f", "e", "d", "b"}));
+    EXPECT_TRUE(form().control("Last_Used_File_Separator").visible);
+}
+
+}  // namespace
+}  // namespace vortan
