@@ -1,4 +1,5 @@
 // vortan-cli: the headless entry points on the same core as the window.
+#include "shell/cli_commands.h"
 #include "shell/scenario_script.h"
 
 #include <cstring>
@@ -8,7 +9,7 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: vortan-cli script FILE\n";
+    std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc PROJECT.vtn\n";
     return 2;
 }
 
@@ -26,8 +27,10 @@ int main(int argc, char** argv) {
             script, [](const std::string& line) { std::cout << line << '\n'; },
             [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; });
     }
-    if (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "check") == 0 ||
-        std::strcmp(argv[1], "recalc") == 0) {
+    auto print = [](const std::string& line) { std::cout << line << '\n'; };
+    if (std::strcmp(argv[1], "check") == 0) return vortan::check_project(argv[2], print);
+    if (std::strcmp(argv[1], "recalc") == 0) return vortan::recalc_project(argv[2], print);
+    if (std::strcmp(argv[1], "report") == 0) {
         std::cerr << "vortan-cli: " << argv[1] << " is not yet available\n";
         return 2;
     }

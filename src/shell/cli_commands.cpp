@@ -1,0 +1,65 @@
+#include "shell/cli_commands.h"
+
+#include "mainwindow/choice_fills.h"
+#include "mainwindow/main_window.h"
+#include "project/crc32.h"
+#include "project/project_file_set.h"
+#include "project/record_layout.h"
+#include "setup/setup_editor.h"
+#include "ui/scriptedport.h"
+
+namespace vortan {
+
+namespace fs = std::filesystem;
+
+int check_project(const std::string& master, const std::function<void(const std::string&)>& out) {
+    std::error_code error;
+    if (!is_master_file_name(master) || !fs::is_regular_file(master, error)) {
+        out("ERROR no project " + master);
+        return 2;
+    }
+    ProfileFile profile = ProfileFile::read(master);
+    bool all_match = true;
+    for (const SideFile& side : side_files()) {
+        std::string stored = profile.text(Master_Section, side.crc_key);
+        std::string actual = file_crc(side_file_path(master, side.extension));
+        bool matches = stored.empty() || stored == actual;
+        all_match = all_match && matches;
+        out(std::string(side.extension) + " " + (matches ? "OK" : "CHANGED") + " stored=" + stored + " actual=" + actual);
+    }
+    return all_match ? 0 : 1;
+}
+
+int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out) {
+    ScriptedPort port;
+    port.sink = out;
+    port.set_default_answer(Answer::Yes);  // load even a changed project: it is only recalculated
+    SetupEditor setup;
+    MainWindow window(port, setup);
+    window.start();
+    Form& form = window.form();
+    form.set_text("Load_Save_File_Edit", master);
+    window.read_project();
+    if (form.text("Load_Save_File_Edit").empty()) return 2;
+    const std::vector<std::string> records = form.items("Cable_Bundle_Record_Listbox");
+    for (const std::string& record : records) {
+        // The selection of the record, as a user would pick it.
+        form.set_value("Pole_Number_SpinEdit", record_integer(record, 1).value_or(1));
+        form.set_value("Cable_Type_ComboBox_Index_SpinEdit", record_integer(record, 2).value_or(-1));
+        form.set_value("Cable_Position_ComboBox_Index_SpinEdit", record_integer(record, 3).value_or(-1));
+        form.set_value("Cable_Code_Name_ComboBox_Index_SpinEdit", record_integer(record, 4).value_or(-1));
+        fill_structure_types(form, setup.form());
+        fill_cable_positions(form, setup.form());
+        fill_code_names(form, setup.form());
+        window.display();
+        out("SPAN " + form.text("From_Tower_Edit") + "-" + form.text("To_Tower_Edit") + " " +
+            form.text("Cable_Type_ComboBox") + "/" + form.text("Cable_Position_ComboBox") + "/" +
+            form.text("Cable_Code_Name_ComboBox") + " method=" +
+            std::to_string(form.active_page("Calc_Method_PageControl")) +
+            " ok=" + (form.checked("Data_Calc_Successful_CheckBox") ? "1" : "0") +
+            " required=" + form.text("Required_Sag_Edit") + " actual=" + form.text("Actual_Sag_Edit"));
+    }
+    return 0;
+}
+
+}  // namespace vortan

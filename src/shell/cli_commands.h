@@ -1,0 +1,16 @@
+// vortan-cli's commands on a project file: check its CRCs, recalculate it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace vortan {
+
+// Exit status 0 when every side file matches the CRC the master file keeps.
+int check_project(const std::string& master, const std::function<void(const std::string&)>& out);
+
+// Shows every stored cable sag in turn, as the display does, and writes one
+// line of results for each; exit status 0 when the project could be read.
+int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out);
+
+}  // namespace vortan
