@@ -50,6 +50,10 @@ struct Control {
     std::string unit_label;   // name of the unit label shown after an edit, if any
     bool on_screen = true;    // false for hidden state (flags, scratch fields, record lists)
     bool covers_parent = false;  // a panel laid over the whole of its container, in front
+    // Layout hint: to the right of the previous control, not below it. An edit
+    // joins the previous field's row; any other control starts a column beside
+    // the controls before it, and the next control without the hint goes below.
+    bool beside_previous = false;
     bool enabled = true;
     bool visible = true;
     bool read_only = false;

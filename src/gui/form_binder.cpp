@@ -71,11 +71,21 @@ void show_read_only(QLineEdit* edit, bool read_only) {
     }
 }
 
+// The tab of a page: the page itself or the scroll area that holds it.
+int tab_of(const QTabWidget* tabs, const QWidget* page) {
+    for (int index = 0; index < tabs->count(); ++index) {
+        const QWidget* tab = tabs->widget(index);
+        if (tab == page || tab->isAncestorOf(page)) return index;
+    }
+    return -1;
+}
+
 void apply_to_page(QWidget* page, const Control& control, Property property) {
     QTabWidget* tabs = tabs_of(page);
     if (!tabs) return;
     const QSignalBlocker blocker(tabs);
-    const int index = tabs->indexOf(page);
+    const int index = tab_of(tabs, page);
+    if (index < 0) return;
     switch (property) {
     case Property::Caption: tabs->setTabText(index, qs(control.caption)); break;
     case Property::Hint: tabs->setTabToolTip(index, qs(control.hint)); break;

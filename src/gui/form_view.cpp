@@ -9,11 +9,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QGroupBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QHeaderView>
 #include <QTabWidget>
@@ -21,17 +23,30 @@
 
 #include <limits>
 #include <set>
+#include <vector>
 
 namespace vortan::gui {
 
 namespace {
 
-// Grid of a container: the caption label, then edits each followed by their
-// unit label; the last column takes the spare width so edits keep their size.
-constexpr int Caption_Column = 0;
-constexpr int First_Field_Column = 1;
-constexpr int Stretch_Column = 9;
-constexpr int Field_Span = Stretch_Column - First_Field_Column;
+// A container is laid out in bands, one under the other; a band holds columns
+// side by side (controls with the beside hint start them). Each column is a grid
+// in which a field takes three grid columns (caption, field, unit), so fields
+// that share a row line up with those of the rows above; a last, empty grid
+// column takes the spare width, so fields keep their own size.
+constexpr int Columns_Per_Field = 3;
+constexpr int Fields_In_A_Row = 4;
+// Compact spacing: the main window has a fixed design size.
+constexpr int Row_Spacing = 3;
+constexpr int Field_Spacing = 6;
+constexpr int Band_Spacing = 6;
+constexpr int Column_Spacing = 8;
+constexpr int Page_Margin = 4;
+constexpr int Group_Margin = 5;
+// Fields are as wide as the longest texts they hold: dates, angles, sums.
+constexpr const char* Widest_Field_Text = "00-Dec-0000";
+constexpr int Field_Padding = 10;  // the frame and text margins of a line edit
+constexpr int Combo_Characters = 14;
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -62,6 +77,21 @@ private:
     QWidget* cover_;
 };
 
+// Takes spare height, so it does not sit at its preferred size with a gap below.
+bool takes_spare_height(ControlKind kind) {
+    return kind == ControlKind::PageControl || kind == ControlKind::ListBox ||
+           kind == ControlKind::StringGrid;
+}
+
+// One column of a band: its grid and where the next field goes.
+struct Column {
+    QGridLayout* grid = nullptr;
+    int row = -1;
+    int next_field = 0;     // index of the next field in the row
+    bool edit_row = false;  // may the next edit continue this row?
+    bool takes_height = false;
+};
+
 class ViewBuilder {
 public:
     explicit ViewBuilder(const Form& form) : form_(form) {}
@@ -72,7 +102,10 @@ private:
     bool only_buttons(const std::string& parent) const;
     void fill_button_row(QWidget* container, const std::string& parent);
     QWidget* make(const Control& control, QWidget* parent);
+    QWidget* make_page_control(const Control& control, QWidget* parent);
     QLabel* caption_label(const Control& control, QWidget* buddy, QWidget* parent);
+    void place_edit(Column& column, const Control& control, QWidget* edit, QWidget* container);
+    void place_other(Column& column, const Control& control, QWidget* widget, QWidget* container);
 
     const Form& form_;
     std::set<std::string> placed_units_;
@@ -86,11 +119,24 @@ QLabel* ViewBuilder::caption_label(const Control& control, QWidget* buddy, QWidg
 
 QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     switch (control.kind) {
-    case ControlKind::Edit: return named(new QLineEdit(parent), control);
+    case ControlKind::Edit: {
+        auto* edit = named(new QLineEdit(parent), control);
+        // A field never shrinks below the width of the texts it holds.
+        const QFontMetrics metrics = edit->fontMetrics();
+        edit->setFixedWidth(metrics.horizontalAdvance(QLatin1String(Widest_Field_Text)) +
+                            Field_Padding);
+        return edit;
+    }
     case ControlKind::CheckBox: return named(new QCheckBox(qs(control.caption), parent), control);
     case ControlKind::RadioButton:
         return named(new QRadioButton(qs(control.caption), parent), control);
-    case ControlKind::ComboBox: return named(new QComboBox(parent), control);
+    case ControlKind::ComboBox: {
+        auto* combo = named(new QComboBox(parent), control);
+        // Sized by a fixed length, so the layout does not change with the setup lists.
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(Combo_Characters);
+        return combo;
+    }
     case ControlKind::ListBox: return named(new QListWidget(parent), control);
     case ControlKind::RadioGroup: {
         auto* group = named(new RadioGroupBox(parent), control);
@@ -102,18 +148,7 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
         spin->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
         return spin;
     }
-    case ControlKind::PageControl: {
-        auto* tabs = named(new QTabWidget(parent), control);
-        // Every tab stays in sight: the window is sized to the whole tab bar.
-        tabs->setUsesScrollButtons(false);
-        for (const Control* page : form_.children(control.name)) {
-            if (page->kind != ControlKind::Page || !page->on_screen) continue;
-            auto* widget = named(new QWidget(tabs), *page);
-            fill(widget, page->name, true);
-            tabs->addTab(widget, qs(page->caption));
-        }
-        return tabs;
-    }
+    case ControlKind::PageControl: return make_page_control(control, parent);
     case ControlKind::GroupBox: {
         auto* group = named(new QGroupBox(qs(control.caption), parent), control);
         fill(group, control.name, false);
@@ -121,15 +156,15 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     }
     case ControlKind::Panel: {
         auto* panel = named(new QFrame(parent), control);
-        if (only_buttons(control.name)) {
-            fill_button_row(panel, control.name);
-        } else {
-            fill(panel, control.name, false);
-        }
         if (control.covers_parent) {
             panel->setAutoFillBackground(true);
             panel->setFrameShape(QFrame::StyledPanel);
             new CoverKeeper(panel, parent);
+        }
+        if (only_buttons(control.name)) {
+            fill_button_row(panel, control.name);
+        } else {
+            fill(panel, control.name, false);
         }
         return panel;
     }
@@ -149,6 +184,26 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     return nullptr;
 }
 
+// Each page scrolls where the window is too small for it; the tab bar scrolls
+// where its tabs do not fit.
+QWidget* ViewBuilder::make_page_control(const Control& control, QWidget* parent) {
+    auto* tabs = named(new QTabWidget(parent), control);
+    tabs->setUsesScrollButtons(true);
+    tabs->setElideMode(Qt::ElideNone);
+    for (const Control* page : form_.children(control.name)) {
+        if (page->kind != ControlKind::Page || !page->on_screen) continue;
+        auto* scroller = new QScrollArea(tabs);
+        scroller->setFrameShape(QFrame::NoFrame);
+        scroller->setWidgetResizable(true);
+        scroller->viewport()->setAutoFillBackground(false);
+        auto* widget = named(new QWidget(scroller), *page);
+        fill(widget, page->name, true);
+        scroller->setWidget(widget);
+        tabs->addTab(scroller, qs(page->caption));
+    }
+    return tabs;
+}
+
 bool ViewBuilder::only_buttons(const std::string& parent) const {
     auto children = form_.children(parent);
     for (const Control* child : children)
@@ -165,11 +220,94 @@ void ViewBuilder::fill_button_row(QWidget* container, const std::string& parent)
     row->addStretch(1);
 }
 
+void ViewBuilder::place_edit(Column& column, const Control& control, QWidget* edit,
+                             QWidget* container) {
+    // A caption-less edit continues its row (a second value of the same
+    // caption); a captioned one does when it has the beside hint.
+    const bool continues = column.edit_row && column.next_field < Fields_In_A_Row &&
+                           (control.caption.empty() || control.beside_previous);
+    if (!continues) {
+        ++column.row;
+        column.next_field = 0;
+    }
+    const int first = column.next_field++ * Columns_Per_Field;
+    QGridLayout* grid = column.grid;
+    if (!control.caption.empty())
+        grid->addWidget(caption_label(control, edit, container), column.row, first);
+    grid->addWidget(edit, column.row, first + 1);
+    if (!control.unit_label.empty() && form_.has(control.unit_label)) {
+        const Control& unit = form_.control(control.unit_label);
+        grid->addWidget(make(unit, container), column.row, first + 2);
+        placed_units_.insert(unit.name);
+    }
+    column.edit_row = true;
+}
+
+void ViewBuilder::place_other(Column& column, const Control& control, QWidget* widget,
+                              QWidget* container) {
+    const int row = ++column.row;
+    column.edit_row = false;
+    column.takes_height = column.takes_height || takes_spare_height(control.kind);
+    QGridLayout* grid = column.grid;
+    const bool captioned_list =
+        control.kind == ControlKind::ComboBox || control.kind == ControlKind::ListBox;
+    if (captioned_list && !control.caption.empty()) {
+        grid->addWidget(caption_label(control, widget, container), row, 0);
+        grid->addWidget(widget, row, 1, 1, -1, Qt::AlignLeft);
+    } else if (control.kind == ControlKind::Button || control.kind == ControlKind::GroupBox ||
+               control.kind == ControlKind::RadioGroup) {
+        // Frames as wide as their content keep related choices together.
+        grid->addWidget(widget, row, 0, 1, -1, Qt::AlignLeft);
+    } else {
+        if (auto* label = qobject_cast<QLabel*>(widget)) label->setWordWrap(true);
+        grid->addWidget(widget, row, 0, 1, -1);
+    }
+}
+
 void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_aligned) {
-    auto* grid = new QGridLayout(container);
-    int row = -1;
-    int column = First_Field_Column;
-    bool edit_row = false;  // may the next caption-less edit continue this row?
+    auto* bands = new QVBoxLayout(container);
+    bands->setSpacing(Band_Spacing);
+    // A frameless panel is only a holder: its controls line up with its neighbours.
+    auto* frame = qobject_cast<QFrame*>(container);
+    const bool bare = !top_aligned && frame && frame->frameShape() == QFrame::NoFrame;
+    const int margin = top_aligned ? Page_Margin : bare ? 0 : Group_Margin;
+    bands->setContentsMargins(margin, margin, margin, margin);
+
+    QHBoxLayout* band = nullptr;
+    std::vector<Column> columns;  // of the band being filled
+    bool band_ends = false;       // did a column beside the others just end?
+    bool any_takes_height = false;
+
+    auto finish_band = [&] {
+        for (Column& column : columns) {
+            // Empty grid columns still take spacing: the stretch comes right after the last.
+            column.grid->setColumnStretch(column.grid->columnCount(), 1);
+            if (!column.takes_height) column.grid->setRowStretch(column.row + 1, 1);
+        }
+        // The last column takes the spare width of the band.
+        if (band && !columns.empty()) band->setStretchFactor(columns.back().grid, 1);
+        bool takes_height = false;
+        for (const Column& column : columns) takes_height = takes_height || column.takes_height;
+        if (band && takes_height) bands->setStretchFactor(band, 1);
+        any_takes_height = any_takes_height || takes_height;
+        columns.clear();
+    };
+    auto add_column = [&] {
+        auto* grid = new QGridLayout;
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setVerticalSpacing(Row_Spacing);
+        grid->setHorizontalSpacing(Field_Spacing);
+        band->addLayout(grid);
+        columns.push_back(Column{grid});
+    };
+    auto add_band = [&] {
+        finish_band();
+        band = new QHBoxLayout;
+        band->setSpacing(Column_Spacing);
+        bands->addLayout(band);
+        add_column();
+        band_ends = false;
+    };
 
     for (const Control* control : form_.children(parent)) {
         if (!control->on_screen || placed_units_.count(control->name) != 0) continue;
@@ -177,42 +315,22 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
         QWidget* widget = make(*control, container);
         if (control->covers_parent) continue;  // laid over the container, not in its grid
 
-        if (control->kind == ControlKind::Edit) {
-            if (!control->caption.empty() || !edit_row) {
-                ++row;
-                column = First_Field_Column;
-                if (!control->caption.empty())
-                    grid->addWidget(caption_label(*control, widget, container), row,
-                                    Caption_Column);
-            }
-            grid->addWidget(widget, row, column++);
-            if (!control->unit_label.empty() && form_.has(control->unit_label)) {
-                const Control& unit = form_.control(control->unit_label);
-                grid->addWidget(make(unit, container), row, column);
-                placed_units_.insert(unit.name);
-            }
-            ++column;  // a unit column even without a unit keeps rows aligned
-            edit_row = true;
-            continue;
+        const bool new_column = control->beside_previous && control->kind != ControlKind::Edit;
+        if (!band || (band_ends && !new_column)) {
+            add_band();
+        } else if (new_column) {
+            add_column();
         }
+        if (new_column) band_ends = true;
 
-        ++row;
-        edit_row = false;
-        const bool captioned_list =
-            control->kind == ControlKind::ComboBox || control->kind == ControlKind::ListBox;
-        if (captioned_list && !control->caption.empty()) {
-            grid->addWidget(caption_label(*control, widget, container), row, Caption_Column);
-            grid->addWidget(widget, row, First_Field_Column, 1, Field_Span - 1);
-        } else if (control->kind == ControlKind::Button || control->kind == ControlKind::GroupBox ||
-                   control->kind == ControlKind::RadioGroup) {
-            // Frames as wide as their content keep related choices together.
-            grid->addWidget(widget, row, Caption_Column, 1, -1, Qt::AlignLeft);
+        if (control->kind == ControlKind::Edit) {
+            place_edit(columns.back(), *control, widget, container);
         } else {
-            grid->addWidget(widget, row, Caption_Column, 1, -1);
+            place_other(columns.back(), *control, widget, container);
         }
     }
-    grid->setColumnStretch(Stretch_Column, 1);
-    if (top_aligned) grid->setRowStretch(row + 1, 1);
+    finish_band();
+    if (top_aligned && !any_takes_height) bands->addStretch(1);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The widgets of a form's on-screen controls (menu items aside), laid out in the
-// form's order. A widget that stands for a control carries the component name as
-// its objectName; an edit's caption label has the edit as its buddy.
+// form's order, below or (with the beside hint) to the right of each other; every
+// page scrolls where it does not fit. A widget that stands for a control carries
+// the component name as its objectName; an edit's caption label has the edit as
+// its buddy.
 #pragma once
 
 #include "form/form.h"

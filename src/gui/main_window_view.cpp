@@ -13,8 +13,9 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     build_form_menus(model.form(), menuBar());
     setCentralWidget(build_form_view(model.form(), this));
     binder_ = new FormBinder(model.form(), this);
-    // The tab widgets size to their largest page, so the whole form fits.
-    resize(sizeHint());
+    // The design size of the client area, below the menu bar; pages that do not
+    // fit scroll.
+    resize(Design_Client_Size.width(), Design_Client_Size.height() + menuBar()->sizeHint().height());
 }
 
 }  // namespace vortan::gui

@@ -13,6 +13,9 @@ class FormBinder;
 class MainWindowView final : public QMainWindow {
     Q_OBJECT
 public:
+    // The client area at first start.
+    static constexpr QSize Design_Client_Size{713, 551};
+
     explicit MainWindowView(MainWindow& model, QWidget* parent = nullptr);
 
     FormBinder& binder() const { return *binder_; }

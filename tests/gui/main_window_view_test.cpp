@@ -3,6 +3,7 @@
 #include "gui/main_window_view.h"
 
 #include "mainwindow/main_window.h"
+#include "project/setup_lists.h"
 #include "setup/setup_editor.h"
 #include "ui/scriptedport.h"
 
@@ -11,25 +12,63 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace vortan;
 using namespace vortan::gui;
 
 namespace {
 
+constexpr int Sag_Span_Details = 0;
 constexpr int Cable_Sag_Details = 1;
 constexpr int Pendulum_Swing = 8;
 
+constexpr int Sagging = 0;
+constexpr int Checking = 1;
+
+// Can the user bring the widget into sight? It lies within its window, or within
+// the content of a scroll area that does, so scrolling shows it.
+bool reachable(const QWidget* widget) {
+    const QWidget* window = widget->window();
+    QRect rect = widget->rect();
+    for (const QWidget* current = widget; current != window;) {
+        const QWidget* parent = current->parentWidget();
+        const auto* area = parent ? qobject_cast<const QScrollArea*>(parent->parentWidget()) : nullptr;
+        if (area && area->widget() == current) {
+            if (!current->rect().contains(rect)) return false;
+            rect = area->rect();
+            current = area;
+            continue;
+        }
+        rect.translate(current->pos());
+        if (!parent || !parent->rect().contains(rect)) return false;
+        current = parent;
+    }
+    return true;
+}
+
+// Its text is shown whole: at least its smallest size, and tall enough for its
+// lines when it wraps them.
+bool cut_off(const QWidget* widget) {
+    const QSize least = widget->minimumSizeHint();
+    if (widget->width() < least.width() || widget->height() < least.height()) return true;
+    return widget->hasHeightForWidth() && widget->height() < widget->heightForWidth(widget->width());
+}
+
 class MainViewTest : public testing::Test {
 protected:
-    MainViewTest() {
+    void SetUp() override { open(); }
+    void open() {
         model.start();
         view = std::make_unique<MainWindowView>(model);
         view->show();
@@ -47,11 +86,35 @@ protected:
             if (label->buddy() && label->buddy()->objectName() == QLatin1String(name)) return label;
         return nullptr;
     }
+    // Scrolls the tab bar with its arrow buttons until the tab is in sight, as a
+    // user would, then clicks it.
     void click_tab(const char* page_control, int index) {
         QTabBar* bar = find<QTabWidget>(page_control)->tabBar();
-        ASSERT_TRUE(bar->rect().contains(bar->tabRect(index)))
-            << "tab " << index << " is out of sight";
+        for (int presses = 0; !tab_in_sight(bar, index); ++presses) {
+            ASSERT_LT(presses, bar->count()) << "tab " << index << " cannot be brought into sight";
+            const bool right = bar->tabRect(index).left() >= bar->tabRect(bar->currentIndex()).left();
+            QToolButton* arrow = scroll_button(bar, right ? Qt::RightArrow : Qt::LeftArrow);
+            ASSERT_NE(arrow, nullptr);
+            QTest::mouseClick(arrow, Qt::LeftButton);
+        }
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+    static QToolButton* scroll_button(QTabBar* bar, Qt::ArrowType arrow) {
+        for (QToolButton* button : bar->findChildren<QToolButton*>())
+            if (button->arrowType() == arrow && button->isVisible()) return button;
+        return nullptr;
+    }
+    static bool tab_in_sight(QTabBar* bar, int index) {
+        const QRect tab = bar->tabRect(index);
+        if (!bar->rect().contains(tab)) return false;
+        for (QToolButton* button : bar->findChildren<QToolButton*>())
+            if (button->isVisible() && button->geometry().intersects(tab)) return false;
+        return true;
+    }
+    void press(const char* name) {
+        auto* button = find<QPushButton>(name);
+        ASSERT_TRUE(button->isVisible() && button->isEnabled()) << name << " cannot be pressed";
+        QTest::mouseClick(button, Qt::LeftButton);
     }
     // Replaces the field's text from the keyboard, as a user would.
     void type(const char* name, const char* text) {
@@ -152,16 +215,125 @@ TEST_F(MainViewTest, HiddenRowsLeaveNoGap) {
     EXPECT_EQ(required_sag - required_time, required_time - number);
 }
 
-TEST_F(MainViewTest, TheWholeFormFitsTheWindow) {
+// ---- the layout at the design size ----
+
+TEST_F(MainViewTest, TheClientAreaHasTheDesignSizeAtFirstStart) {
+    EXPECT_EQ(view->centralWidget()->size(), QSize(713, 551));
+    EXPECT_EQ(MainWindowView::Design_Client_Size, QSize(713, 551));
+}
+
+// Every combination of pages and sag mode: each control on screen can be
+// brought into sight, shows its whole text and covers no other control.
+class PageLayoutTest : public MainViewTest {
+protected:
+    // The widgets of shown controls, with the caption labels of their fields.
+    std::vector<QWidget*> shown_widgets() const {
+        std::vector<QWidget*> widgets;
+        for (const Control* control : model.form().controls()) {
+            if (!control->on_screen || control->kind == ControlKind::MenuItem) continue;
+            auto* widget = view->findChild<QWidget*>(QString::fromStdString(control->name));
+            if (widget && widget->isVisible()) widgets.push_back(widget);
+            if (QLabel* caption = caption_of(control->name.c_str()); caption && caption->isVisible())
+                widgets.push_back(caption);
+        }
+        return widgets;
+    }
+    bool covers_its_page(const QWidget* widget) const {
+        const std::string name = widget->objectName().toStdString();
+        return model.form().has(name) && model.form().control(name).covers_parent;
+    }
+    void expect_usable(const std::string& where) {
+        QApplication::processEvents();
+        const std::vector<QWidget*> widgets = shown_widgets();
+        ASSERT_GT(widgets.size(), 10u) << where;
+        for (QWidget* widget : widgets) {
+            const std::string name = widget->objectName().isEmpty()
+                                         ? "caption " + qobject_cast<QLabel*>(widget)->text().toStdString()
+                                         : widget->objectName().toStdString();
+            EXPECT_TRUE(reachable(widget)) << where << ": " << name << " is out of reach";
+            EXPECT_FALSE(cut_off(widget)) << where << ": " << name << " is cut off";
+            if (covers_its_page(widget)) continue;
+            for (QWidget* other : widgets) {
+                if (other == widget || other->parentWidget() != widget->parentWidget() ||
+                    covers_its_page(other))
+                    continue;
+                EXPECT_FALSE(widget->geometry().intersects(other->geometry()))
+                    << where << ": " << name << " overlaps " << other->objectName().toStdString();
+            }
+        }
+    }
+};
+
+TEST_F(PageLayoutTest, TheSagSpanPageIsUsable) { expect_usable("Sag-Span Details"); }
+
+TEST_F(PageLayoutTest, EveryMethodPageIsUsableInBothSagModes) {
+    Form& form = model.form();
+    form.set_active_page("Transmission_Line_PageControl", Cable_Sag_Details);
+    for (int mode : {Sagging, Checking}) {
+        form.user_select("Sag_New_or_Existing_RadioGroup", mode);
+        const auto pages = form.pages_of("Calc_Method_PageControl");
+        for (int page = 0; page < static_cast<int>(pages.size()); ++page) {
+            form.set_active_page("Calc_Method_PageControl", page);
+            expect_usable(pages[static_cast<size_t>(page)] + (mode == Sagging ? " sagging" : " checking"));
+        }
+    }
+}
+
+TEST_F(PageLayoutTest, EveryTabTextIsShownWhole) {
     model.form().set_active_page("Transmission_Line_PageControl", Cable_Sag_Details);
     QApplication::processEvents();
-    for (const char* tabs : {"Transmission_Line_PageControl", "Calc_Method_PageControl"}) {
-        QTabBar* bar = find<QTabWidget>(tabs)->tabBar();
-        EXPECT_GE(bar->width(), bar->sizeHint().width()) << tabs << ": tab texts cut short";
+    for (const char* name : {"Transmission_Line_PageControl", "Calc_Method_PageControl"}) {
+        QTabBar* bar = find<QTabWidget>(name)->tabBar();
+        for (int tab = 0; tab < bar->count(); ++tab)
+            EXPECT_GE(bar->tabRect(tab).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(tab)))
+                << name << " tab " << tab;
     }
-    const QSize needed = view->minimumSizeHint();
-    EXPECT_GE(view->width(), needed.width());
-    EXPECT_GE(view->height(), needed.height());
+}
+
+// ---- a sag-span walked through with the mouse and the keyboard ----
+
+class WalkTest : public MainViewTest {
+protected:
+    void SetUp() override {
+        Form& lists = setup.form();
+        lists.set_items(setup_list::Structure_Types, {"Tower"});
+        lists.set_items(setup_list::Cable_Positions, {"Top"});
+        lists.set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t\t"});
+        lists.set_items(setup_list::Combinations, {"0\t0\t0\t"});
+        open();
+    }
+    size_t records(const char* list) const { return model.form().items(list).size(); }
+};
+
+TEST_F(WalkTest, OneSagSpanEnteredPreservedAndLeftForTheNext) {
+    type("From_Tower_Edit", "T1");
+    type("To_Tower_Edit", "T2");
+    type("Span_Length_Edit", "300");
+    click_tab("Transmission_Line_PageControl", Cable_Sag_Details);
+    EXPECT_EQ(records("Pole_Data_Listbox"), 0u) << "leaving the Sag-Span Details page runs nothing";
+
+    type("Actual_Cable_Temperature_Edit", "15");
+    type("Temperature_Compensation_Edit", "0");
+    type("Hours_Since_Cable_Runout_Edit", "0");
+    type("Upper_Temperature_Degrees_Edit", "20");
+    type("Upper_Sag_Edit", "10");
+    type("Lower_Temperature_Degrees_Edit", "10");
+    type("Lower_Sag_Edit", "9");
+    click_tab("Calc_Method_PageControl", Pendulum_Swing);
+    type("Swing_Number_of_Swings_Edit", "5");
+    press("Calculate_Sag_BitBtn");
+    EXPECT_EQ(find<QLineEdit>("Swing_Required_Time_Edit")->text(), "27.7");
+    press("Commit_Cable_Bundle_Changes_BitBtn");
+    EXPECT_EQ(records("Cable_Bundle_Record_Listbox"), 1u);
+
+    click_tab("Transmission_Line_PageControl", Sag_Span_Details);
+    EXPECT_EQ(records("Pole_Data_Listbox"), 1u) << "leaving the Cable Sag Details page commits the sag-span";
+    press("Next_Tower_BitBtn");
+
+    EXPECT_TRUE(port.messages().empty()) << port.messages().front();
+    EXPECT_EQ(records("Pole_Data_Listbox"), 1u);
+    EXPECT_EQ(find<QLabel>("Span_Count_Label")->text(), "Span 2 of 1.");
+    EXPECT_EQ(find<QLineEdit>("From_Tower_Edit")->text(), "");
 }
 
 }  // namespace
