@@ -22,5 +22,12 @@ int main(int argc, char** argv) {
     vortan::gui::MainWindowView view(window);
     port.set_parent_window(&view);
     view.show();
+    // A project named on the command line opens at once.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        window.form().set_text("Load_Save_File_Edit", arguments.at(1).toStdString());
+        window.read_project();
+        view.setWindowTitle(QString::fromStdString(window.window_caption()));
+    }
     return QApplication::exec();
 }
