@@ -1,59 +1,41 @@
 #include "gui/item_selection_dialog.h"
 
-#include <QDialogButtonBox>
-#include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "gui/form_binder.h"
+#include "gui/form_view.h"
 
-#include <algorithm>
-#include <numeric>
+#include <QListWidget>
+#include <QVBoxLayout>
 
 namespace vortan::gui {
 
-ItemSelectionDialog::ItemSelectionDialog(const QString& caption,
-                                         const std::vector<std::string>& items, bool sorted,
-                                         QWidget* parent)
-    : QDialog(parent), list_(new QListWidget(this)) {
-    setWindowTitle(caption);
-    std::vector<int> order(items.size());
-    std::iota(order.begin(), order.end(), 0);
-    if (sorted)
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return QString::fromStdString(items[static_cast<size_t>(a)])
-                       .compare(QString::fromStdString(items[static_cast<size_t>(b)]),
-                                Qt::CaseInsensitive) < 0;
-        });
-    for (int index : order) {
-        auto* item =
-            new QListWidgetItem(QString::fromStdString(items[static_cast<size_t>(index)]), list_);
-        item->setData(Qt::UserRole, index);
-    }
-    if (list_->count() > 0) list_->setCurrentRow(0);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setEnabled(list_->currentItem() != nullptr);
-    connect(list_, &QListWidget::currentItemChanged, ok,
-            [ok](QListWidgetItem* current) { ok->setEnabled(current != nullptr); });
-    connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
+ItemSelectionWindow::ItemSelectionWindow(UserPort& port, const std::string& caption,
+                                         const std::vector<std::string>& items, bool sorted, QWidget* parent)
+    : QDialog(parent), model_(port) {
+    setObjectName(QStringLiteral("TDialog_Item_Select_Form"));
+    setWindowTitle(QString::fromStdString(caption));
+    model_.show(caption, items, sorted);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addWidget(buttons);
-    resize(360, 320);
+    layout->addWidget(build_form_view(model_.form(), this));
+    binder_ = new FormBinder(model_.form(), this);
+    // The model decides whether the dialog may close; the window only closes it.
+    model_.form().control("OK_Button").on_click = [this] {
+        if (model_.OK_ButtonClick()) accept();
+    };
+    model_.form().control("Cancel_Button").on_click = [this] {
+        model_.Cancel_ButtonClick();
+        reject();
+    };
+    connect(list(), &QListWidget::itemDoubleClicked, this, [this] { model_.form().user_click("OK_Button"); });
+    setFixedSize(sizeHint());
 }
 
-int ItemSelectionDialog::chosen_index() const {
-    const QListWidgetItem* item = list_->currentItem();
-    return item ? item->data(Qt::UserRole).toInt() : -1;
-}
+QListWidget* ItemSelectionWindow::list() const { return findChild<QListWidget*>(QStringLiteral("Item_ListBox")); }
 
-int select_item(QWidget* parent, const std::string& caption, const std::vector<std::string>& items,
+int select_item(QWidget* parent, UserPort& port, const std::string& caption, const std::vector<std::string>& items,
                 bool sorted) {
-    ItemSelectionDialog dialog(QString::fromStdString(caption), items, sorted, parent);
-    return dialog.exec() == QDialog::Accepted ? dialog.chosen_index() : -1;
+    ItemSelectionWindow dialog(port, caption, items, sorted, parent);
+    dialog.exec();
+    return dialog.chosen_index();
 }
 
 }  // namespace vortan::gui

@@ -1,6 +1,9 @@
-// Picking one entry of a list: the list (sorted for display when asked), OK and
-// Cancel. The index returned is always into the caller's own item order.
+// The item selection dialog (TDialog_Item_Select_Form): a window over the
+// core's item selection model, built and bound like every other form.
 #pragma once
+
+#include "shell/item_selection.h"
+#include "ui/userport.h"
 
 #include <QDialog>
 
@@ -11,22 +14,26 @@ class QListWidget;
 
 namespace vortan::gui {
 
-class ItemSelectionDialog final : public QDialog {
+class FormBinder;
+
+class ItemSelectionWindow final : public QDialog {
     Q_OBJECT
 public:
-    ItemSelectionDialog(const QString& caption, const std::vector<std::string>& items, bool sorted,
-                        QWidget* parent = nullptr);
+    ItemSelectionWindow(UserPort& port, const std::string& caption, const std::vector<std::string>& items,
+                        bool sorted, QWidget* parent = nullptr);
 
-    QListWidget* list() const { return list_; }
-    // The chosen item's index in the caller's order, -1 when none.
-    int chosen_index() const;
+    QListWidget* list() const;
+    vortan::ItemSelectionDialog& model() { return model_; }
+    // The index in the list as shown, -1 when nothing was chosen.
+    int chosen_index() const { return result() == Accepted ? model_.result() : -1; }
 
 private:
-    QListWidget* list_;
+    vortan::ItemSelectionDialog model_;
+    FormBinder* binder_;
 };
 
-// Shows the dialog modally: the chosen index, or -1 when cancelled.
-int select_item(QWidget* parent, const std::string& caption, const std::vector<std::string>& items,
+// Shows the dialog modally: the index in the list as shown, or -1.
+int select_item(QWidget* parent, UserPort& port, const std::string& caption, const std::vector<std::string>& items,
                 bool sorted);
 
 }  // namespace vortan::gui

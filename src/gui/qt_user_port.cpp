@@ -78,7 +78,7 @@ std::optional<std::string> QtUserPort::input_box(const std::string& caption,
 
 int QtUserPort::select_item(const std::string& caption, const std::vector<std::string>& items,
                             bool sorted) {
-    return gui::select_item(parent_, caption, items, sorted);
+    return gui::select_item(parent_, *this, caption, items, sorted);
 }
 
 void QtUserPort::show_report(const std::vector<std::string>& lines) {

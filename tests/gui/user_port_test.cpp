@@ -5,12 +5,14 @@
 #include "gui/message_box.h"
 #include "gui/qt_user_port.h"
 #include "gui/report_window.h"
+#include "ui/scriptedport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -98,27 +100,40 @@ TEST(QtUserPortMessage, TitlesIconsButtonsAndEscape) {
     }
 }
 
-TEST(ItemSelection, TheIndexIsIntoTheCallersOrder) {
+TEST(ItemSelection, TheIndexIsIntoTheListAsShown) {
     const std::vector<std::string> items = {"Zulu", "alpha", "Mike"};
     const struct {
         bool sorted;
         int row;
         const char* shown;
-        int index;
     } cases[] = {
-        {true, 0, "alpha", 1},
-        {true, 2, "Zulu", 0},
-        {false, 2, "Mike", 2},
-        {false, 0, "Zulu", 0},
+        {true, 0, "alpha"},
+        {true, 2, "Zulu"},
+        {false, 2, "Mike"},
+        {false, 0, "Zulu"},
     };
     for (const auto& c : cases) {
-        ItemSelectionDialog dialog(QStringLiteral("Pick"), items, c.sorted);
+        ScriptedPort port;
+        ItemSelectionWindow dialog(port, "Pick", items, c.sorted);
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("TDialog_Item_Select_Form"));
         dialog.list()->setCurrentRow(c.row);
         EXPECT_EQ(dialog.list()->currentItem()->text(), c.shown);
-        EXPECT_EQ(dialog.chosen_index(), c.index) << c.shown;
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OK_Button")), Qt::LeftButton);
+        EXPECT_EQ(dialog.chosen_index(), c.row) << c.shown;
     }
-    ItemSelectionDialog empty(QStringLiteral("Pick"), {}, true);
-    EXPECT_EQ(empty.chosen_index(), -1);
+}
+
+TEST(ItemSelection, OkWithoutASelectionStaysOpenAndCancelGivesNone) {
+    ScriptedPort port;
+    ItemSelectionWindow dialog(port, "Pick", {"a", "b"}, false);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("OK_Button")), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(port.messages(), std::vector<std::string>{"You need to select an item in the list !"});
+    dialog.list()->setCurrentRow(1);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Cancel_Button")), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.chosen_index(), -1);
 }
 
 TEST(ReportWindow, MonospacedReadOnlyAndReused) {
