@@ -57,6 +57,8 @@ void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "File_Menu", "Open_Option", "&Open");
     b.container(ControlKind::MenuItem, "File_Menu", "Save_Option", "&Save");
     b.container(ControlKind::MenuItem, "File_Menu", "Save_As_Option", "Save &As ...");
+    b.container(ControlKind::MenuItem, "File_Menu", "Load_Settings_Option", "&Load Settings from Another Project");
+    b.container(ControlKind::MenuItem, "File_Menu", "Delete_Projects_Option", "&Delete Project(s)");
     b.container(ControlKind::MenuItem, "File_Menu", "Reset_Option", "Rese&t");
     b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_Separator", "-").visible = false;
     for (int n = 1; n <= 5; ++n)

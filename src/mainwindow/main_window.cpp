@@ -89,6 +89,8 @@ void MainWindow::wire_workflow_handlers() {
         {"Save_Option", &MainWindow::Save_OptionClick},
         {"Save_BitBtn", &MainWindow::Save_OptionClick},
         {"Save_As_Option", &MainWindow::Save_As_OptionClick},
+        {"Load_Settings_Option", &MainWindow::Load_Settings_OptionClick},
+        {"Delete_Projects_Option", &MainWindow::Delete_Projects_OptionClick},
     };
     for (const Click& click : clicks) {
         auto handler = click.handler;

@@ -73,6 +73,10 @@ public:
     // Writes the project to Load_Save_File_Edit; false when nothing was written.
     bool save_project();
     void update_recent_projects();
+    void Load_Settings_OptionClick();
+    void Delete_Projects_OptionClick();
+    // Files dropped on the window: they open one project.
+    void files_dropped(const std::vector<std::filesystem::path>& files);
     const std::string& window_caption() const { return window_caption_; }
 
     // Reset with the answer given: Yes keeps the setup, Yes to All empties it,

@@ -149,6 +149,45 @@ TEST_F(ProjectFiles, CableSagsOfNoSagSpanAreDroppedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(read(folder / "line.scb"), "1\t0\t0\t0\t\r\n");
 }
 
+TEST_F(ProjectFiles, LoadSettingsTakesOnlyTheSetupOfAnOtherVersion) {
+    given_saved_project();
+    std::string text = read(master());
+    text.replace(text.find("Span_Cable_Data_Format_Version=1004"), 35, "Span_Cable_Data_Format_Version=1003");
+    overwrite(master(), text);
+    open(master());
+    EXPECT_NE(messages().back().find("created with an old version"), std::string::npos);
+    port.queue_answer(Answer::Yes);
+    port.queue_files({master()});
+    form().user_click("Load_Settings_Option");
+    EXPECT_TRUE(form().items("Pole_Data_Listbox").empty());
+    EXPECT_EQ(setup.form().items(setup_list::Structure_Types), std::vector<std::string>{"Tower"});
+    EXPECT_EQ(text_of_span_length(), "");
+    EXPECT_EQ(form().text("Load_Save_File_Edit"), "");
+    EXPECT_FALSE(flag("Data_Changed_Since_Load_CheckBox"));
+}
+
+TEST_F(ProjectFiles, DeleteProjectsErasesTheWholeSetOrSaysWhatStayed) {
+    given_saved_project();
+    port.queue_files({master()});
+    port.queue_answer(Answer::Yes);
+    form().user_click("Delete_Projects_Option");
+    EXPECT_EQ(messages().back(), "Confirmation : The project you selected has been erased.");
+    int left = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++left;
+    EXPECT_EQ(left, 0);
+    EXPECT_TRUE(flag("Data_Changed_Since_Load_CheckBox"));  // the open project can be saved again
+}
+
+TEST_F(ProjectFiles, DroppedFilesOpenOneProjectOnly) {
+    given_saved_project();
+    form().user_click("New_Option");
+    window.files_dropped({master(), folder / "line.spd"});
+    EXPECT_EQ(form().items("Pole_Data_Listbox").size(), 1u);
+    window.files_dropped({master(), folder / "other.vtn"});
+    EXPECT_EQ(messages().back(),
+              "Error : Only 1 project can be opened at a time.  Please only drag and drop one project at a time.");
+}
+
 TEST_F(ProjectFiles, RecentProjectsMostRecentFirst) {
     for (const char* name : {"a", "b", "c", "d", "e", "f", "c"}) {
         form().set_text("Load_Save_File_Edit", name);
