@@ -6,36 +6,17 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
-#include <optional>
 
 namespace vortan {
 
 namespace {
 
-std::optional<int> strict_index(const std::string& text, size_t list_size) {
-    int value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    if (value < 0 || value >= static_cast<int>(list_size)) return std::nullopt;
-    return value;
-}
-
 // The names of every combination whose three indexes name lines; the others
 // stay in the list but offer nothing.
 std::vector<std::array<std::string, 3>> valid_combinations(const Form& setup) {
-    const auto& types = setup.items(setup_list::Structure_Types);
-    const auto& positions = setup.items(setup_list::Cable_Positions);
-    const auto& code_names = setup.items(setup_list::Code_Names);
     std::vector<std::array<std::string, 3>> result;
-    for (const std::string& record : setup.items(setup_list::Combinations)) {
-        auto type = strict_index(record_field(record, 1), types.size());
-        auto position = strict_index(record_field(record, 2), positions.size());
-        auto code = strict_index(record_field(record, 3), code_names.size());
-        if (type && position && code)
-            result.push_back({types[static_cast<size_t>(*type)], positions[static_cast<size_t>(*position)],
-                              record_field(code_names[static_cast<size_t>(*code)], 1)});
-    }
+    for (const std::string& record : setup.items(setup_list::Combinations))
+        if (auto names = combination_names(setup, record)) result.push_back(*names);
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "project/record_fields.h"
 
+#include <charconv>
+
 namespace vortan {
 
 std::string extract_field(int n, const std::string& delimiter, std::string text) {
@@ -14,6 +16,13 @@ std::string extract_field(int n, const std::string& delimiter, std::string text)
     size_t at = text.find(delimiter);
     if (at != std::string::npos) text.erase(at);
     return text;
+}
+
+std::optional<int> strict_integer(const std::string& text) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
 }
 
 }  // namespace vortan

@@ -2,7 +2,6 @@
 
 #include "project/record_fields.h"
 
-#include <charconv>
 
 namespace vortan {
 
@@ -106,12 +105,6 @@ const std::vector<RecordField>& cable_sag_layout() {
     return layout;
 }
 
-std::optional<int> record_integer(const std::string& record, int n) {
-    std::string text = record_field(record, n);
-    int value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
+std::optional<int> record_integer(const std::string& record, int n) { return strict_integer(record_field(record, n)); }
 
 }  // namespace vortan

@@ -4,7 +4,6 @@
 #include "project/record_fields.h"
 #include "project/text_compare.h"
 
-#include <charconv>
 #include <optional>
 
 namespace vortan {
@@ -15,14 +14,17 @@ const char* kind_name(NameList list) {
     return list == NameList::StructureTypes ? "Structure Type" : "Cable Position";
 }
 
-std::optional<int> strict_integer(const std::string& text) {
-    int value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+
+template <typename T>
+void replace_or_append(std::vector<T>& list, int number, T item) {
+    if (number >= 1 && number <= static_cast<int>(list.size()))
+        list[static_cast<size_t>(number - 1)] = std::move(item);
+    else
+        list.push_back(std::move(item));
 }
 
-// The names a combination record refers to, or nothing when an index names no line.
+}  // namespace
+
 std::optional<std::array<std::string, 3>> combination_names(const Form& form, const std::string& record) {
     const std::vector<std::string>* lists[] = {&form.items(setup_list::Structure_Types),
                                                &form.items(setup_list::Cable_Positions),
@@ -37,16 +39,6 @@ std::optional<std::array<std::string, 3>> combination_names(const Form& form, co
     }
     return names;
 }
-
-template <typename T>
-void replace_or_append(std::vector<T>& list, int number, T item) {
-    if (number >= 1 && number <= static_cast<int>(list.size()))
-        list[static_cast<size_t>(number - 1)] = std::move(item);
-    else
-        list.push_back(std::move(item));
-}
-
-}  // namespace
 
 std::string join_record(const std::vector<std::string>& fields) {
     std::string record;

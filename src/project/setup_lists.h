@@ -8,6 +8,7 @@
 #include "ui/userport.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,10 @@ struct CodeNameEntry {
 
 // A code-name record as the setup editor shows it, mass and diameter in the units in force.
 CodeNameEntry code_name_entry_of(const std::string& record, bool imperial, const NumberFormat& numbers);
+
+// The structure type, cable position and code name a combination record
+// refers to, or nothing when one of its indexes names no line.
+std::optional<std::array<std::string, 3>> combination_names(const Form& setup, const std::string& record);
 
 // Joins fields into a record string, each field followed by a TAB; TAB, CR and
 // LF inside a field become blanks.
