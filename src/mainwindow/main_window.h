@@ -102,6 +102,10 @@ private:
     bool may_leave_span();
     void select_remembered_cable();
     void copy_cable_selection_to_index_fields();
+    // Empties the sag-spans and cable sags without a question, keeping the setup.
+    void reset_without_asking();
+    // Sets or clears the span, cable and since-load change flags together.
+    void set_change_flags(bool state);
     // Asks before unsaved changes are lost; false when the user keeps them.
     bool may_lose_unsaved_data();
     bool read_side_files(const std::filesystem::path& master, const ProfileFile& profile);

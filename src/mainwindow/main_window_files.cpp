@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* Project_Filter = "Vortan Project File (*.vtn *.VTN)";
 const char* const Project_Texts[] = {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"};
 const char* const Circles[] = {"Zenith_RadioButton", "Nadir_RadioButton", "Altitude_RadioButton"};
 
@@ -39,7 +38,7 @@ std::string folder_with_separator(const fs::path& master) {
 
 void MainWindow::Open_OptionClick() {
     if (!may_lose_unsaved_data()) return;
-    FileDialogRequest request{"Select Project to Open ...", Project_Filter, form_.text("Load_Save_Directory_Edit"), "",
+    FileDialogRequest request{"Select Project to Open ...", Project_File_Filter, form_.text("Load_Save_Directory_Edit"), "",
                               false};
     auto files = port_.open_files(request);
     if (files.empty()) return;
@@ -62,11 +61,8 @@ void MainWindow::read_project() {
     }
     // 3-4: nothing of the old project stays. Stored numbers are always read with
     // "," and "." by the record loaders, whatever the regional settings say.
-    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", true);
-    Reset_BitBtnClick();
-    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", false);
-    for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
-        form_.set_checked(flag, false);
+    reset_without_asking();
+    set_change_flags(false);
     form_.set_text("Load_Save_File_Edit", name.string());
     // 5: the format versions.
     ProfileFile profile = ProfileFile::read(name);
@@ -76,8 +72,7 @@ void MainWindow::read_project() {
     if (settings_version != Settings_Data_Format_Version ||
         (!setup_only && data_version != Span_Cable_Data_Format_Version)) {
         port_.message(MessageKind::Error, Buttons::OK, old_version_message());
-        for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
-            form_.set_checked(flag, false);
+        set_change_flags(false);
         setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
         reset(std::nullopt);
         return;
@@ -116,11 +111,8 @@ bool MainWindow::read_side_files(const fs::path& master, const ProfileFile& prof
         "corrupt : \n\r" + warnings + "\n\rLoading corrupted data may cause this program to crash or behave strangely. "
         "\n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
     if (answer == Answer::Yes) return true;
-    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", true);
-    Reset_BitBtnClick();
-    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", false);
-    for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
-        form_.set_checked(flag, false);
+    reset_without_asking();
+    set_change_flags(false);
     return false;
 }
 
@@ -139,7 +131,7 @@ void MainWindow::Save_OptionClick() {
 }
 
 void MainWindow::Save_As_OptionClick() {
-    FileDialogRequest request{"Save Project As ...", Project_Filter, form_.text("Load_Save_Directory_Edit"), "", false};
+    FileDialogRequest request{"Save Project As ...", Project_File_Filter, form_.text("Load_Save_Directory_Edit"), "", false};
     auto chosen = port_.save_file(request);
     if (!chosen) return;
     fs::path master = *chosen;
@@ -204,8 +196,7 @@ bool MainWindow::save_project() {
         port_.message(MessageKind::Error, Buttons::OK, "Error : The project could not be saved.\n\r\n\r" + failure);
         return false;
     }
-    for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox", "Data_Changed_Since_Load_CheckBox"})
-        form_.set_checked(flag, false);
+    set_change_flags(false);
     setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
     form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", true);
     after_open_or_save(master);

@@ -12,9 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const Change_Flags[] = {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox",
-                                    "Data_Changed_Since_Load_CheckBox"};
-
 const char* const Project_Extensions[] = {".vtn", ".spd", ".scb", ".sin", ".scp", ".sct", ".scn", ".svc"};
 
 }  // namespace
@@ -32,14 +29,12 @@ void MainWindow::Load_Settings_OptionClick() {
     Open_OptionClick();
     form_.set_checked("Load_Settings_From_Another_Project_CheckBox", false);
     // An unnamed project with the chosen project's setup.
-    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", true);
-    Reset_BitBtnClick();
-    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", false);
-    for (const char* flag : Change_Flags) form_.set_checked(flag, false);
+    reset_without_asking();
+    set_change_flags(false);
 }
 
 void MainWindow::Delete_Projects_OptionClick() {
-    FileDialogRequest request{"Select Project(s) to Delete ...", "Vortan Project File (*.vtn *.VTN)",
+    FileDialogRequest request{"Select Project(s) to Delete ...", Project_File_Filter,
                               form_.text("Load_Save_Directory_Edit"), "Delete", true};
     std::vector<fs::path> chosen;
     for (const fs::path& file : port_.open_files(request))

@@ -6,16 +6,17 @@
 
 namespace vortan {
 
-namespace {
-
-const char* const Change_Flags[] = {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox",
-                                    "Data_Changed_Since_Load_CheckBox"};
-
-void set_change_flags(Form& form, bool state) {
-    for (const char* flag : Change_Flags) form.set_checked(flag, state);
+void MainWindow::set_change_flags(bool state) {
+    for (const char* flag : {"Span_Data_Changed_CheckBox", "Cable_Data_Changed_CheckBox",
+                             "Data_Changed_Since_Load_CheckBox"})
+        form_.set_checked(flag, state);
 }
 
-}  // namespace
+void MainWindow::reset_without_asking() {
+    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", true);
+    Reset_BitBtnClick();
+    form_.set_checked("Reset_Data_With_No_Warning_to_User_CheckBox", false);
+}
 
 void MainWindow::Reset_BitBtnClick() {
     if (form_.checked("Reset_Data_With_No_Warning_to_User_CheckBox")) {
@@ -67,8 +68,8 @@ void MainWindow::reset(std::optional<Answer> answer) {
     // 9-11
     fill_project_details(form_, setup_.form());
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
-    if (answer == Answer::YesToAll) set_change_flags(form_, false);
-    if (answer == Answer::Yes) set_change_flags(form_, true);
+    if (answer == Answer::YesToAll) set_change_flags(false);
+    if (answer == Answer::Yes) set_change_flags(true);
 }
 
 bool MainWindow::may_lose_unsaved_data() {
@@ -83,7 +84,7 @@ bool MainWindow::may_lose_unsaved_data() {
 void MainWindow::New_OptionClick() {
     if (!may_lose_unsaved_data()) return;
     reset(Answer::YesToAll);
-    set_change_flags(form_, false);
+    set_change_flags(false);
 }
 
 }  // namespace vortan

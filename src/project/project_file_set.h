@@ -12,6 +12,7 @@
 namespace vortan {
 
 inline constexpr const char* Master_Section = "vortan";
+inline constexpr const char* Project_File_Filter = "Vortan Project File (*.vtn *.VTN)";
 inline constexpr int Settings_Data_Format_Version = 1001;
 inline constexpr int Span_Cable_Data_Format_Version = 1004;
 
