@@ -4,10 +4,32 @@
 #include "gui/main_window_view.h"
 #include "gui/qt_user_port.h"
 #include "mainwindow/main_window.h"
+#include "project/program_settings.h"
 #include "setup/setup_editor.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
+#include <QStandardPaths>
+
+namespace {
+
+std::filesystem::path native_path(const QString& path) {
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdString());
+}
+
+vortan::ProgramPlaces program_places() {
+    vortan::ProgramPlaces places;
+    const auto program_folder = native_path(QCoreApplication::applicationDirPath());
+    const auto configuration = native_path(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    places.settings_file = vortan::settings_file_location(program_folder, configuration);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty() || !QDir(documents).exists()) documents = QDir::homePath();
+    places.default_project_folder = native_path(documents);
+    return places;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -17,17 +39,15 @@ int main(int argc, char** argv) {
     vortan::SetupEditor setup;
     vortan::MainWindow window(port, setup);
     window.set_numbers(vortan::gui::number_format_of(QLocale::system()));
+    window.set_places(program_places());
     window.start();
 
     vortan::gui::MainWindowView view(window);
     port.set_parent_window(&view);
-    view.show();
-    // A project named on the command line opens at once.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        window.form().set_text("Load_Save_File_Edit", arguments.at(1).toStdString());
-        window.read_project();
-        view.setWindowTitle(QString::fromStdString(window.window_caption()));
-    }
+    std::vector<std::string> arguments;
+    const QStringList given = QApplication::arguments();
+    for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given.at(i).toStdString());
+    window.first_display(arguments);
+    view.show_first_time();
     return QApplication::exec();
 }

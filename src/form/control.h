@@ -62,7 +62,7 @@ struct Control {
     std::string text;
     std::vector<std::string> items;  // list entries, radio group items
     int item_index = -1;             // list, combo box and radio group selection
-    int value = 0;                   // spin edit value
+    int value = 0;                   // spin edit value; page control: tab style (0 tabs, 1 flat, 2 buttons)
     int active_page = -1;            // page control: index among its pages, -1 none
 
     std::function<void()> on_change;  // text, selection, check or page changed

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtDebug>
 
@@ -93,6 +94,17 @@ void apply_to_page(QWidget* page, const Control& control, Property property) {
     case Property::Visible: tabs->setTabVisible(index, control.visible); break;
     default: break;
     }
+}
+
+// The setup editor's tab styles: ordinary tabs, flat tabs, or raised buttons.
+void apply_tab_style(QTabWidget* tabs, int style) {
+    tabs->setDocumentMode(style != 0);
+    tabs->tabBar()->setDrawBase(style == 0);
+    tabs->setStyleSheet(style == 2 ? QStringLiteral("QTabBar::tab { border: 1px outset palette(mid); border-radius: 3px;"
+                                                    " padding: 3px 10px; margin: 2px; background: palette(button); }"
+                                                    " QTabBar::tab:selected { border-style: inset;"
+                                                    " background: palette(midlight); }")
+                                   : QString());
 }
 
 void apply_to_menu(QMenu* menu, const Control& control, Property property) {
@@ -361,6 +373,8 @@ void FormBinder::apply_to_widget(QWidget* widget, const Control& control, Proper
     case Property::Value:
         if (auto* spin = qobject_cast<QSpinBox*>(widget); spin && spin->value() != control.value)
             spin->setValue(control.value);
+        else if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            apply_tab_style(tabs, control.value);
         break;
     case Property::ActivePage:
         if (auto* tabs = qobject_cast<QTabWidget*>(widget);

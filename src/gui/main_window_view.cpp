@@ -4,18 +4,123 @@
 #include "gui/form_menus.h"
 #include "gui/form_view.h"
 
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 
 namespace vortan::gui {
 
-MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Vortan"));
+namespace {
+
+std::vector<std::filesystem::path> local_files(const QMimeData* data) {
+    std::vector<std::filesystem::path> files;
+    if (!data || !data->hasUrls()) return files;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile()) files.emplace_back(url.toLocalFile().toStdString());
+    return files;
+}
+
+// A window remembered on a screen that is no longer there comes back onto the
+// primary screen rather than opening out of reach.
+QRect on_some_screen(QRect bounds) {
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().intersects(bounds.adjusted(0, 0, 0, -bounds.height() + 40))) return bounds;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary) return bounds;
+    const QRect area = primary->availableGeometry();
+    bounds.setSize(bounds.size().boundedTo(area.size()));
+    bounds.moveTopLeft(area.topLeft());
+    return bounds;
+}
+
+}  // namespace
+
+MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow(parent), model_(model) {
+    setWindowTitle(QString::fromStdString(model.window_caption()));
     build_form_menus(model.form(), menuBar());
     setCentralWidget(build_form_view(model.form(), this));
     binder_ = new FormBinder(model.form(), this);
+    setAcceptDrops(true);
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
     resize(Design_Client_Size.width(), Design_Client_Size.height() + menuBar()->sizeHint().height());
+
+    model.on_window_bounds_read = [this] { place_window(); };
+    model.on_caption_changed = [this] { setWindowTitle(QString::fromStdString(model_.window_caption())); };
+    model.on_stay_on_top = [this](bool on_top) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
+        show();  // changing a window flag hides the window
+    };
+    model.on_close = [this] {
+        close_agreed_ = true;
+        close();
+    };
+}
+
+void MainWindowView::place_window() {
+    const WindowBounds& b = model_.window_bounds();
+    const QRect bounds = on_some_screen(QRect(b.left, b.top, b.width, b.height));
+    if (isMaximized()) showNormal();
+    move(bounds.topLeft());
+    resize(bounds.size());
+}
+
+void MainWindowView::show_first_time() {
+    // Maximized once, at the first activation: after the user restores the
+    // window it stays restored.
+    if (model_.form().checked("Is_App_Maximised_CheckBox")) {
+        model_.form().set_checked("Is_App_Maximised_CheckBox", false);
+        showMaximized();
+    } else {
+        show();
+    }
+}
+
+void MainWindowView::report_bounds() {
+    // The normal bounds are kept while maximized, so that the next start can
+    // restore the window to them.
+    const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
+    model_.set_window_state(WindowBounds{normal.y(), normal.x(), normal.width(), normal.height()}, isMaximized());
+}
+
+void MainWindowView::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    report_bounds();
+}
+
+void MainWindowView::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    report_bounds();
+}
+
+void MainWindowView::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) report_bounds();
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    report_bounds();
+    if (close_agreed_ || model_.exit_requested()) {
+        close_agreed_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!local_files(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void MainWindowView::dropEvent(QDropEvent* event) {
+    const auto files = local_files(event->mimeData());
+    if (files.empty()) return;
+    event->acceptProposedAction();
+    model_.files_dropped(files);
 }
 
 }  // namespace vortan::gui

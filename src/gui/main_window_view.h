@@ -1,5 +1,6 @@
 // The main window on screen: the menu bar and the widgets of the main form,
-// bound to the main window's model.
+// bound to the main window's model, with the window-level behaviour the model
+// asks for (bounds, stacking, title, close, dropped files).
 #pragma once
 
 #include "mainwindow/main_window.h"
@@ -19,9 +20,24 @@ public:
     explicit MainWindowView(MainWindow& model, QWidget* parent = nullptr);
 
     FormBinder& binder() const { return *binder_; }
+    // Shows the window, maximized once when it was maximized at the last exit.
+    void show_first_time();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void place_window();
+    void report_bounds();
+
+    MainWindow& model_;
     FormBinder* binder_;
+    bool close_agreed_ = false;
 };
 
 }  // namespace vortan::gui

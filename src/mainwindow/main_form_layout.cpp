@@ -60,11 +60,15 @@ void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "File_Menu", "Load_Settings_Option", "&Load Settings from Another Project");
     b.container(ControlKind::MenuItem, "File_Menu", "Delete_Projects_Option", "&Delete Project(s)");
     b.container(ControlKind::MenuItem, "File_Menu", "Reset_Option", "Rese&t");
+    b.container(ControlKind::MenuItem, "File_Menu", "Restore_Factory_Defaults_Option", "Restore &Factory Defaults");
+    b.container(ControlKind::MenuItem, "File_Menu", "Exit_Option", "E&xit");
     b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_Separator", "-").visible = false;
     for (int n = 1; n <= 5; ++n)
         b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_" + std::to_string(n), "").visible = false;
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
+    b.container(ControlKind::MenuItem, "", "View_Menu", "&View");
+    b.container(ControlKind::MenuItem, "View_Menu", "Always_on_Top_Option", "Always &on Top");
 }
 
 void add_top_buttons(FormBuilder& b) {
@@ -72,6 +76,7 @@ void add_top_buttons(FormBuilder& b) {
     b.button("Top_Buttons_GroupBox", "Open_BitBtn", "Open", "Open a project");
     b.button("Top_Buttons_GroupBox", "Save_BitBtn", "Save", "Save the project");
     b.button("Top_Buttons_GroupBox", "Reset_BitBtn", "Reset", "Reset some or all data");
+    b.button("Top_Buttons_GroupBox", "Exit_BitBtn", "Exit", "Exit the program");
 }
 
 void add_project_details(FormBuilder& b) {
@@ -197,6 +202,9 @@ void add_hidden_state(FormBuilder& b) {
     add_one_span_offset_group(b);
     b.hidden(ControlKind::SpinEdit, "Pole_Number_SpinEdit").value = 1;
     b.hidden(ControlKind::Button, "Calc_Required_Temp_BitBtn").caption = "Calc Required Temp";
+    b.hidden(ControlKind::CheckBox, "Is_App_Maximised_CheckBox");
+    // Kept for the start-up window, which reads it when it is first shown.
+    b.hidden(ControlKind::CheckBox, "Splash_Screen_Dont_Show_This_Again_CheckBox");
 }
 
 }  // namespace

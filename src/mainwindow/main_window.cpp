@@ -91,6 +91,10 @@ void MainWindow::wire_workflow_handlers() {
         {"Save_As_Option", &MainWindow::Save_As_OptionClick},
         {"Load_Settings_Option", &MainWindow::Load_Settings_OptionClick},
         {"Delete_Projects_Option", &MainWindow::Delete_Projects_OptionClick},
+        {"Restore_Factory_Defaults_Option", &MainWindow::Restore_Factory_Defaults_OptionClick},
+        {"Always_on_Top_Option", &MainWindow::Always_on_Top_OptionClick},
+        {"Exit_Option", &MainWindow::Exit_OptionClick},
+        {"Exit_BitBtn", &MainWindow::Exit_OptionClick},
     };
     for (const Click& click : clicks) {
         auto handler = click.handler;

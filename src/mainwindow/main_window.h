@@ -5,15 +5,23 @@
 #include "calc/calc_context.h"
 #include "form/form.h"
 #include "project/profile_file.h"
-
-#include <filesystem>
+#include "project/program_settings.h"
 #include "setup/setup_editor.h"
 #include "ui/userport.h"
 
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vortan {
+
+// The folders the program works with, supplied by the platform layer.
+struct ProgramPlaces {
+    std::filesystem::path settings_file;           // the settings file in use
+    std::filesystem::path default_project_folder;  // for projects when none is remembered
+};
 
 class MainWindow {
 public:
@@ -83,6 +91,31 @@ public:
     // and no answer (an internal reset) leaves the flags as the handlers set them.
     void reset(std::optional<Answer> answer);
 
+    // ---- program settings and the program's life (main_window_settings.cpp) ----
+    void set_places(ProgramPlaces places) { places_ = std::move(places); }
+    const ProgramPlaces& places() const { return places_; }
+    // The first display: the settings, then the project named by the command
+    // line or, without one, the project open at the last exit.
+    void first_display(const std::vector<std::string>& arguments);
+    void read_settings();
+    // Empty on success, otherwise what went wrong.
+    std::string write_settings();
+    void Restore_Factory_Defaults_OptionClick();
+    void Always_on_Top_OptionClick();
+    // Exit: true when the program may close (the settings have been written).
+    bool exit_requested();
+    void Exit_OptionClick();
+    const WindowBounds& window_bounds() const { return window_bounds_; }
+    // The view reports the window's normal bounds and whether it is maximized.
+    void set_window_state(const WindowBounds& bounds, bool maximized);
+    bool window_maximized() const { return window_maximized_; }
+    // The view follows these: new bounds from the settings, the stacking
+    // order, and a close the model has agreed to.
+    std::function<void()> on_window_bounds_read;
+    std::function<void(bool)> on_stay_on_top;
+    std::function<void()> on_close;
+    std::function<void()> on_caption_changed;
+
     // The setup editor is shown, and has closed: refresh what depends on its options.
     void setup_opened();
     void setup_closed();
@@ -111,6 +144,10 @@ private:
     bool read_side_files(const std::filesystem::path& master, const ProfileFile& profile);
     bool drop_orphan_cable_sags();
     void after_open_or_save(const std::filesystem::path& master);
+    void apply_settings(const ProgramSettings& settings);
+    ProgramSettings current_settings() const;
+    void open_start_project(const std::vector<std::string>& arguments);
+    void set_window_caption(std::string caption);
 
     UserPort& port_;
     SetupEditor& setup_;
@@ -119,6 +156,9 @@ private:
     int units_when_setup_opened_ = 0;
     std::string last_opened_project_;
     std::string window_caption_ = "Vortan";
+    ProgramPlaces places_;
+    WindowBounds window_bounds_;
+    bool window_maximized_ = false;
 };
 
 }  // namespace vortan

@@ -118,7 +118,7 @@ bool MainWindow::read_side_files(const fs::path& master, const ProfileFile& prof
 
 void MainWindow::after_open_or_save(const fs::path& master) {
     form_.set_text("Load_Save_Directory_Edit", folder_with_separator(master));
-    window_caption_ = "Vortan 3.3 - " + master.stem().string();
+    set_window_caption("Vortan 3.3 - " + master.stem().string());
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
 }
 

@@ -56,6 +56,16 @@ SetupEditor::SetupEditor() {
     reset_fields.caption = "Reset ALL Input Fields when moving to a new Span / Cable.";
     reset_fields.checked = true;
 
+    Control& report_order = form_.add(ControlKind::RadioGroup, "Sort_Report_Data_RadioGroup");
+    report_order.caption = " Order of data shown on the Report : ";
+    report_order.items = {"Report is in the order in which spans were entered by the user.",
+                          "Report is sorted by the \"Near Structure\"."};
+    report_order.item_index = 0;
+    Control& tab_style = form_.add(ControlKind::RadioGroup, "Tab_Style_RadioGroup");
+    tab_style.caption = " Tab Style : ";
+    tab_style.items = {"Standard Tabs", "Flat Tabs", "Button Tabs"};
+    tab_style.item_index = 0;
+
     Control& scratch = form_.add(ControlKind::Edit, "Unit_Conversion_Edit");
     scratch.on_screen = false;
     scratch.visible = false;
