@@ -9,7 +9,7 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc PROJECT.vtn\n";
+    std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc PROJECT.vtn | report PROJECT.vtn\n";
     return 2;
 }
 
@@ -30,9 +30,7 @@ int main(int argc, char** argv) {
     auto print = [](const std::string& line) { std::cout << line << '\n'; };
     if (std::strcmp(argv[1], "check") == 0) return vortan::check_project(argv[2], print);
     if (std::strcmp(argv[1], "recalc") == 0) return vortan::recalc_project(argv[2], print);
-    if (std::strcmp(argv[1], "report") == 0) {
-        std::cerr << "vortan-cli: " << argv[1] << " is not yet available\n";
-        return 2;
-    }
+    if (std::strcmp(argv[1], "report") == 0)
+        return vortan::report_project(argv[2], print, [](const std::string& line) { std::cerr << line << '\n'; });
     return usage();
 }

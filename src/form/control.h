@@ -54,6 +54,7 @@ struct Control {
     // joins the previous field's row; any other control starts a column beside
     // the controls before it, and the next control without the hint goes below.
     bool beside_previous = false;
+    int buttons_per_row = 0;  // layout hint for a panel of buttons: 0 puts them all in one row
     bool enabled = true;
     bool visible = true;
     bool read_only = false;

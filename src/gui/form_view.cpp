@@ -212,12 +212,21 @@ bool ViewBuilder::only_buttons(const std::string& parent) const {
 }
 
 // A panel of buttons is a row of them, as a toolbar would be.
+// A panel of buttons is a row of them, as a toolbar would be, wrapped into
+// rows of equal buttons when the panel asks for it.
 void ViewBuilder::fill_button_row(QWidget* container, const std::string& parent) {
-    auto* row = new QHBoxLayout(container);
-    row->setContentsMargins(0, 0, 0, 0);
-    for (const Control* control : form_.children(parent))
-        if (control->on_screen) row->addWidget(make(*control, container));
-    row->addStretch(1);
+    auto* grid = new QGridLayout(container);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const int per_row = form_.control(parent).buttons_per_row;
+    int placed = 0;
+    for (const Control* control : form_.children(parent)) {
+        if (!control->on_screen) continue;
+        const int row = per_row > 0 ? placed / per_row : 0;
+        const int column = per_row > 0 ? placed % per_row : placed;
+        grid->addWidget(make(*control, container), row, column);
+        ++placed;
+    }
+    grid->setColumnStretch(per_row > 0 ? per_row : placed, 1);
 }
 
 void ViewBuilder::place_edit(Column& column, const Control& control, QWidget* edit,

@@ -47,13 +47,15 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     setAcceptDrops(true);
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
-    resize(Design_Client_Size.width(), Design_Client_Size.height() + menuBar()->sizeHint().height());
+    resize(Design_Client_Size.width(), Design_Client_Size.height() + menu_height());
 
     model.on_window_bounds_read = [this] { place_window(); };
     model.on_caption_changed = [this] { setWindowTitle(QString::fromStdString(model_.window_caption())); };
     model.on_stay_on_top = [this](bool on_top) {
+        if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on_top) return;
+        const bool visible = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
-        show();  // changing a window flag hides the window
+        if (visible) show();  // changing a window flag hides the window
     };
     model.on_close = [this] {
         close_agreed_ = true;
@@ -63,11 +65,14 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
 
 void MainWindowView::place_window() {
     const WindowBounds& b = model_.window_bounds();
-    const QRect bounds = on_some_screen(QRect(b.left, b.top, b.width, b.height));
+    // The stored size is the client area below the menu bar, as at design time.
+    const QRect bounds = on_some_screen(QRect(b.left, b.top, b.width, b.height + menu_height()));
     if (isMaximized()) showNormal();
     move(bounds.topLeft());
     resize(bounds.size());
 }
+
+int MainWindowView::menu_height() const { return menuBar()->sizeHint().height(); }
 
 void MainWindowView::show_first_time() {
     // Maximized once, at the first activation: after the user restores the
@@ -84,7 +89,8 @@ void MainWindowView::report_bounds() {
     // The normal bounds are kept while maximized, so that the next start can
     // restore the window to them.
     const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
-    model_.set_window_state(WindowBounds{normal.y(), normal.x(), normal.width(), normal.height()}, isMaximized());
+    model_.set_window_state(WindowBounds{normal.y(), normal.x(), normal.width(), normal.height() - menu_height()},
+                            isMaximized());
 }
 
 void MainWindowView::moveEvent(QMoveEvent* event) {

@@ -34,6 +34,7 @@ protected:
 private:
     void place_window();
     void report_bounds();
+    int menu_height() const;
 
     MainWindow& model_;
     FormBinder* binder_;

@@ -67,15 +67,19 @@ void add_menus(FormBuilder& b) {
         b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_" + std::to_string(n), "").visible = false;
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
-    b.container(ControlKind::MenuItem, "", "View_Menu", "&View");
-    b.container(ControlKind::MenuItem, "View_Menu", "Always_on_Top_Option", "Always &on Top");
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Report_Option", "&Report");
+    b.container(ControlKind::MenuItem, "", "Options_Menu", "&Options");
+    b.container(ControlKind::MenuItem, "Options_Menu", "Setup_Option", "S&etup");
+    b.container(ControlKind::MenuItem, "Options_Menu", "Always_on_Top_Option", "Always &on Top");
 }
 
 void add_top_buttons(FormBuilder& b) {
-    b.container(ControlKind::Panel, "", "Top_Buttons_GroupBox", "");
+    b.container(ControlKind::Panel, "", "Top_Buttons_GroupBox", "").buttons_per_row = 3;
     b.button("Top_Buttons_GroupBox", "Open_BitBtn", "Open", "Open a project");
     b.button("Top_Buttons_GroupBox", "Save_BitBtn", "Save", "Save the project");
     b.button("Top_Buttons_GroupBox", "Reset_BitBtn", "Reset", "Reset some or all data");
+    b.button("Top_Buttons_GroupBox", "Settings_BitBtn", "Setup", "Setup cable and other data");
+    b.button("Top_Buttons_GroupBox", "Report_BitBtn", "Report", "Generate a summary report");
     b.button("Top_Buttons_GroupBox", "Exit_BitBtn", "Exit", "Exit the program");
 }
 
@@ -205,6 +209,8 @@ void add_hidden_state(FormBuilder& b) {
     b.hidden(ControlKind::CheckBox, "Is_App_Maximised_CheckBox");
     // Kept for the start-up window, which reads it when it is first shown.
     b.hidden(ControlKind::CheckBox, "Splash_Screen_Dont_Show_This_Again_CheckBox");
+    // The data lines of the last report.
+    b.hidden(ControlKind::ListBox, "Report_Data_ListBox");
 }
 
 }  // namespace

@@ -95,6 +95,8 @@ void MainWindow::wire_workflow_handlers() {
         {"Always_on_Top_Option", &MainWindow::Always_on_Top_OptionClick},
         {"Exit_Option", &MainWindow::Exit_OptionClick},
         {"Exit_BitBtn", &MainWindow::Exit_OptionClick},
+        {"Report_BitBtn", &MainWindow::Report_BitBtnClick},
+        {"Report_Option", &MainWindow::Report_BitBtnClick},
     };
     for (const Click& click : clicks) {
         auto handler = click.handler;

@@ -83,6 +83,10 @@ public:
     void update_recent_projects();
     void Load_Settings_OptionClick();
     void Delete_Projects_OptionClick();
+
+    // ---- the sag report (main_window_report.cpp) ----
+    void Report_BitBtnClick();
+
     // Files dropped on the window: they open one project.
     void files_dropped(const std::vector<std::filesystem::path>& files);
     const std::string& window_caption() const { return window_caption_; }

@@ -28,6 +28,16 @@ std::string old_version_message() {
            "this is a real problem for you please contact the program author.";
 }
 
+bool same_project_path(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    if (a.empty() || b.empty()) return false;
+    std::error_code error;
+    const fs::path canonical_a = fs::weakly_canonical(fs::absolute(a, error), error);
+    if (error) return false;
+    const fs::path canonical_b = fs::weakly_canonical(fs::absolute(b, error), error);
+    return !error && canonical_a == canonical_b;
+}
+
 std::string folder_with_separator(const fs::path& master) {
     std::string folder = fs::absolute(master).parent_path().string();
     if (folder.empty() || folder.back() != fs::path::preferred_separator) folder += fs::path::preferred_separator;
@@ -213,7 +223,9 @@ void MainWindow::update_recent_projects() {
         std::erase(caption, '&');
         entries.push_back(caption);
     }
-    auto found = std::find(entries.begin(), entries.begin() + 4, project);
+    // The same project reached by another spelling of its path is one entry.
+    auto found = std::find_if(entries.begin(), entries.begin() + 4,
+                              [&](const std::string& entry) { return same_project_path(entry, project); });
     if (found != entries.begin()) {
         // The entries above the match (or all but the last) move down one place.
         auto end = found == entries.begin() + 4 ? entries.end() - 1 : found;

@@ -36,8 +36,9 @@ void MainWindow::apply_settings(const ProgramSettings& s) {
     setup.set_checked("Altitude_RadioButton", s.Altitude_RadioButton);
     setup.set_item_index("Sort_Report_Data_RadioGroup", s.Sort_Report_Data_RadioGroup == 1 ? 1 : 0);
     form_.set_checked("Splash_Screen_Dont_Show_This_Again_CheckBox", s.Splash_Screen_Dont_Show_This_Again_CheckBox);
-    // Only the check mark: the stacking changes when the user next chooses the entry.
+    // The stacking follows the restored check mark, so that menu and window agree.
     form_.set_checked("Always_on_Top_Option", s.Always_on_Top_Option);
+    if (on_stay_on_top) on_stay_on_top(s.Always_on_Top_Option);
     setup.set_checked("Reset_All_Input_Fields_CheckBox", s.Reset_All_Input_Fields_CheckBox);
     form_.set_text("Load_Save_File_Edit", s.Load_Save_File_Edit);
     // 3: the recent projects.

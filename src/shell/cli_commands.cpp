@@ -8,6 +8,8 @@
 #include "setup/setup_editor.h"
 #include "ui/scriptedport.h"
 
+#include <algorithm>
+
 namespace vortan {
 
 namespace fs = std::filesystem;
@@ -59,6 +61,30 @@ int recalc_project(const std::string& master, const std::function<void(const std
             " ok=" + (form.checked("Data_Calc_Successful_CheckBox") ? "1" : "0") +
             " required=" + form.text("Required_Sag_Edit") + " actual=" + form.text("Actual_Sag_Edit"));
     }
+    return 0;
+}
+
+int report_project(const std::string& master, const std::function<void(const std::string&)>& out,
+                   const std::function<void(const std::string&)>& messages) {
+    ScriptedPort port;
+    port.sink = messages;
+    port.set_default_answer(Answer::Yes);  // report even a changed project
+    SetupEditor setup;
+    MainWindow window(port, setup);
+    window.start();
+    window.form().set_text("Load_Save_File_Edit", master);
+    window.read_project();
+    if (window.form().text("Load_Save_File_Edit").empty()) return 2;
+    // The window's lines are the transcript's between REPORT BEGIN and the
+    // closing REPORT END; any message shown before them is not a report line.
+    port.clear_transcript();
+    port.sink = nullptr;
+    window.form().user_click("Report_BitBtn");
+    const std::vector<std::string>& shown = port.transcript();
+    const auto begin = std::find(shown.begin(), shown.end(), "REPORT BEGIN");
+    for (auto line = shown.begin(); line != begin; ++line) messages(*line);
+    if (begin == shown.end() || shown.back() != "REPORT END") return 1;
+    std::for_each(begin + 1, shown.end() - 1, out);
     return 0;
 }
 

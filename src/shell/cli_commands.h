@@ -1,4 +1,5 @@
-// vortan-cli's commands on a project file: check its CRCs, recalculate it.
+// vortan-cli's commands on a project file: check its CRCs, recalculate it,
+// print its sag report.
 #pragma once
 
 #include <functional>
@@ -12,5 +13,11 @@ int check_project(const std::string& master, const std::function<void(const std:
 // Shows every stored cable sag in turn, as the display does, and writes one
 // line of results for each; exit status 0 when the project could be read.
 int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out);
+
+// Opens the project and runs the Report command: each line of the report
+// window goes to out, each message shown on the way to messages. Exit status 0
+// when a report was shown.
+int report_project(const std::string& master, const std::function<void(const std::string&)>& out,
+                   const std::function<void(const std::string&)>& messages);
 
 }  // namespace vortan

@@ -197,6 +197,13 @@ TEST_F(ProjectFiles, RecentProjectsMostRecentFirst) {
     for (int n = 1; n <= 5; ++n) captions.push_back(form().control("Last_Used_File_" + std::to_string(n)).caption);
     EXPECT_EQ(captions, (std::vector<std::string>{"c", "f", "e", "d", "b"}));
     EXPECT_TRUE(form().control("Last_Used_File_Separator").visible);
+    // Another spelling of the path to entry 3 moves that entry up, adding none.
+    form().set_text("Load_Save_File_Edit", (folder / "x" / ".." / "e").string());
+    form().control("Last_Used_File_3").caption = (folder / "e").string();
+    window.update_recent_projects();
+    EXPECT_EQ(form().control("Last_Used_File_1").caption, (folder / "x" / ".." / "e").string());
+    EXPECT_EQ(form().control("Last_Used_File_2").caption, "c");
+    EXPECT_EQ(form().control("Last_Used_File_4").caption, "d");
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds optimised and runs every benchmark.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${VORTAN_BENCH_DIR:-$root/build-bench}"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORTAN_GUI=OFF
+cmake --build "$build" --parallel "$(nproc)" --target crc32_bench open_project_bench
+"$build/bench/crc32_bench"
+"$build/bench/open_project_bench"

@@ -1,0 +1,135 @@
+#include "report/report_data.h"
+
+#include "calc/unit_conversion.h"
+#include "mainwindow/main_form_layout.h"
+#include "project/record_fields.h"
+#include "report/record_splitter.h"
+#include "report/report_text.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+
+namespace vortan {
+
+namespace {
+
+// Sag-span fields.
+constexpr int Field_Span_Number = 1, Field_Near = 2, Field_Far = 3, Field_Span_Length = 4;
+// Cable-sag fields.
+constexpr int Field_Structure_Type = 5, Field_Cable_Position = 6, Field_Code_Name = 7, Field_Sag_Date = 9,
+              Field_Temperature = 11, Field_Required_Sag = 17, Field_Actual_Sag = 18, Field_Method = 19;
+
+std::optional<int> integer_of(std::string_view text) { return strict_integer(std::string(text)); }
+
+// The list position a stored index names, or nothing.
+std::optional<std::size_t> position_in(std::size_t list_size, std::string_view stored_index) {
+    const std::optional<int> index = integer_of(stored_index);
+    if (!index || *index < 0 || static_cast<std::size_t>(*index) >= list_size) return std::nullopt;
+    return static_cast<std::size_t>(*index);
+}
+
+std::string stale_index(std::string_view stored_index) {
+    const std::optional<int> index = integer_of(stored_index);
+    return index ? "?" + std::to_string(static_cast<long long>(*index) + 1) : "?";
+}
+
+class DataLineBuilder {
+public:
+    explicit DataLineBuilder(const ReportSource& source) : source_(source) { group_cable_sags(); }
+
+    // The data lines of the sag-span at 0-based position i.
+    void add_sag_span(const std::string& record, std::size_t i, std::vector<std::string>& lines) {
+        span_.assign(record);
+        const std::string part = span_part(i);
+        const auto cables = by_span_.find(integer_of(span_.field(Field_Span_Number)).value_or(-1));
+        if (cables == by_span_.end()) {
+            lines.push_back(part);
+            return;
+        }
+        for (std::size_t c : cables->second) lines.push_back(part + cable_part(source_.cable_sags[c]));
+    }
+
+private:
+    std::string span_part(std::size_t i) {
+        std::string near_name(span_.field(Field_Near)), far_name(span_.field(Field_Far));
+        if (near_name.empty()) near_name = std::to_string(i);
+        if (far_name.empty()) far_name = std::to_string(i + 1);
+        return centred(near_name, report_width::Near) + centred(far_name, report_width::Far) +
+               centred(measure(span_.field(Field_Span_Length), Quantity::Length), report_width::Length);
+    }
+
+    std::string cable_part(const std::string& record) {
+        namespace w = report_width;
+        cable_.assign(record);
+        return centred(indexed_name(source_.structure_types, cable_.field(Field_Structure_Type)), w::Structure_Type) +
+               centred(indexed_name(source_.cable_positions, cable_.field(Field_Cable_Position)), w::Cable_Position) +
+               centred(code_name(cable_.field(Field_Code_Name)), w::Code_Name) +
+               centred(method_name(cable_.field(Field_Method)), w::Method) +
+               centred(measure(cable_.field(Field_Required_Sag), Quantity::Length), w::Required_Sag) +
+               centred(measure(cable_.field(Field_Actual_Sag), Quantity::Length), w::Actual_Sag) +
+               centred(measure(cable_.field(Field_Temperature), Quantity::Temperature), w::Temperature) +
+               centred(std::string(cable_.field(Field_Sag_Date)), w::Date);
+    }
+
+    // Field 1 of the code-name record the index names.
+    std::string code_name(std::string_view stored_index) const {
+        const auto position = position_in(source_.code_names.size(), stored_index);
+        return position ? record_field(source_.code_names[*position], 1) : stale_index(stored_index);
+    }
+
+    // Metric as stored; in imperial units written with "###,###,##0.00".
+    std::string measure(std::string_view stored, Quantity kind) const {
+        return source_.imperial ? display_text_of_stored(std::string(stored), kind, true, source_.numbers)
+                                : std::string(stored);
+    }
+
+    // The 0-based positions of the cable sags of each span number, in list
+    // order, so no sag-span searches the whole cable-sag list.
+    void group_cable_sags() {
+        for (std::size_t c = 0; c < source_.cable_sags.size(); ++c) {
+            cable_.assign(source_.cable_sags[c]);
+            if (auto span = integer_of(cable_.field(Field_Span_Number))) by_span_[*span].push_back(c);
+        }
+    }
+
+    const ReportSource& source_;
+    RecordSplitter span_, cable_;
+    std::unordered_map<int, std::vector<std::size_t>> by_span_;
+};
+
+}  // namespace
+
+std::string indexed_name(const std::vector<std::string>& list, std::string_view stored_index) {
+    const auto position = position_in(list.size(), stored_index);
+    return position ? list[*position] : stale_index(stored_index);
+}
+
+std::string method_name(std::string_view stored_index) {
+    std::string caption = indexed_name(method_page_captions(), stored_index);
+    std::erase(caption, '&');
+    return caption;
+}
+
+std::vector<std::string> report_data_lines(const ReportSource& source) {
+    DataLineBuilder builder(source);
+    std::vector<std::string> lines;
+    lines.reserve(std::max(source.sag_spans.size(), source.cable_sags.size()));
+    for (std::size_t i = 0; i < source.sag_spans.size(); ++i) builder.add_sag_span(source.sag_spans[i], i, lines);
+    return lines;
+}
+
+namespace {
+char lower_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
+void sort_report_data(std::vector<std::string>& lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return static_cast<unsigned char>(lower_ascii(x)) < static_cast<unsigned char>(lower_ascii(y));
+        });
+    });
+}
+
+}  // namespace vortan

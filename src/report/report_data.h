@@ -1,0 +1,39 @@
+// The data lines of the sag report: one per cable sag, or one per sag-span
+// without cable sags, built from the record lists and the setup lists.
+#pragma once
+
+#include "calc/number_text.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vortan {
+
+struct ReportSource {
+    const std::vector<std::string>& sag_spans;
+    const std::vector<std::string>& cable_sags;
+    const std::vector<std::string>& structure_types;
+    const std::vector<std::string>& cable_positions;
+    const std::vector<std::string>& code_names;  // code-name records, the name in field 1
+    bool imperial = false;
+    NumberFormat numbers;  // the separators imperial values are written with
+};
+
+// The data lines in sag-span order, each sag-span's cable sags in list order.
+std::vector<std::string> report_data_lines(const ReportSource& source);
+
+// Sorts whole lines alphabetically with the letter case of A to Z ignored; the
+// blanks that centre the near structure take part in the order.
+void sort_report_data(std::vector<std::string>& lines);
+
+// The text shown for a setup-list line named by a stored index: the line, or
+// "?" and the 1-based index when the index names no line ("?" alone when the
+// stored text is not an integer).
+std::string indexed_name(const std::vector<std::string>& list, std::string_view stored_index);
+
+// The caption of the method page a stored index names, without "&", or "?"
+// and the 1-based index as for indexed_name.
+std::string method_name(std::string_view stored_index);
+
+}  // namespace vortan

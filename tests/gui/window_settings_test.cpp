@@ -1,0 +1,117 @@
+// The main window's frame as the settings and the project shape it: bounds,
+// title, the close box and files dropped on the window.
+#include "gui/main_window_view.h"
+
+#include "mainwindow/main_window.h"
+#include "project/setup_lists.h"
+#include "setup/setup_editor.h"
+#include "ui/scriptedport.h"
+
+#include <QApplication>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <memory>
+
+using namespace vortan;
+using namespace vortan::gui;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class WindowSettingsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("vortan-gui-" + std::to_string(::getpid()) + "-" +
+                                              testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder);
+        model.set_places({folder / "vortan.ini", folder});
+        setup.form().set_items(setup_list::Structure_Types, {"Tower"});
+        setup.form().set_items(setup_list::Cable_Positions, {"Top"});
+        model.start();
+        view = std::make_unique<MainWindowView>(model);
+    }
+    void TearDown() override {
+        view.reset();
+        fs::remove_all(folder);
+    }
+    void start(const std::string& settings = "") {
+        if (!settings.empty()) std::ofstream(folder / "vortan.ini", std::ios::binary) << settings;
+        model.first_display({});
+        view->show_first_time();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+    }
+    fs::path saved_project() {
+        const fs::path master = folder / "Line South.vtn";
+        Form& form = model.form();
+        form.user_type("From_Tower_Edit", "T1");
+        form.user_type("To_Tower_Edit", "T2");
+        form.user_type("Span_Length_Edit", "300");
+        form.user_click("Commit_Span_Changes_BitBtn");
+        port.queue_files({master});
+        form.user_click("Save_As_Option");
+        return master;
+    }
+
+    fs::path folder;
+    ScriptedPort port;
+    SetupEditor setup;
+    MainWindow model{port, setup};
+    std::unique_ptr<MainWindowView> view;
+};
+
+TEST_F(WindowSettingsTest, StoredBoundsAndTabStyleShapeTheWindow) {
+    start("[vortan]\r\nwindow_top_posn=40\r\nwindow_left_posn=30\r\nwindow_Width=690\r\nwindow_Height=480\r\n"
+          "Tab_Style_RadioGroup=1\r\n");
+    EXPECT_EQ(view->centralWidget()->size(), QSize(690, 480));
+    EXPECT_TRUE(view->findChild<QTabWidget*>("Calc_Method_PageControl")->documentMode());
+    // What the window reports is what the next exit writes.
+    EXPECT_EQ(model.window_bounds().width, 690);
+    EXPECT_EQ(model.window_bounds().height, 480);
+}
+
+TEST_F(WindowSettingsTest, TheTitleNamesTheOpenProject) {
+    start();
+    EXPECT_EQ(view->windowTitle(), "Vortan");
+    saved_project();
+    EXPECT_EQ(view->windowTitle(), "Vortan 3.3 - Line South");
+}
+
+TEST_F(WindowSettingsTest, CloseBoxWithUnsavedChangesAnsweredCancelKeepsEverything) {
+    start();
+    model.form().user_type("Contract_Edit", "changed");
+    port.queue_answer(Answer::Cancel);
+    EXPECT_FALSE(view->close());
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(fs::exists(folder / "vortan.ini"));
+
+    port.queue_answer(Answer::No);
+    EXPECT_TRUE(view->close());
+    EXPECT_TRUE(fs::exists(folder / "vortan.ini"));
+}
+
+TEST_F(WindowSettingsTest, AProjectDroppedOnTheWindowOpens) {
+    start();
+    const fs::path master = saved_project();
+    model.form().user_click("New_Option");
+    ASSERT_TRUE(model.form().items("Pole_Data_Listbox").empty());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(master.string()))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.get(), &drop);
+    EXPECT_EQ(model.form().items("Pole_Data_Listbox").size(), 1u);
+    EXPECT_EQ(view->windowTitle(), "Vortan 3.3 - Line South");
+}
+
+}  // namespace
