@@ -11,36 +11,42 @@ void point_at(CalcContext& context, const std::string& field, int page) {
     context.form.set_focus(field);
 }
 
-std::string range_text(const CalcContext& context, const NumberField& entry) {
-    return "The " + entry.caption + " should be a number between " +
-           format_number(entry.lower, pattern::Measure, context.numbers) + " and " +
-           format_number(entry.upper, pattern::Measure, context.numbers) + ".";
-}
-
 }  // namespace
 
 void show_error(CalcContext& context, const std::string& text) {
     context.port.message(MessageKind::Error, Buttons::OK, text);
 }
 
-double Read_Number_Field(CalcContext& context, const NumberField& entry) {
-    const std::string& text = context.form.text(entry.field);
-    double value = text.empty() ? Abort_Value : Text_To_Number(text, context.numbers);
+double read_number_text(UserPort& port, const NumberFormat& numbers, const std::string& text,
+                        const std::string& caption, double lower, double upper,
+                        const std::function<void()>& point_at_field) {
+    const std::string range = "The " + caption + " should be a number between " +
+                              format_number(lower, pattern::Measure, numbers) + " and " +
+                              format_number(upper, pattern::Measure, numbers) + ".";
+    double value = text.empty() ? Abort_Value : Text_To_Number(text, numbers);
     if (value == Abort_Value) {
-        if (!context.quiet()) {
-            point_at(context, entry.field, entry.page);
-            show_error(context, "Error : " + range_text(context, entry));
-        }
+        if (point_at_field) point_at_field();
+        port.message(MessageKind::Error, Buttons::OK, "Error : " + range);
         return Abort_Value;
     }
-    if (entry.lower <= value && value <= entry.upper) return value;
-    if (context.quiet()) return 0;
-    point_at(context, entry.field, entry.page);
-    Answer answer = context.port.message(
-        MessageKind::Warning, Buttons::YesNo,
-        "Warning : Use a value outside of the expected range ?\n\r\n\r" + range_text(context, entry) +
-            "   \n\r\n\rAre you sure you want to use a number outside of this range ?");
+    if (lower <= value && value <= upper) return value;
+    if (point_at_field) point_at_field();
+    Answer answer = port.message(MessageKind::Warning, Buttons::YesNo,
+                                 "Warning : Use a value outside of the expected range ?\n\r\n\r" + range +
+                                     "   \n\r\n\rAre you sure you want to use a number outside of this range ?");
     return answer == Answer::Yes ? value : Abort_Value;
+}
+
+double Read_Number_Field(CalcContext& context, const NumberField& entry) {
+    const std::string& text = context.form.text(entry.field);
+    if (context.quiet()) {
+        // Quiet runs never ask: a value out of range reads as 0.
+        double value = text.empty() ? Abort_Value : Text_To_Number(text, context.numbers);
+        if (value == Abort_Value) return Abort_Value;
+        return entry.lower <= value && value <= entry.upper ? value : 0;
+    }
+    return read_number_text(context.port, context.numbers, text, entry.caption, entry.lower, entry.upper,
+                            [&] { point_at(context, entry.field, entry.page); });
 }
 
 double Read_Number_Field(CalcContext& context, const std::string& field, const std::string& caption,

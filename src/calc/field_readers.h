@@ -4,6 +4,7 @@
 
 #include "calc/calc_context.h"
 
+#include <functional>
 #include <string>
 
 namespace vortan {
@@ -20,6 +21,13 @@ struct NumberField {
     double lower;
     double upper;
 };
+
+// A typed number checked against its range: the value; or Abort_Value after
+// the error for a text that is no number, or when the user refuses to use a
+// value out of range. `point_at_field` brings the field to the user first.
+double read_number_text(UserPort& port, const NumberFormat& numbers, const std::string& text,
+                        const std::string& caption, double lower, double upper,
+                        const std::function<void()>& point_at_field);
 
 // The accepted value, Abort_Value, or 0 for an out-of-range value while quiet.
 double Read_Number_Field(CalcContext& context, const NumberField& entry);

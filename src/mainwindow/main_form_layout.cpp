@@ -1,6 +1,6 @@
 #include "mainwindow/main_form_layout.h"
 
-#include "mainwindow/form_builder.h"
+#include "form/form_builder.h"
 #include "mainwindow/method_page_fields.h"
 
 namespace vortan {

@@ -8,7 +8,6 @@
 #include "mainwindow/method_page_fields.h"
 #include "mainwindow/sag_mode.h"
 #include "project/record_layout.h"
-#include "setup/setup_list_buttons.h"
 #include "ui/date_text.h"
 #include "units/displayed_fields.h"
 
@@ -44,7 +43,7 @@ std::vector<std::string> sag_span_inputs() {
 MainWindow::MainWindow(UserPort& port, SetupEditor& setup) : port_(port), setup_(setup) {
     build_main_form(form_);
     wire_handlers();
-    add_setup_list_buttons(setup_.form(), port_, numbers_);
+    setup_.connect(port_, numbers_);
 }
 
 CalcContext MainWindow::context() { return CalcContext{form_, setup_.form(), port_, numbers_}; }
@@ -95,6 +94,8 @@ void MainWindow::wire_workflow_handlers() {
         {"Always_on_Top_Option", &MainWindow::Always_on_Top_OptionClick},
         {"Exit_Option", &MainWindow::Exit_OptionClick},
         {"Exit_BitBtn", &MainWindow::Exit_OptionClick},
+        {"Settings_BitBtn", &MainWindow::Settings_BitBtnClick},
+        {"Setup_Option", &MainWindow::Settings_BitBtnClick},
         {"Report_BitBtn", &MainWindow::Report_BitBtnClick},
         {"Report_Option", &MainWindow::Report_BitBtnClick},
     };
@@ -186,19 +187,37 @@ void MainWindow::Sag_New_or_Existing_RadioGroupClick() {
     apply_sag_mode(form_);
 }
 
+void MainWindow::Settings_BitBtnClick() {
+    setup_opened();
+    // Without a window to show (headless runs) the editor stays open until
+    // its OK is pressed and setup_closed() runs.
+    if (!show_setup_editor) return;
+    show_setup_editor();
+    setup_closed();
+}
+
 void MainWindow::setup_opened() {
-    units_when_setup_opened_ = setup_.form().item_index("Units_of_Measure_RadioGroup");
+    Form& setup = setup_.form();
+    setup.set_value("Inspector_Number_SpinEdit", 1);
+    setup.set_value("Code_Name_SpinEdit", 1);
+    units_when_setup_opened_ = setup.item_index("Units_of_Measure_RadioGroup");
+    setup_.show();
 }
 
 void MainWindow::setup_closed() {
-    fill_all_choices(form_, setup_.form());
-    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
+    Form& setup = setup_.form();
+    fill_all_choices(form_, setup);
+    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup));
     bool was_imperial = units_when_setup_opened_ == 1;
     if (setup_.imperial() != was_imperial) {
-        Set_Units_Labels(form_, setup_.form(), setup_.imperial());
+        Set_Units_Labels(form_, setup, setup_.imperial());
         CalcContext c = context();
         convert_displayed_fields(c, was_imperial, setup_.imperial());
     }
+    for (const char* pages : {"Transmission_Line_PageControl", "Calc_Method_PageControl"})
+        form_.set_value(pages, setup.item_index("Tab_Style_RadioGroup"));
+    // Showing the editor again clears its own mark; the project keeps it.
+    if (setup.checked("Settings_Data_Changed_CheckBox")) form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
 }
 
 }  // namespace vortan

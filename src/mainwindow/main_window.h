@@ -120,7 +120,11 @@ public:
     std::function<void()> on_close;
     std::function<void()> on_caption_changed;
 
-    // The setup editor is shown, and has closed: refresh what depends on its options.
+    // "Setup": the editor opens on its first records; when it has closed, what
+    // depends on its lists and options follows them.
+    void Settings_BitBtnClick();
+    // The view shows the setup editor modally and returns when it has closed.
+    std::function<void()> show_setup_editor;
     void setup_opened();
     void setup_closed();
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "form/form.h"
-#include "mainwindow/form_builder.h"
+#include "form/form_builder.h"
 
 #include <string>
 #include <vector>

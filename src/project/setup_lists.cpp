@@ -1,5 +1,6 @@
 #include "project/setup_lists.h"
 
+#include "calc/field_readers.h"
 #include "calc/unit_conversion.h"
 #include "project/record_fields.h"
 #include "project/text_compare.h"
@@ -130,10 +131,10 @@ bool SetupLists::commit_inspector(int number, const InspectorFields& fields) {
     return true;
 }
 
-bool SetupLists::commit_code_name(int number, CodeNameEntry& entry, bool imperial, const NumberFormat& numbers) {
+bool SetupLists::check_code_name(int number, CodeNameEntry& entry, const NumberFormat& numbers) {
     if (entry.name.empty())
         return refuse(MessageKind::Error, "Error: Code Name cannot be null !", "Code_Name_Name_Edit");
-    std::vector<std::string> lines = form_.items(setup_list::Code_Names);
+    const std::vector<std::string>& lines = form_.items(setup_list::Code_Names);
     for (size_t i = 0; i < lines.size(); ++i)
         if (static_cast<int>(i) != number - 1 && same_ignoring_case(record_field(lines[i], 1), record_safe(entry.name)))
             return refuse(MessageKind::Error, "Error: A Cable Code Name with this name already exists !",
@@ -151,6 +152,17 @@ bool SetupLists::commit_code_name(int number, CodeNameEntry& entry, bool imperia
         }
         entry.mass = "100";
     }
+    auto focus = [this](const char* field) { return [this, field] { form_.set_focus(field); }; };
+    if (read_number_text(port_, numbers, entry.mass, "Cable Mass", 1, 15000, focus("Cable_Mass_Edit")) == Abort_Value)
+        return false;
+    if (!entry.diameter.empty() && read_number_text(port_, numbers, entry.diameter, "Cable Diameter", 1, 100,
+                                                    focus("Cable_Diameter_Edit")) == Abort_Value)
+        return false;
+    return true;
+}
+
+void SetupLists::store_code_name(int number, const CodeNameEntry& entry, bool imperial, const NumberFormat& numbers) {
+    std::vector<std::string> lines = form_.items(setup_list::Code_Names);
     std::string record = join_record(
         {entry.name, entry.construction, entry.stranding,
          metric_storage_text(entry.mass, Quantity::MassPerLength, imperial, numbers),
@@ -159,6 +171,11 @@ bool SetupLists::commit_code_name(int number, CodeNameEntry& entry, bool imperia
     form_.set_items(setup_list::Code_Names, std::move(lines));
     changed();
     refresh_combinations();
+}
+
+bool SetupLists::commit_code_name(int number, CodeNameEntry& entry, bool imperial, const NumberFormat& numbers) {
+    if (!check_code_name(number, entry, numbers)) return false;
+    store_code_name(number, entry, imperial, numbers);
     return true;
 }
 

@@ -59,7 +59,12 @@ public:
     bool rename(NameList list, int index, const std::string& name);
     // number: 1-based; one past the last record appends.
     bool commit_inspector(int number, const InspectorFields& fields);
-    // May ask to put the default mass 100 into entry.mass.
+    // The checks of a code name before it is stored, with their messages; may
+    // ask to put the default mass 100 into entry.mass.
+    bool check_code_name(int number, CodeNameEntry& entry, const NumberFormat& numbers);
+    // Stores the entry (mass and diameter converted to metric) as record `number`.
+    void store_code_name(int number, const CodeNameEntry& entry, bool imperial, const NumberFormat& numbers);
+    // Checks and stores.
     bool commit_code_name(int number, CodeNameEntry& entry, bool imperial, const NumberFormat& numbers);
     // Indexes of the selected structure type, cable position and code name (-1: none).
     bool add_combination(int structure_type, int cable_position, int code_name);

@@ -1,81 +1,121 @@
 #include "setup/setup_editor.h"
 
 #include "project/setup_lists.h"
+#include "setup/setup_editor_layout.h"
+#include "setup/setup_list_buttons.h"
+#include "units/unit_labels.h"
 
 namespace vortan {
 
+namespace {
+
+const char* const Circles[] = {"Zenith_RadioButton", "Altitude_RadioButton", "Nadir_RadioButton"};
+
+const char* const Inspector_Fields[] = {"Inspector_Surname_Edit",    "Inspector_Given_Name_Edit",
+                                        "Inspector_Employer_Edit",   "Inspector_Work_Phone_Edit",
+                                        "Inspector_Mobile_Edit",     "Inspector_Satelite_Phone_Edit",
+                                        "Inspector_Email_Edit"};
+const char* const Code_Name_Fields[] = {"Code_Name_Name_Edit", "Cable_Construction_Type_Edit", "Cable_Stranding_Edit",
+                                        "Cable_Mass_Edit", "Cable_Diameter_Edit"};
+
+}  // namespace
+
 SetupEditor::SetupEditor() {
-    Control& units = form_.add(ControlKind::RadioGroup, "Units_of_Measure_RadioGroup");
-    units.caption = " Units of Measure : ";
-    units.items = {
-        "Metric : Meters (m), Centimeters (Cm), Netwons (N), Degrees Celsius (\xC2\xB0" "C), Kilograms (Kg).",
-        "Imperial : Feet (ft), Inches (in), Pounds-force (lbf), Degrees Farenheit (\xC2\xB0" "F), Pounds (lb).",
-    };
-    units.item_index = 0;
+    build_setup_form(form_);
+    wire_handlers();
+}
 
-    for (const char* list : {setup_list::Inspectors, setup_list::Code_Names, setup_list::Structure_Types,
-                             setup_list::Cable_Positions, setup_list::Code_Name_Names})
-        form_.add(ControlKind::ListBox, list);
-    Control& combinations = form_.add(ControlKind::ListBox, setup_list::Combinations);
-    combinations.on_screen = false;
-    combinations.visible = false;
-    form_.add(ControlKind::StringGrid, setup_list::Combination_Grid).items.resize(Most_Combinations);
-    Control& sorted_by = form_.add(ControlKind::RadioGroup, "Last_Sorted_By_RadioGroup");
-    sorted_by.items = {"Cable_Type", "Cable_Pos", "Code_Name"};
-    sorted_by.item_index = 0;
-    sorted_by.on_screen = false;
-
-    for (const char* label : {"Structure_Type_Count_Label", "Cable_Positions_Count_Label",
-                              "Cable_Code_Names_Count_Label", "Valid_Combinations_Count_Label",
-                              "Inspector_Data_Count_Label", "Cable_Data_Count_Label"})
-        form_.add(ControlKind::Label, label);
-
-    for (const char* edit : {"Inspector_Surname_Edit", "Inspector_Given_Name_Edit", "Inspector_Employer_Edit",
-                             "Inspector_Work_Phone_Edit", "Inspector_Mobile_Edit", "Inspector_Satelite_Phone_Edit",
-                             "Inspector_Email_Edit", "Code_Name_Name_Edit", "Cable_Mass_Edit", "Cable_Diameter_Edit",
-                             "Cable_Construction_Type_Edit", "Cable_Stranding_Edit", "Contract_Edit",
-                             "Contractor_Edit", "Transmission_Line_Edit"})
-        form_.add(ControlKind::Edit, edit);
-    form_.add(ControlKind::Label, "UNITS_Mass_Label1").caption = "kg/km";
-    form_.add(ControlKind::Label, "UNITS_SMALL_LENGTH_Label1").caption = "mm";
-
-    // The three vertical circles sit in separate frames: choosing one clears the others.
-    const char* circles[] = {"Zenith_RadioButton", "Altitude_RadioButton", "Nadir_RadioButton"};
-    for (const char* circle : circles) {
-        Control& button = form_.add(ControlKind::RadioButton, circle);
-        button.caption = std::string(circle).substr(0, std::string(circle).find('_'));
-        button.on_change = [this, circle, circles] {
+void SetupEditor::wire_handlers() {
+    // Typing into a record's fields marks the record changed.
+    for (const char* field : Inspector_Fields)
+        form_.control(field).on_change = [this] { form_.set_checked("Inspector_Changed_CheckBox", true); };
+    for (const char* field : Code_Name_Fields)
+        form_.control(field).on_change = [this] { form_.set_checked("Code_Name_Changed_CheckBox", true); };
+    // Choosing one vertical circle clears the other two.
+    for (const char* circle : Circles) {
+        form_.control(circle).on_change = [this, circle] {
             if (!form_.checked(circle)) return;
-            for (const char* other : circles)
+            for (const char* other : Circles)
                 if (std::string(other) != circle) form_.set_checked(other, false);
         };
     }
-    form_.control("Zenith_RadioButton").checked = true;
+    form_.control("Tab_Style_RadioGroup").on_change = [this] {
+        form_.set_value("Settings_PageControl", form_.item_index("Tab_Style_RadioGroup"));
+    };
+    form_.control("Units_of_Measure_RadioGroup").on_change = [this] { Units_of_Measure_RadioGroupClick(); };
+}
 
-    Control& reset_fields = form_.add(ControlKind::CheckBox, "Reset_All_Input_Fields_CheckBox");
-    reset_fields.caption = "Reset ALL Input Fields when moving to a new Span / Cable.";
-    reset_fields.checked = true;
-
-    Control& report_order = form_.add(ControlKind::RadioGroup, "Sort_Report_Data_RadioGroup");
-    report_order.caption = " Order of data shown on the Report : ";
-    report_order.items = {"Report is in the order in which spans were entered by the user.",
-                          "Report is sorted by the \"Near Structure\"."};
-    report_order.item_index = 0;
-    Control& tab_style = form_.add(ControlKind::RadioGroup, "Tab_Style_RadioGroup");
-    tab_style.caption = " Tab Style : ";
-    tab_style.items = {"Standard Tabs", "Flat Tabs", "Button Tabs"};
-    tab_style.item_index = 0;
-
-    Control& scratch = form_.add(ControlKind::Edit, "Unit_Conversion_Edit");
-    scratch.on_screen = false;
-    scratch.visible = false;
-    for (const char* flag : {"Settings_Data_Changed_CheckBox", "Inspector_Changed_CheckBox",
-                             "Inspector_Validated_CheckBox", "Code_Name_Changed_CheckBox",
-                             "Code_Name_Validated_CheckBox"}) {
-        Control& c = form_.add(ControlKind::CheckBox, flag);
-        c.on_screen = false;
-        c.visible = false;
+void SetupEditor::connect(UserPort& port, const NumberFormat& numbers) {
+    port_ = &port;
+    numbers_ = &numbers;
+    add_setup_list_buttons(form_, port, numbers, [this] { show_code_name(); });
+    struct Click {
+        const char* control;
+        void (SetupEditor::*handler)();
+    };
+    const Click clicks[] = {
+        {"Previous_Inspector_BitBtn", &SetupEditor::Previous_Inspector_BitBtnClick},
+        {"Next_Inspector_BitBtn", &SetupEditor::Next_Inspector_BitBtnClick},
+        {"Previous_Code_Name_BitBtn", &SetupEditor::Previous_Code_Name_BitBtnClick},
+        {"Next_Code_Name_BitBtn", &SetupEditor::Next_Code_Name_BitBtnClick},
+        {"Setup_OK_BitBtn", &SetupEditor::Setup_OK_BitBtnClick},
+    };
+    for (const Click& click : clicks) {
+        auto handler = click.handler;
+        form_.control(click.control).on_click = [this, handler] { (this->*handler)(); };
     }
+    form_.control("Settings_PageControl").on_changing = [this] {
+        save_changed_data();
+        return true;
+    };
+    form_.control("Setup_Help_BitBtn").on_click = [this] {
+        port_->show_help(200 + form_.active_page("Settings_PageControl"));
+    };
+}
+
+void SetupEditor::show() {
+    form_.set_active_page("Settings_PageControl", setup_page::Inspector_Details);
+    form_.set_focus("Inspector_Surname_Edit");
+    show_inspector();
+    show_code_name();
+    if (port_) SetupLists(form_, *port_).refresh_combinations();
+    form_.set_enabled("Previous_Inspector_BitBtn", form_.value("Inspector_Number_SpinEdit") >= 2);
+    form_.set_enabled("Previous_Code_Name_BitBtn", form_.value("Code_Name_SpinEdit") >= 2);
+    for (const char* flag : {"Inspector_Changed_CheckBox", "Code_Name_Changed_CheckBox", "Settings_Data_Changed_CheckBox"})
+        form_.set_checked(flag, false);
+    update_count_labels();
+}
+
+void SetupEditor::update_count_labels() {
+    if (port_)
+        SetupLists(form_, *port_)
+            .update_count_labels(form_.value("Inspector_Number_SpinEdit"), form_.value("Code_Name_SpinEdit"));
+}
+
+bool SetupEditor::close_requested() {
+    // A changed record that the user wants kept but cannot be stored holds the window open.
+    if (form_.checked("Inspector_Changed_CheckBox")) {
+        save_changed_data();
+        if (!form_.checked("Inspector_Validated_CheckBox")) return false;
+    }
+    if (form_.checked("Code_Name_Changed_CheckBox")) {
+        save_changed_data();
+        if (!form_.checked("Code_Name_Validated_CheckBox")) return false;
+    }
+    save_changed_data();
+    return true;
+}
+
+void SetupEditor::Setup_OK_BitBtnClick() {
+    if (close_requested() && on_close) on_close();
+}
+
+void SetupEditor::Units_of_Measure_RadioGroupClick() {
+    set_units_labels(form_, imperial());
+    // The shown record again, in the new units; uncommitted edits to it are dropped.
+    const bool changed = form_.checked("Code_Name_Changed_CheckBox");
+    show_code_name();
+    form_.set_checked("Code_Name_Changed_CheckBox", changed);
 }
 
 }  // namespace vortan

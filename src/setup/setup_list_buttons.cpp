@@ -6,6 +6,10 @@ namespace vortan {
 
 namespace {
 
+void update_counts(Form& setup, SetupLists& lists) {
+    lists.update_count_labels(setup.value("Inspector_Number_SpinEdit"), setup.value("Code_Name_SpinEdit"));
+}
+
 struct NameListButtons {
     NameList list;
     const char* kind;
@@ -25,7 +29,7 @@ void add_name(Form& setup, UserPort& port, const NameListButtons& b) {
     auto name = port.input_box(std::string("Add new ") + b.kind + " :", std::string("Enter New ") + b.kind + " :", "");
     if (!name) return;
     SetupLists lists(setup, port);
-    if (lists.add_name(b.list, *name)) lists.update_count_labels(1, 1);
+    if (lists.add_name(b.list, *name)) update_counts(setup, lists);
 }
 
 void rename(Form& setup, UserPort& port, const NameListButtons& b) {
@@ -43,7 +47,8 @@ void rename(Form& setup, UserPort& port, const NameListButtons& b) {
     lists.rename(b.list, index, *name);
 }
 
-void add_basic_settings(Form& setup, UserPort& port, const NumberFormat& numbers) {
+void add_basic_settings(Form& setup, UserPort& port, const NumberFormat& numbers,
+                        const std::function<void()>& show_code_name) {
     for (const char* list : {setup_list::Code_Names, setup_list::Structure_Types, setup_list::Cable_Positions,
                              setup_list::Combinations}) {
         if (!setup.items(list).empty()) {
@@ -61,9 +66,11 @@ void add_basic_settings(Form& setup, UserPort& port, const NumberFormat& numbers
         return;
     SetupLists lists(setup, port);
     bool imperial = setup.item_index("Units_of_Measure_RadioGroup") == 1;
+    setup.set_value("Code_Name_SpinEdit", 1);
     if (!lists.add_basic_settings_data(imperial, numbers)) return;
-    setup.set_checked("Code_Name_Changed_CheckBox", false);
-    lists.update_count_labels(1, 1);
+    show_code_name();
+    update_counts(setup, lists);
+    setup.set_active_page("Settings_PageControl", 2);
     port.message(MessageKind::Confirmation, Buttons::OK,
                  "Success !!\n\r\n\rBasic settings have been added for Cable Data, a Structure Type, a Cable Position, a "
                  "Cable Code Name, and a valid combination of these on the structure. \n\r\n\rNote that you can "
@@ -73,27 +80,27 @@ void add_basic_settings(Form& setup, UserPort& port, const NumberFormat& numbers
 
 }  // namespace
 
-void add_setup_list_buttons(Form& setup, UserPort& port, const NumberFormat& numbers) {
+void add_setup_list_buttons(Form& setup, UserPort& port, const NumberFormat& numbers,
+                            std::function<void()> show_code_name) {
     for (const NameListButtons& b : Name_Lists) {
-        Control& add = setup.add(ControlKind::Button, b.add_button);
-        add.caption = "Add";
-        add.on_click = [&setup, &port, &b] { add_name(setup, port, b); };
-        Control& rename_button = setup.add(ControlKind::Button, b.rename_button);
-        rename_button.caption = "Rename";
-        rename_button.on_click = [&setup, &port, &b] { rename(setup, port, b); };
+        setup.control(b.add_button).on_click = [&setup, &port, &b] { add_name(setup, port, b); };
+        setup.control(b.rename_button).on_click = [&setup, &port, &b] { rename(setup, port, b); };
     }
-    Control& combination = setup.add(ControlKind::Button, "Add_Combination_BitBtn");
-    combination.caption = "Add Combination";
-    combination.on_click = [&setup, &port] {
+    setup.control("Add_Combination_BitBtn").on_click = [&setup, &port] {
         SetupLists lists(setup, port);
         if (lists.add_combination(setup.item_index(setup_list::Structure_Types),
                                   setup.item_index(setup_list::Cable_Positions),
                                   setup.item_index(setup_list::Code_Name_Names)))
-            lists.update_count_labels(1, 1);
+            update_counts(setup, lists);
     };
-    Control& basic = setup.add(ControlKind::Button, "Add_Basic_Settings_BitBtn");
-    basic.caption = "Add Basic Settings";
-    basic.on_click = [&setup, &port, &numbers] { add_basic_settings(setup, port, numbers); };
+    const char* sorts[] = {"Sort_by_Structure_BitBtn", "Sort_by_Position_BitBtn", "Sort_by_Code_Name_BitBtn"};
+    for (int column = 0; column < 3; ++column)
+        setup.control(sorts[column]).on_click = [&setup, &port, column] {
+            SetupLists(setup, port).sort_combinations(column);
+        };
+    setup.control("Add_Basic_Settings_BitBtn").on_click = [&setup, &port, &numbers, show_code_name] {
+        add_basic_settings(setup, port, numbers, show_code_name);
+    };
 }
 
 }  // namespace vortan

@@ -10,7 +10,9 @@
 
 namespace vortan {
 
-// Adds the buttons to the setup form and gives them their handlers.
-void add_setup_list_buttons(Form& setup, UserPort& port, const NumberFormat& numbers);
+// Gives the buttons of the setup form their handlers; `show_code_name` shows
+// the current code-name record again.
+void add_setup_list_buttons(Form& setup, UserPort& port, const NumberFormat& numbers,
+                            std::function<void()> show_code_name);
 
 }  // namespace vortan

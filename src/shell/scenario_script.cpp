@@ -161,6 +161,8 @@ void ScenarioRunner::run_line(const std::string& line) {
         in_setup_ = true;
     } else if (command == "end") {
         if (!in_setup_) throw BadLine("end without setup");
+        // As the OK button: a changed record that cannot be kept holds the editor open.
+        if (!setup_.close_requested()) return;
         in_setup_ = false;
         main_.setup_closed();
     } else if (command == "print") {

@@ -1,4 +1,4 @@
-#include "mainwindow/form_builder.h"
+#include "form/form_builder.h"
 
 namespace vortan {
 

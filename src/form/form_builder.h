@@ -11,6 +11,7 @@ namespace vortan {
 class FormBuilder {
 public:
     explicit FormBuilder(Form& form) : form_(form) {}
+    Form& form() { return form_; }
 
     // An edit with its leading caption and, optionally, a unit label control
     // (a label of that name is added after it). An empty caption puts the
