@@ -3,6 +3,7 @@
 #include "gui/locale_numbers.h"
 #include "gui/main_window_view.h"
 #include "gui/qt_user_port.h"
+#include "gui/setup_editor_dialog.h"
 #include "mainwindow/main_window.h"
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
@@ -44,6 +45,12 @@ int main(int argc, char** argv) {
 
     vortan::gui::MainWindowView view(window);
     port.set_parent_window(&view);
+    vortan::gui::SetupEditorDialog setup_dialog(setup, &view);
+    window.show_setup_editor = [&setup_dialog] {
+        // Not resizable: the dialog keeps the size its pages need.
+        setup_dialog.setFixedSize(setup_dialog.sizeHint());
+        setup_dialog.exec();
+    };
     std::vector<std::string> arguments;
     const QStringList given = QApplication::arguments();
     for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given.at(i).toStdString());

@@ -1,0 +1,109 @@
+// The setup editor as a user meets it: opened from the main window, a
+// structure type added through the real input box, closed with OK.
+#include "gui/main_window_view.h"
+#include "gui/qt_user_port.h"
+#include "gui/setup_editor_dialog.h"
+
+#include "mainwindow/main_window.h"
+#include "project/setup_lists.h"
+#include "setup/setup_editor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace vortan;
+using namespace vortan::gui;
+
+namespace {
+
+// Runs `step` once the modal widget of the given type is up, from inside its event loop.
+template <class Modal>
+void when_shown(std::function<void(Modal*)> step) {
+    QTimer::singleShot(20, [step] {
+        if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget()))
+            step(modal);
+        else
+            when_shown<Modal>(step);
+    });
+}
+
+class SetupEditorDialogTest : public testing::Test {
+protected:
+    void SetUp() override {
+        port.set_parent_window(&view);
+        model.show_setup_editor = [this] { dialog.exec(); };
+        setup.form().set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t\t"});
+        setup.form().set_items(setup_list::Cable_Positions, {"Top"});
+        model.start();
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+    template <class W>
+    W* in_dialog(const char* name) {
+        W* widget = dialog.findChild<W*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QtUserPort port;
+    SetupEditor setup;
+    MainWindow model{port, setup};
+    MainWindowView view{model};
+    SetupEditorDialog dialog{setup, &view};
+};
+
+TEST_F(SetupEditorDialogTest, AStructureTypeAddedThroughTheInputBoxReachesTheMainWindow) {
+    bool typed = false;
+    when_shown<SetupEditorDialog>([&](SetupEditorDialog*) {
+        auto* tabs = in_dialog<QTabWidget>("Settings_PageControl");
+        EXPECT_EQ(tabs->count(), 6);
+        EXPECT_EQ(tabs->currentIndex(), 0);
+        tabs->setCurrentIndex(setup_page::Structure_Details);
+        when_shown<QInputDialog>([&](QInputDialog* input) {
+            EXPECT_EQ(input->windowTitle(), "Add new Structure Type :");
+            input->setTextValue(QStringLiteral("Suspension"));
+            input->accept();
+            typed = true;
+        });
+        QTest::mouseClick(in_dialog<QPushButton>("Add_Structure_Type_BitBtn"), Qt::LeftButton);
+        auto* list = in_dialog<QListWidget>(setup_list::Structure_Types);
+        EXPECT_EQ(list->count(), 1);
+        EXPECT_EQ(list->item(0)->text(), "Suspension");
+        // The main window offers what a combination allows: Suspension, Top, Wolf.
+        for (const char* name : {setup_list::Structure_Types, setup_list::Cable_Positions, setup_list::Code_Name_Names})
+            in_dialog<QListWidget>(name)->setCurrentRow(0);
+        QTest::mouseClick(in_dialog<QPushButton>("Add_Combination_BitBtn"), Qt::LeftButton);
+        EXPECT_EQ(setup.form().items(setup_list::Combinations), std::vector<std::string>{"0\t0\t0\t"});
+        QTest::mouseClick(in_dialog<QPushButton>("Setup_OK_BitBtn"), Qt::LeftButton);
+    });
+    QTest::mouseClick(view.findChild<QPushButton*>("Settings_BitBtn"), Qt::LeftButton);
+    EXPECT_TRUE(typed);
+    EXPECT_FALSE(dialog.isVisible());
+    auto* types = view.findChild<QComboBox*>("Cable_Type_ComboBox");
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->count(), 1);
+    EXPECT_EQ(types->itemText(0), "Suspension");
+    EXPECT_TRUE(model.form().checked("Data_Changed_Since_Load_CheckBox"));
+}
+
+TEST_F(SetupEditorDialogTest, TheTabStyleReachesEveryTabSetAtOnce) {
+    when_shown<SetupEditorDialog>([&](SetupEditorDialog*) {
+        setup.form().user_select("Tab_Style_RadioGroup", 1);
+        EXPECT_TRUE(in_dialog<QTabWidget>("Settings_PageControl")->documentMode());
+        QTest::mouseClick(in_dialog<QPushButton>("Setup_OK_BitBtn"), Qt::LeftButton);
+    });
+    model.form().user_click("Settings_BitBtn");
+    EXPECT_TRUE(view.findChild<QTabWidget*>("Transmission_Line_PageControl")->documentMode());
+}
+
+}  // namespace
