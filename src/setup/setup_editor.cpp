@@ -3,6 +3,7 @@
 #include "project/setup_lists.h"
 #include "setup/setup_editor_layout.h"
 #include "setup/setup_list_buttons.h"
+#include "setup/setup_record_fields.h"
 #include "units/unit_labels.h"
 
 namespace vortan {
@@ -10,13 +11,6 @@ namespace vortan {
 namespace {
 
 const char* const Circles[] = {"Zenith_RadioButton", "Altitude_RadioButton", "Nadir_RadioButton"};
-
-const char* const Inspector_Fields[] = {"Inspector_Surname_Edit",    "Inspector_Given_Name_Edit",
-                                        "Inspector_Employer_Edit",   "Inspector_Work_Phone_Edit",
-                                        "Inspector_Mobile_Edit",     "Inspector_Satelite_Phone_Edit",
-                                        "Inspector_Email_Edit"};
-const char* const Code_Name_Fields[] = {"Code_Name_Name_Edit", "Cable_Construction_Type_Edit", "Cable_Stranding_Edit",
-                                        "Cable_Mass_Edit", "Cable_Diameter_Edit"};
 
 }  // namespace
 

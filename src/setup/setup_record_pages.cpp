@@ -4,19 +4,9 @@
 #include "project/record_fields.h"
 #include "project/setup_lists.h"
 #include "setup/setup_editor.h"
+#include "setup/setup_record_fields.h"
 
 namespace vortan {
-
-namespace {
-
-const char* const Inspector_Fields[] = {"Inspector_Surname_Edit",    "Inspector_Given_Name_Edit",
-                                        "Inspector_Employer_Edit",   "Inspector_Work_Phone_Edit",
-                                        "Inspector_Mobile_Edit",     "Inspector_Satelite_Phone_Edit",
-                                        "Inspector_Email_Edit"};
-const char* const Code_Name_Fields[] = {"Code_Name_Name_Edit", "Cable_Construction_Type_Edit", "Cable_Stranding_Edit",
-                                        "Cable_Mass_Edit", "Cable_Diameter_Edit"};
-
-}  // namespace
 
 // What the two record pages share, so that navigation is written once.
 struct SetupEditor::RecordPage {

@@ -45,6 +45,28 @@ TEST(Crc32, KnownValuesAndTheirText) {
     EXPECT_EQ(crc_text(0), "0");
 }
 
+// Eight bytes at a time must agree with the plain bitwise definition at every
+// length, alignment and split, so the tail and the blocks meet correctly.
+TEST(Crc32, SlicedBlocksAgreeWithTheBitwiseDefinition) {
+    auto bitwise = [](const unsigned char* data, size_t size) {
+        std::uint32_t c = 0xFFFFFFFFu;
+        for (size_t i = 0; i < size; ++i) {
+            c ^= data[i];
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        }
+        return ~c;
+    };
+    unsigned char buffer[64];
+    for (size_t i = 0; i < sizeof buffer; ++i) buffer[i] = static_cast<unsigned char>(i * 37 + 11);
+    for (size_t offset = 0; offset < 8; ++offset)
+        for (size_t size = 0; offset + size <= sizeof buffer; ++size) {
+            const unsigned char* data = buffer + offset;
+            ASSERT_EQ(crc32(data, size), bitwise(data, size)) << offset << " " << size;
+            const size_t half = size / 3;
+            ASSERT_EQ(crc32(data + half, size - half, crc32(data, half)), bitwise(data, size));
+        }
+}
+
 using FileCrc = TempFolder;
 
 TEST_F(FileCrc, MissingEmptyAndLockedFiles) {
