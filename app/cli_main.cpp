@@ -2,11 +2,19 @@
 #include "shell/cli_commands.h"
 #include "shell/scenario_script.h"
 
+#include <ctime>
 #include <cstring>
 #include <fstream>
 #include <iostream>
 
 namespace {
+
+vortan::DateTime local_time_now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+}
 
 int usage() {
     std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc PROJECT.vtn | report PROJECT.vtn\n";
@@ -31,6 +39,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "check") == 0) return vortan::check_project(argv[2], print);
     if (std::strcmp(argv[1], "recalc") == 0) return vortan::recalc_project(argv[2], print);
     if (std::strcmp(argv[1], "report") == 0)
-        return vortan::report_project(argv[2], print, [](const std::string& line) { std::cerr << line << '\n'; });
+        return vortan::report_project(argv[2], local_time_now(), print,
+                                      [](const std::string& line) { std::cerr << line << '\n'; });
     return usage();
 }

@@ -2,8 +2,10 @@
 
 #include "gui/item_selection_dialog.h"
 #include "gui/message_box.h"
+#include "gui/report_printer.h"
 #include "gui/report_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -82,24 +84,23 @@ int QtUserPort::select_item(const std::string& caption, const std::vector<std::s
 }
 
 void QtUserPort::show_report(const std::vector<std::string>& lines) {
-    if (!report_) {
-        report_ = new ReportWindow(parent_);
-        report_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    report_->set_lines(lines);
-    report_->show();
-    report_->raise();
-    report_->activateWindow();
+    ReportWindow window(parent_);
+    window.on_print = [this](const std::vector<std::string>& text) { print(text); };
+    window.set_lines(lines);
+    window.exec();
 }
 
 void QtUserPort::set_clipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(qs(text));
 }
 
-bool QtUserPort::print(const std::vector<std::string>& /*lines*/) {
-    show_message_box(parent_, MessageKind::Information, Buttons::OK,
-                     "Printing is not yet available in this version.");
-    return false;
+bool QtUserPort::print(const std::vector<std::string>& lines) {
+    if (!printing_available()) {
+        show_message_box(parent_, MessageKind::Information, Buttons::OK, why_printing_unavailable().toStdString());
+        return false;
+    }
+    return print_report(QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_.data(),
+                        lines);
 }
 
 void QtUserPort::show_help(int topic) {

@@ -9,8 +9,6 @@
 
 namespace vortan::gui {
 
-class ReportWindow;
-
 class QtUserPort final : public UserPort {
 public:
     // The window dialogs are centred on and modal to; none until it exists.
@@ -32,7 +30,6 @@ public:
 
 private:
     QPointer<QWidget> parent_;
-    QPointer<ReportWindow> report_;
 };
 
 }  // namespace vortan::gui

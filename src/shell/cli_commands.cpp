@@ -64,11 +64,12 @@ int recalc_project(const std::string& master, const std::function<void(const std
     return 0;
 }
 
-int report_project(const std::string& master, const std::function<void(const std::string&)>& out,
+int report_project(const std::string& master, const DateTime& now, const std::function<void(const std::string&)>& out,
                    const std::function<void(const std::string&)>& messages) {
     ScriptedPort port;
     port.sink = messages;
     port.set_default_answer(Answer::Yes);  // report even a changed project
+    port.set_clock(now);
     SetupEditor setup;
     MainWindow window(port, setup);
     window.start();

@@ -2,6 +2,8 @@
 // print its sag report.
 #pragma once
 
+#include "ui/userport.h"
+
 #include <functional>
 #include <string>
 
@@ -14,10 +16,10 @@ int check_project(const std::string& master, const std::function<void(const std:
 // line of results for each; exit status 0 when the project could be read.
 int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out);
 
-// Opens the project and runs the Report command: each line of the report
-// window goes to out, each message shown on the way to messages. Exit status 0
-// when a report was shown.
-int report_project(const std::string& master, const std::function<void(const std::string&)>& out,
+// Opens the project and runs the Report command at the time given: each line
+// of the report window goes to out, each message shown on the way to
+// messages. Exit status 0 when a report was shown.
+int report_project(const std::string& master, const DateTime& now, const std::function<void(const std::string&)>& out,
                    const std::function<void(const std::string&)>& messages);
 
 }  // namespace vortan

@@ -1,17 +1,14 @@
 // The Qt user port: what its message boxes show and answer, the item selection
-// dialog's indexes, the report window and the locale's separators.
+// dialog's indexes and the locale's separators.
 #include "gui/item_selection_dialog.h"
 #include "gui/locale_numbers.h"
 #include "gui/message_box.h"
 #include "gui/qt_user_port.h"
-#include "gui/report_window.h"
 #include "ui/scriptedport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFontInfo>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -134,24 +131,6 @@ TEST(ItemSelection, OkWithoutASelectionStaysOpenAndCancelGivesNone) {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("Cancel_Button")), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.chosen_index(), -1);
-}
-
-TEST(ReportWindow, MonospacedReadOnlyAndReused) {
-    QtUserPort port;
-    port.show_report({"Span      300.00", "", "Sag         9.50"});
-    port.show_report({"Second run"});
-    QList<ReportWindow*> windows;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* report = qobject_cast<ReportWindow*>(top); report && report->isVisible())
-            windows << report;
-    ASSERT_EQ(windows.size(), 1);
-    QPlainTextEdit* text = windows.front()->text();
-    EXPECT_EQ(text->toPlainText(), "Second run");
-    EXPECT_TRUE(text->isReadOnly());
-    EXPECT_TRUE(QFontInfo(text->font()).fixedPitch());
-    windows.front()->set_lines({"a", "", "b"});
-    EXPECT_EQ(text->toPlainText(), "a\n\nb");
-    windows.front()->close();
 }
 
 TEST(LocaleNumbers, SeparatorsOfTheSystemLocale) {

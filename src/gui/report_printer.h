@@ -1,0 +1,20 @@
+// Printing the report: the printer set-up dialog, then the report's text on
+// landscape sheets, a new sheet at every form feed and wherever one is full.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace vortan::gui {
+
+// Whether this build can print at all; when not, why_not says why.
+bool printing_available();
+QString why_printing_unavailable();
+
+// Shows the printer set-up dialog; false when it was declined or nothing printed.
+bool print_report(QWidget* parent, const std::vector<std::string>& lines);
+
+}  // namespace vortan::gui
