@@ -72,6 +72,10 @@ bool print_report(QWidget* parent, const std::vector<std::string>& lines) {
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
+    return print_lines(printer, lines);
+}
+
+bool print_lines(QPrinter& printer, const std::vector<std::string>& lines) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());

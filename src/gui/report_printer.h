@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QString>
+#ifdef VORTAN_PRINT_SUPPORT
+#include <QPrinter>
+#endif
 #include <QWidget>
 
 #include <string>
@@ -16,5 +19,11 @@ QString why_printing_unavailable();
 
 // Shows the printer set-up dialog; false when it was declined or nothing printed.
 bool print_report(QWidget* parent, const std::vector<std::string>& lines);
+
+#ifdef VORTAN_PRINT_SUPPORT
+// The lines on the printer as it is set up: sheets cut at form feeds and
+// wherever a sheet is full.
+bool print_lines(QPrinter& printer, const std::vector<std::string>& lines);
+#endif
 
 }  // namespace vortan::gui

@@ -2,6 +2,11 @@
 // Clipboard putting the whole text on the clipboard.
 #include "gui/report_window.h"
 
+#include "gui/report_printer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -82,3 +87,31 @@ TEST(ReportWindow, PrintHandsTheLinesToThePortAndOkCloses) {
 }
 
 }  // namespace
+
+#ifdef VORTAN_PRINT_SUPPORT
+// Printed to a PDF file, as the print dialog's "Print to File (PDF)" does: one
+// sheet per report page, and more where a page does not fit one sheet.
+int pdf_pages(const std::vector<std::string>& lines) {
+    const QString file = QDir::temp().filePath(QStringLiteral("vortan-report-%1.pdf").arg(QCoreApplication::applicationPid()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    if (!print_lines(printer, lines)) return -1;
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = pdf.readAll();
+    pdf.close();
+    QFile::remove(file);
+    if (!bytes.startsWith("%PDF")) return -1;
+    return static_cast<int>(bytes.count("/Type /Page") - bytes.count("/Type /Pages"));
+}
+
+TEST(ReportPrinting, SheetsFollowTheFormFeedsAndThePaper) {
+    EXPECT_EQ(pdf_pages(Two_Pages), 2);
+    // 300 lines with no form feed do not fit one landscape sheet.
+    const std::vector<std::string> long_page(300, std::string(135, 'x'));
+    EXPECT_GE(pdf_pages(long_page), 2);
+}
+#endif
