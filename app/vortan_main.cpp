@@ -47,8 +47,7 @@ int main(int argc, char** argv) {
     port.set_parent_window(&view);
     vortan::gui::SetupEditorDialog setup_dialog(setup, &view);
     window.show_setup_editor = [&setup_dialog] {
-        // Not resizable: the dialog keeps the size its pages need.
-        setup_dialog.setFixedSize(setup_dialog.sizeHint());
+        setup_dialog.fit_pages();
         setup_dialog.exec();
     };
     std::vector<std::string> arguments;

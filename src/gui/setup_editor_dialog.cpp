@@ -3,6 +3,10 @@
 #include "gui/form_binder.h"
 #include "gui/form_view.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace vortan::gui {
@@ -18,6 +22,27 @@ SetupEditorDialog::SetupEditorDialog(SetupEditor& editor, QWidget* parent) : QDi
         agreed_ = true;
         accept();
     };
+}
+
+void SetupEditorDialog::fit_pages() {
+    // Large enough that the pages need not scroll, within bounds: the window is
+    // not resizable, so the user could not enlarge it.
+    auto* tabs = findChild<QTabWidget*>(QStringLiteral("Settings_PageControl"));
+    if (!tabs) return;
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(sizeHint());
+    layout()->activate();
+    QSize content;
+    for (QScrollArea* page : tabs->findChildren<QScrollArea*>())
+        if (page->widget()) content = content.expandedTo(page->widget()->sizeHint());
+    const QSize page_area = tabs->currentWidget() ? tabs->currentWidget()->size() : QSize();
+    QSize wanted = size() + (content - page_area).expandedTo(QSize(0, 0)) + QSize(4, 4);
+    // A page of long option texts would make it wider than any screen needs.
+    wanted = wanted.boundedTo(QSize(960, 640));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    setFixedSize(wanted);
 }
 
 void SetupEditorDialog::reject() {

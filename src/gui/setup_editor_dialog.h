@@ -16,6 +16,8 @@ public:
     explicit SetupEditorDialog(SetupEditor& editor, QWidget* parent = nullptr);
 
     FormBinder& binder() const { return *binder_; }
+    // Sizes the window so that its largest page shows whole.
+    void fit_pages();
 
 public slots:
     // Escape and the close box ask the editor first, as its OK button does.
