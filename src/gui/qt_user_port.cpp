@@ -41,12 +41,17 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request) {
 
 }  // namespace
 
+QWidget* QtUserPort::dialog_parent() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return parent_.data();
+}
+
 Answer QtUserPort::message(MessageKind kind, Buttons buttons, const std::string& text) {
-    return show_message_box(parent_, kind, buttons, text);
+    return show_message_box(dialog_parent(), kind, buttons, text);
 }
 
 std::vector<std::filesystem::path> QtUserPort::open_files(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(dialog_parent());
     prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multi_select ? QFileDialog::ExistingFiles
@@ -58,7 +63,7 @@ std::vector<std::filesystem::path> QtUserPort::open_files(const FileDialogReques
 }
 
 std::optional<std::filesystem::path> QtUserPort::save_file(const FileDialogRequest& request) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(dialog_parent());
     prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -72,7 +77,7 @@ std::optional<std::string> QtUserPort::input_box(const std::string& caption,
                                                  const std::string& prompt,
                                                  const std::string& initial) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, qs(caption), qs(prompt), QLineEdit::Normal,
+    const QString text = QInputDialog::getText(dialog_parent(), qs(caption), qs(prompt), QLineEdit::Normal,
                                                qs(initial), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
@@ -80,11 +85,11 @@ std::optional<std::string> QtUserPort::input_box(const std::string& caption,
 
 int QtUserPort::select_item(const std::string& caption, const std::vector<std::string>& items,
                             bool sorted) {
-    return gui::select_item(parent_, *this, caption, items, sorted);
+    return gui::select_item(dialog_parent(), *this, caption, items, sorted);
 }
 
 void QtUserPort::show_report(const std::vector<std::string>& lines) {
-    ReportWindow window(parent_);
+    ReportWindow window(dialog_parent());
     window.on_print = [this](const std::vector<std::string>& text) { print(text); };
     window.set_lines(lines);
     window.exec();
@@ -96,16 +101,16 @@ void QtUserPort::set_clipboard(const std::string& text) {
 
 bool QtUserPort::print(const std::vector<std::string>& lines) {
     if (!printing_available()) {
-        show_message_box(parent_, MessageKind::Information, Buttons::OK, why_printing_unavailable().toStdString());
+        show_message_box(dialog_parent(), MessageKind::Information, Buttons::OK, why_printing_unavailable().toStdString());
         return false;
     }
-    return print_report(QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_.data(),
+    return print_report(dialog_parent(),
                         lines);
 }
 
 void QtUserPort::show_help(int topic) {
     show_message_box(
-        parent_, MessageKind::Information, Buttons::OK,
+        dialog_parent(), MessageKind::Information, Buttons::OK,
         "Help topic " + std::to_string(topic) + " is not yet available in this version.");
 }
 

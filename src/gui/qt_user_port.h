@@ -29,6 +29,10 @@ public:
     DateTime now() override;
 
 private:
+    // Dialogs sit over the window the user is working in: an open modal
+    // window (the setup editor, the report) or else the main window.
+    QWidget* dialog_parent() const;
+
     QPointer<QWidget> parent_;
 };
 
