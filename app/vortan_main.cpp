@@ -1,5 +1,6 @@
 // The desktop program: the main window's model on the system's number format,
 // shown through the Qt view.
+#include "gui/help_window.h"
 #include "gui/locale_numbers.h"
 #include "gui/main_window_view.h"
 #include "gui/qt_user_port.h"
@@ -24,6 +25,7 @@ vortan::ProgramPlaces program_places() {
     const auto program_folder = native_path(QCoreApplication::applicationDirPath());
     const auto configuration = native_path(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     places.settings_file = vortan::settings_file_location(program_folder, configuration);
+    places.program_folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty() || !QDir(documents).exists()) documents = QDir::homePath();
     places.default_project_folder = native_path(documents);
@@ -45,6 +47,10 @@ int main(int argc, char** argv) {
 
     vortan::gui::MainWindowView view(window);
     port.set_parent_window(&view);
+    const QString program = QCoreApplication::applicationDirPath();
+    port.set_help_folder(vortan::gui::find_help_folder(
+        {program + QStringLiteral("/help"), program + QStringLiteral("/../share/vortan/help"),
+         QStringLiteral(VORTAN_SOURCE_HELP_DIR)}));
     vortan::gui::SetupEditorDialog setup_dialog(setup, &view);
     window.show_setup_editor = [&setup_dialog] {
         setup_dialog.fit_pages();

@@ -3,6 +3,7 @@
 #include "gui/item_selection_dialog.h"
 #include "gui/message_box.h"
 #include "gui/report_printer.h"
+#include "gui/help_window.h"
 #include "gui/report_window.h"
 
 #include <QApplication>
@@ -109,9 +110,11 @@ bool QtUserPort::print(const std::vector<std::string>& lines) {
 }
 
 void QtUserPort::show_help(int topic) {
-    show_message_box(
-        dialog_parent(), MessageKind::Information, Buttons::OK,
-        "Help topic " + std::to_string(topic) + " is not yet available in this version.");
+    if (!help_) help_ = new HelpWindow(parent_);
+    if (!help_->show_topic(help_folder_, topic))
+        show_message_box(dialog_parent(), MessageKind::Error, Buttons::OK,
+                         "Error: The help for this program is not installed.\n\r\n\rIt was expected in the folder "
+                         "\"" + help_folder_.toStdString() + "\".");
 }
 
 void QtUserPort::process_events() {

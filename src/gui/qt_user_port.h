@@ -9,10 +9,14 @@
 
 namespace vortan::gui {
 
+class HelpWindow;
+
 class QtUserPort final : public UserPort {
 public:
     // The window dialogs are centred on and modal to; none until it exists.
     void set_parent_window(QWidget* window) { parent_ = window; }
+    // The folder of the help pages (index.html and topic-N.html).
+    void set_help_folder(const QString& folder) { help_folder_ = folder; }
 
     Answer message(MessageKind kind, Buttons buttons, const std::string& text) override;
     std::vector<std::filesystem::path> open_files(const FileDialogRequest& request) override;
@@ -34,6 +38,8 @@ private:
     QWidget* dialog_parent() const;
 
     QPointer<QWidget> parent_;
+    QPointer<HelpWindow> help_;
+    QString help_folder_;
 };
 
 }  // namespace vortan::gui

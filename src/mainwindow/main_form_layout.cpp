@@ -48,6 +48,7 @@ void add_sag_span_page(FormBuilder& b) {
     b.button(navigation, "Last_Tower_BitBtn", "Last", "Last sag-span");
     b.button(navigation, "Jump_to_Span_BitBtn", "Jump to Span", "Navigate to another span");
     b.button(navigation, "Delete_Curr_Span_Details_BitBtn", "Delete Span", "Delete all cable sags in this sag-span");
+    b.button(navigation, "Span_Context_Help_BitBtn", "Help", "Help on sag-spans");
     b.label(page, "Span_Count_Label", "No Spans have been entered !");
 }
 
@@ -71,6 +72,9 @@ void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "", "Options_Menu", "&Options");
     b.container(ControlKind::MenuItem, "Options_Menu", "Setup_Option", "S&etup");
     b.container(ControlKind::MenuItem, "Options_Menu", "Always_on_Top_Option", "Always &on Top");
+    b.container(ControlKind::MenuItem, "", "Help_Menu", "&Help");
+    b.container(ControlKind::MenuItem, "Help_Menu", "Help_Option", "&Help");
+    b.container(ControlKind::MenuItem, "Help_Menu", "About_Option", "&About");
 }
 
 void add_top_buttons(FormBuilder& b) {
@@ -197,6 +201,7 @@ void add_cable_sag_page(FormBuilder& b, Form& form) {
     b.button(buttons, "Calculate_Sag_BitBtn", "Calc", "Calculate for the currently selected method");
     b.button(buttons, "Commit_Cable_Bundle_Changes_BitBtn", "Preserve", "Save the changes for the current cable position");
     b.button(buttons, "Delete_Curr_Cable_Details_BitBtn", "Delete", "Delete the changes for the current cable position");
+    b.button(buttons, "Help_Context_Sensitive_BitBtn", "Help", "Help on the selected sag method");
 }
 
 void add_hidden_state(FormBuilder& b) {

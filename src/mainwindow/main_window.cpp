@@ -8,6 +8,7 @@
 #include "mainwindow/method_page_fields.h"
 #include "mainwindow/sag_mode.h"
 #include "project/record_layout.h"
+#include "shell/help_launcher.h"
 #include "ui/date_text.h"
 #include "units/displayed_fields.h"
 
@@ -95,6 +96,10 @@ void MainWindow::wire_workflow_handlers() {
         {"Exit_Option", &MainWindow::Exit_OptionClick},
         {"Exit_BitBtn", &MainWindow::Exit_OptionClick},
         {"Settings_BitBtn", &MainWindow::Settings_BitBtnClick},
+        {"Help_Option", &MainWindow::Help_OptionClick},
+        {"About_Option", &MainWindow::About_OptionClick},
+        {"Span_Context_Help_BitBtn", &MainWindow::Span_Context_Help_BitBtnClick},
+        {"Help_Context_Sensitive_BitBtn", &MainWindow::Help_Context_Sensitive_BitBtnClick},
         {"Setup_Option", &MainWindow::Settings_BitBtnClick},
         {"Report_BitBtn", &MainWindow::Report_BitBtnClick},
         {"Report_Option", &MainWindow::Report_BitBtnClick},
@@ -185,6 +190,25 @@ void MainWindow::Sag_New_or_Existing_RadioGroupClick() {
     // offer to preserve a changed mode.
     form_.set_checked("Cable_Data_Changed_CheckBox", true);
     apply_sag_mode(form_);
+}
+
+void MainWindow::Help_OptionClick() {
+    run_help_command(port_, help_contents_command(places_.program_folder));
+}
+
+void MainWindow::About_OptionClick() {
+    port_.message(MessageKind::Information, Buttons::OK,
+                  "Vortan 3.3\n\r\n\rSag calculations for stringing and checking the cables of overhead power "
+                  "lines.");
+}
+
+void MainWindow::Span_Context_Help_BitBtnClick() {
+    run_help_command(port_, help_topic_command(23, places_.program_folder));
+}
+
+void MainWindow::Help_Context_Sensitive_BitBtnClick() {
+    run_help_command(port_, help_topic_command(100 + form_.active_page("Calc_Method_PageControl"),
+                                               places_.program_folder));
 }
 
 void MainWindow::Settings_BitBtnClick() {

@@ -21,6 +21,7 @@ namespace vortan {
 struct ProgramPlaces {
     std::filesystem::path settings_file;           // the settings file in use
     std::filesystem::path default_project_folder;  // for projects when none is remembered
+    std::string program_folder;                    // with its trailing separator
 };
 
 class MainWindow {
@@ -123,6 +124,11 @@ public:
     // "Setup": the editor opens on its first records; when it has closed, what
     // depends on its lists and options follows them.
     void Settings_BitBtnClick();
+    // Help: the contents, the sag-span topic, the topic of the method page.
+    void Help_OptionClick();
+    void About_OptionClick();
+    void Span_Context_Help_BitBtnClick();
+    void Help_Context_Sensitive_BitBtnClick();
     // The view shows the setup editor modally and returns when it has closed.
     std::function<void()> show_setup_editor;
     void setup_opened();

@@ -4,6 +4,7 @@
 #include "setup/setup_editor_layout.h"
 #include "setup/setup_list_buttons.h"
 #include "setup/setup_record_fields.h"
+#include "shell/help_launcher.h"
 #include "units/unit_labels.h"
 
 namespace vortan {
@@ -63,7 +64,7 @@ void SetupEditor::connect(UserPort& port, const NumberFormat& numbers) {
         return true;
     };
     form_.control("Setup_Help_BitBtn").on_click = [this] {
-        port_->show_help(200 + form_.active_page("Settings_PageControl"));
+        run_help_command(*port_, help_topic_command(200 + form_.active_page("Settings_PageControl"), ""));
     };
 }
 

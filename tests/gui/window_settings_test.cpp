@@ -32,7 +32,7 @@ protected:
         folder = fs::temp_directory_path() / ("vortan-gui-" + std::to_string(::getpid()) + "-" +
                                               testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
-        model.set_places({folder / "vortan.ini", folder});
+        model.set_places({folder / "vortan.ini", folder, ""});
         setup.form().set_items(setup_list::Structure_Types, {"Tower"});
         setup.form().set_items(setup_list::Cable_Positions, {"Top"});
         model.start();

@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder); }
 
-    ProgramPlaces places() { return {folder / "vortan.ini", folder / "documents"}; }
+    ProgramPlaces places() { return {folder / "vortan.ini", folder / "documents", ""}; }
     fs::path settings_file() { return folder / "vortan.ini"; }
     std::string documents() { return (folder / "documents").string() + "/"; }
     void given_saved_project(const fs::path& master) {
