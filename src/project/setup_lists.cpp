@@ -121,13 +121,22 @@ bool SetupLists::rename(NameList list, int index, const std::string& typed) {
     return true;
 }
 
-bool SetupLists::commit_inspector(int number, const InspectorFields& fields) {
+bool SetupLists::check_inspector(const InspectorFields& fields) {
     if (fields[0].empty())
         return refuse(MessageKind::Error, "Error : Inspector Surname cannot be null !", "Inspector_Surname_Edit");
+    return true;
+}
+
+void SetupLists::store_inspector(int number, const InspectorFields& fields) {
     std::vector<std::string> lines = form_.items(setup_list::Inspectors);
     replace_or_append(lines, number, join_record({fields.begin(), fields.end()}));
     form_.set_items(setup_list::Inspectors, std::move(lines));
     changed();
+}
+
+bool SetupLists::commit_inspector(int number, const InspectorFields& fields) {
+    if (!check_inspector(fields)) return false;
+    store_inspector(number, fields);
     return true;
 }
 

@@ -57,7 +57,11 @@ public:
     bool add_name(NameList list, const std::string& name);
     // index: the selected line, -1 for none.
     bool rename(NameList list, int index, const std::string& name);
+    // The check of an inspector before it is stored, with its message.
+    bool check_inspector(const InspectorFields& fields);
     // number: 1-based; one past the last record appends.
+    void store_inspector(int number, const InspectorFields& fields);
+    // Checks and stores.
     bool commit_inspector(int number, const InspectorFields& fields);
     // The checks of a code name before it is stored, with their messages; may
     // ask to put the default mass 100 into entry.mass.

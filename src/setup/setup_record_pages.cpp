@@ -38,15 +38,11 @@ void SetupEditor::show_inspector() {
 void SetupEditor::commit_inspector() {
     InspectorFields fields;
     for (size_t i = 0; i < fields.size(); ++i) fields[i] = form_.text(Inspector_Fields[i]);
-    if (fields[0].empty()) {
-        port_->message(MessageKind::Error, Buttons::OK, "Error : Inspector Surname cannot be null !");
-        form_.set_focus("Inspector_Surname_Edit");
-        form_.set_checked("Inspector_Validated_CheckBox", false);
-        return;
-    }
-    form_.set_checked("Inspector_Validated_CheckBox", true);
-    if (!form_.checked("Inspector_Changed_CheckBox")) return;
-    SetupLists(form_, *port_).commit_inspector(form_.value("Inspector_Number_SpinEdit"), fields);
+    SetupLists lists(form_, *port_);
+    const bool valid = lists.check_inspector(fields);
+    form_.set_checked("Inspector_Validated_CheckBox", valid);
+    if (!valid || !form_.checked("Inspector_Changed_CheckBox")) return;
+    lists.store_inspector(form_.value("Inspector_Number_SpinEdit"), fields);
     update_count_labels();
     form_.set_checked("Inspector_Changed_CheckBox", false);
     form_.set_checked("Settings_Data_Changed_CheckBox", true);
