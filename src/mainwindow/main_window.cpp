@@ -238,8 +238,7 @@ void MainWindow::setup_closed() {
         CalcContext c = context();
         convert_displayed_fields(c, was_imperial, setup_.imperial());
     }
-    for (const char* pages : {"Transmission_Line_PageControl", "Calc_Method_PageControl"})
-        form_.set_value(pages, setup.item_index("Tab_Style_RadioGroup"));
+    copy_tab_style();
     // Showing the editor again clears its own mark; the project keeps it.
     if (setup.checked("Settings_Data_Changed_CheckBox")) form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
 }

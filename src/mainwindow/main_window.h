@@ -9,6 +9,7 @@
 #include "setup/setup_editor.h"
 #include "ui/userport.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -162,6 +163,13 @@ private:
     ProgramSettings current_settings() const;
     void open_start_project(const std::vector<std::string>& arguments);
     void set_window_caption(std::string caption);
+    // Settings steps 3 to 6 of the first display; without arguments (after a
+    // factory reset) no project is opened.
+    void run_first_display(const std::vector<std::string>* arguments);
+    // The five recent-project entries: captions, and shown when not empty.
+    void set_recent_entries(const std::array<std::string, 5>& captions);
+    // The setup editor's tab style on the main window's page controls.
+    void copy_tab_style();
 
     UserPort& port_;
     SetupEditor& setup_;

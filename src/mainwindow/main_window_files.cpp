@@ -11,6 +11,7 @@
 #include "project/text_codec.h"
 
 #include <algorithm>
+#include <array>
 
 namespace vortan {
 
@@ -36,12 +37,6 @@ bool same_project_path(const std::string& a, const std::string& b) {
     if (error) return false;
     const fs::path canonical_b = fs::weakly_canonical(fs::absolute(b, error), error);
     return !error && canonical_a == canonical_b;
-}
-
-std::string folder_with_separator(const fs::path& master) {
-    std::string folder = fs::absolute(master).parent_path().string();
-    if (folder.empty() || folder.back() != fs::path::preferred_separator) folder += fs::path::preferred_separator;
-    return folder;
 }
 
 }  // namespace
@@ -127,7 +122,7 @@ bool MainWindow::read_side_files(const fs::path& master, const ProfileFile& prof
 }
 
 void MainWindow::after_open_or_save(const fs::path& master) {
-    form_.set_text("Load_Save_Directory_Edit", folder_with_separator(master));
+    form_.set_text("Load_Save_Directory_Edit", folder_with_separator(fs::absolute(master).parent_path().string()));
     set_window_caption("Vortan 3.3 - " + master.stem().string());
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
 }
@@ -217,11 +212,10 @@ bool MainWindow::save_project() {
 void MainWindow::update_recent_projects() {
     const std::string project = form_.text("Load_Save_File_Edit");
     last_opened_project_ = project;
-    std::vector<std::string> entries;
-    for (int n = 1; n <= 5; ++n) {
-        std::string caption = form_.control("Last_Used_File_" + std::to_string(n)).caption;
-        std::erase(caption, '&');
-        entries.push_back(caption);
+    std::array<std::string, 5> entries;
+    for (size_t n = 0; n < entries.size(); ++n) {
+        entries[n] = form_.control("Last_Used_File_" + std::to_string(n + 1)).caption;
+        std::erase(entries[n], '&');
     }
     // The same project reached by another spelling of its path is one entry.
     auto found = std::find_if(entries.begin(), entries.begin() + 4,
@@ -232,12 +226,7 @@ void MainWindow::update_recent_projects() {
         std::move_backward(entries.begin(), end, end + 1);
         entries[0] = project;
     }
-    for (int n = 1; n <= 5; ++n) {
-        const std::string item = "Last_Used_File_" + std::to_string(n);
-        form_.set_caption(item, entries[static_cast<size_t>(n - 1)]);
-        form_.set_visible(item, !entries[static_cast<size_t>(n - 1)].empty());
-    }
-    form_.set_visible("Last_Used_File_Separator", !entries[0].empty());
+    set_recent_entries(entries);
 }
 
 }  // namespace vortan

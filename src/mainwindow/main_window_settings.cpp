@@ -4,6 +4,7 @@
 #include "mainwindow/choice_fills.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/sag_mode.h"
+#include "project/project_file_set.h"
 #include "shell/command_line_project.h"
 #include "units/displayed_fields.h"
 
@@ -17,10 +18,6 @@ const char* const Page_Controls[] = {"Transmission_Line_PageControl", "Calc_Meth
 
 std::string recent_entry(size_t n) { return "Last_Used_File_" + std::to_string(n + 1); }
 
-std::string folder_with_separator(std::string folder) {
-    if (!folder.empty() && folder.back() != fs::path::preferred_separator) folder += fs::path::preferred_separator;
-    return folder;
-}
 
 }  // namespace
 
@@ -42,16 +39,12 @@ void MainWindow::apply_settings(const ProgramSettings& s) {
     setup.set_checked("Reset_All_Input_Fields_CheckBox", s.Reset_All_Input_Fields_CheckBox);
     form_.set_text("Load_Save_File_Edit", s.Load_Save_File_Edit);
     // 3: the recent projects.
-    for (size_t n = 0; n < s.Last_Used_File.size(); ++n) {
-        form_.set_caption(recent_entry(n), s.Last_Used_File[n]);
-        form_.set_visible(recent_entry(n), !s.Last_Used_File[n].empty());
-    }
-    form_.set_visible("Last_Used_File_Separator", !s.Last_Used_File[0].empty());
+    set_recent_entries(s.Last_Used_File);
     // 4: units and the tab style, which the main window's page controls share.
     setup.set_item_index("Units_of_Measure_RadioGroup", s.Units_of_Measure_RadioGroup == 1 ? 1 : 0);
     const int tab_style = s.Tab_Style_RadioGroup >= 0 && s.Tab_Style_RadioGroup <= 2 ? s.Tab_Style_RadioGroup : 0;
     setup.set_item_index("Tab_Style_RadioGroup", tab_style);
-    for (const char* pages : Page_Controls) form_.set_value(pages, tab_style);
+    copy_tab_style();
     Set_Units_Labels(form_, setup, setup_.imperial());
     // 5: the window maximizes when it is first activated.
     form_.set_checked("Is_App_Maximised_CheckBox", s.WindowState_wsMaximized);
@@ -94,10 +87,12 @@ void MainWindow::set_window_state(const WindowBounds& bounds, bool maximized) {
     window_maximized_ = maximized;
 }
 
-void MainWindow::first_display(const std::vector<std::string>& arguments) {
+void MainWindow::first_display(const std::vector<std::string>& arguments) { run_first_display(&arguments); }
+
+void MainWindow::run_first_display(const std::vector<std::string>* arguments) {
     read_settings();
     last_opened_project_.clear();
-    open_start_project(arguments);
+    if (arguments) open_start_project(*arguments);
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
     apply_sag_mode(form_);
     set_change_flags(false);
@@ -136,19 +131,23 @@ void MainWindow::Restore_Factory_Defaults_OptionClick() {
     setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
     // 3-4
     if (!places_.settings_file.empty()) delete_program_settings(places_.settings_file);
-    for (size_t n = 0; n < 5; ++n) {
-        form_.set_caption(recent_entry(n), "");
-        form_.set_visible(recent_entry(n), false);
-    }
-    form_.set_visible("Last_Used_File_Separator", false);
+    set_recent_entries({});
     // 5: the first display again, on the defaults. It must not reopen the
     // command-line or last project: every datum has just been erased.
-    read_settings();
-    last_opened_project_.clear();
     set_window_caption("Vortan");
-    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
-    apply_sag_mode(form_);
-    set_change_flags(false);
+    run_first_display(nullptr);
+}
+
+void MainWindow::set_recent_entries(const std::array<std::string, 5>& captions) {
+    for (size_t n = 0; n < captions.size(); ++n) {
+        form_.set_caption(recent_entry(n), captions[n]);
+        form_.set_visible(recent_entry(n), !captions[n].empty());
+    }
+    form_.set_visible("Last_Used_File_Separator", !captions[0].empty());
+}
+
+void MainWindow::copy_tab_style() {
+    for (const char* pages : Page_Controls) form_.set_value(pages, setup_.form().item_index("Tab_Style_RadioGroup"));
 }
 
 void MainWindow::set_window_caption(std::string caption) {

@@ -19,6 +19,11 @@ const std::vector<SideFile>& side_files() {
     return files;
 }
 
+std::string folder_with_separator(std::string folder) {
+    if (!folder.empty() && folder.back() != fs::path::preferred_separator) folder += fs::path::preferred_separator;
+    return folder;
+}
+
 bool is_master_file_name(const fs::path& path) { return same_ignoring_case(path.extension().string(), ".vtn"); }
 
 fs::path side_file_to_write(const fs::path& master, const std::string& extension) {

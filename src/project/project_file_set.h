@@ -27,6 +27,9 @@ struct SideFile {
 // In the order they are read, verified and written.
 const std::vector<SideFile>& side_files();
 
+// A folder as the program stores it: ending in the platform's separator.
+std::string folder_with_separator(std::string folder);
+
 // True for a master-file name, which ends in ".vtn" (letter case ignored).
 bool is_master_file_name(const std::filesystem::path& path);
 // The side file of a master file: its base name with the extension, found by
