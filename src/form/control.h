@@ -47,6 +47,7 @@ struct Control {
     std::string parent;       // name of the container control, empty at the top level
     std::string caption;      // button, label, group and page text; an edit's leading label
     std::string hint;
+    std::string shortcut;     // menu item: its key, written as "Ctrl+O" or "F5"
     std::string unit_label;   // name of the unit label shown after an edit, if any
     bool on_screen = true;    // false for hidden state (flags, scratch fields, record lists)
     bool covers_parent = false;  // a panel laid over the whole of its container, in front

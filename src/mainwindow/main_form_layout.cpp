@@ -54,23 +54,23 @@ void add_sag_span_page(FormBuilder& b) {
 
 void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "", "File_Menu", "&File");
-    b.container(ControlKind::MenuItem, "File_Menu", "New_Option", "New");
-    b.container(ControlKind::MenuItem, "File_Menu", "Open_Option", "&Open");
-    b.container(ControlKind::MenuItem, "File_Menu", "Save_Option", "&Save");
-    b.container(ControlKind::MenuItem, "File_Menu", "Save_As_Option", "Save &As ...");
+    b.container(ControlKind::MenuItem, "File_Menu", "New_Option", "New").shortcut = "Ctrl+N";
+    b.container(ControlKind::MenuItem, "File_Menu", "Open_Option", "&Open").shortcut = "Ctrl+O";
+    b.container(ControlKind::MenuItem, "File_Menu", "Save_Option", "&Save").shortcut = "Ctrl+S";
+    b.container(ControlKind::MenuItem, "File_Menu", "Save_As_Option", "Save &As ...").shortcut = "Ctrl+Shift+S";
     b.container(ControlKind::MenuItem, "File_Menu", "Load_Settings_Option", "&Load Settings from Another Project");
     b.container(ControlKind::MenuItem, "File_Menu", "Delete_Projects_Option", "&Delete Project(s)");
     b.container(ControlKind::MenuItem, "File_Menu", "Reset_Option", "Rese&t");
     b.container(ControlKind::MenuItem, "File_Menu", "Restore_Factory_Defaults_Option", "Restore &Factory Defaults");
-    b.container(ControlKind::MenuItem, "File_Menu", "Exit_Option", "E&xit");
+    b.container(ControlKind::MenuItem, "File_Menu", "Exit_Option", "E&xit").shortcut = "Ctrl+Q";
     b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_Separator", "-").visible = false;
     for (int n = 1; n <= 5; ++n)
         b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_" + std::to_string(n), "").visible = false;
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
-    b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate");
-    b.container(ControlKind::MenuItem, "Calculation_Menu", "Report_Option", "&Report");
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate").shortcut = "F5";
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Report_Option", "&Report").shortcut = "Ctrl+R";
     b.container(ControlKind::MenuItem, "", "Options_Menu", "&Options");
-    b.container(ControlKind::MenuItem, "Options_Menu", "Setup_Option", "S&etup");
+    b.container(ControlKind::MenuItem, "Options_Menu", "Setup_Option", "S&etup").shortcut = "Ctrl+E";
     b.container(ControlKind::MenuItem, "Options_Menu", "Always_on_Top_Option", "Always &on Top");
     b.container(ControlKind::MenuItem, "", "Help_Menu", "&Help");
     b.container(ControlKind::MenuItem, "Help_Menu", "Help_Option", "&Help");
@@ -212,6 +212,8 @@ void add_hidden_state(FormBuilder& b) {
     b.hidden(ControlKind::SpinEdit, "Pole_Number_SpinEdit").value = 1;
     b.hidden(ControlKind::Button, "Calc_Required_Temp_BitBtn").caption = "Calc Required Temp";
     b.hidden(ControlKind::CheckBox, "Is_App_Maximised_CheckBox");
+    // The design geometry the window scales from, filled at the first display.
+    b.hidden(ControlKind::ListBox, "Scaling_ListBox");
     // Kept for the start-up window, which reads it when it is first shown.
     b.hidden(ControlKind::CheckBox, "Splash_Screen_Dont_Show_This_Again_CheckBox");
     // The data lines of the last report.

@@ -4,6 +4,7 @@
 #include "calc/calculation_run.h"
 #include "calc/temperature_compensation.h"
 #include "mainwindow/choice_fills.h"
+#include "mainwindow/help_contexts.h"
 #include "mainwindow/main_form_layout.h"
 #include "mainwindow/method_page_fields.h"
 #include "mainwindow/sag_mode.h"
@@ -203,12 +204,16 @@ void MainWindow::About_OptionClick() {
 }
 
 void MainWindow::Span_Context_Help_BitBtnClick() {
-    run_help_command(port_, help_topic_command(23, places_.program_folder));
+    run_help_command(port_, help_topic_command(help_topic::Sag_Spans, places_.program_folder));
 }
 
 void MainWindow::Help_Context_Sensitive_BitBtnClick() {
-    run_help_command(port_, help_topic_command(100 + form_.active_page("Calc_Method_PageControl"),
+    run_help_command(port_, help_topic_command(help_topic::First_Method + form_.active_page("Calc_Method_PageControl"),
                                                places_.program_folder));
+}
+
+void MainWindow::help_key_pressed(const std::string& focused_control) {
+    run_help_command(port_, help_context_command(help_context(form_, focused_control), places_.program_folder));
 }
 
 void MainWindow::Settings_BitBtnClick() {

@@ -7,6 +7,7 @@
 #include "project/profile_file.h"
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
+#include "shell/window_scaling.h"
 #include "ui/userport.h"
 
 #include <array>
@@ -98,7 +99,10 @@ public:
     void reset(std::optional<Answer> answer);
 
     // ---- program settings and the program's life (main_window_settings.cpp) ----
-    void set_places(ProgramPlaces places) { places_ = std::move(places); }
+    void set_places(ProgramPlaces places) {
+        setup_.set_program_folder(places.program_folder);
+        places_ = std::move(places);
+    }
     const ProgramPlaces& places() const { return places_; }
     // The first display: the settings, then the project named by the command
     // line or, without one, the project open at the last exit.
@@ -111,6 +115,17 @@ public:
     // Exit: true when the program may close (the settings have been written).
     bool exit_requested();
     void Exit_OptionClick();
+    bool closing() const { return closing_; }
+
+    // ---- scaling (main_window_scaling.cpp) ----
+    // Keeps the design geometry of the window's components the first time the
+    // window is displayed at its design size.
+    void capture_design_geometry(int client_width, int client_height,
+                                 const std::vector<DesignComponent>& components);
+    // The window's client area has a new size: the factors to scale the
+    // controls by (none: leave them as they are). The unit labels follow
+    // unless the window is closing.
+    std::optional<ScaleFactors> window_resized(int client_width, int client_height);
     const WindowBounds& window_bounds() const { return window_bounds_; }
     // The view reports the window's normal bounds and whether it is maximized.
     void set_window_state(const WindowBounds& bounds, bool maximized);
@@ -130,6 +145,8 @@ public:
     void About_OptionClick();
     void Span_Context_Help_BitBtnClick();
     void Help_Context_Sensitive_BitBtnClick();
+    // F1 on the window: the help of the control that has the focus.
+    void help_key_pressed(const std::string& focused_control);
     // The view shows the setup editor modally and returns when it has closed.
     std::function<void()> show_setup_editor;
     void setup_opened();
@@ -181,6 +198,8 @@ private:
     ProgramPlaces places_;
     WindowBounds window_bounds_;
     bool window_maximized_ = false;
+    // Set once the window starts to close; a cancelled exit leaves it set.
+    bool closing_ = false;
 };
 
 }  // namespace vortan

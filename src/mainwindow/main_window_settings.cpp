@@ -90,6 +90,7 @@ void MainWindow::set_window_state(const WindowBounds& bounds, bool maximized) {
 void MainWindow::first_display(const std::vector<std::string>& arguments) { run_first_display(&arguments); }
 
 void MainWindow::run_first_display(const std::vector<std::string>* arguments) {
+    closing_ = false;
     read_settings();
     last_opened_project_.clear();
     if (arguments) open_start_project(*arguments);
@@ -162,6 +163,7 @@ void MainWindow::Always_on_Top_OptionClick() {
 }
 
 bool MainWindow::exit_requested() {
+    closing_ = true;
     if (form_.checked("Data_Changed_Since_Load_CheckBox") || setup_.form().checked("Settings_Data_Changed_CheckBox")) {
         Answer answer =
             port_.message(MessageKind::Warning, Buttons::YesNoCancel, "Warning : Save changed data before exiting ?");

@@ -64,7 +64,8 @@ void SetupEditor::connect(UserPort& port, const NumberFormat& numbers) {
         return true;
     };
     form_.control("Setup_Help_BitBtn").on_click = [this] {
-        run_help_command(*port_, help_topic_command(200 + form_.active_page("Settings_PageControl"), ""));
+        run_help_command(*port_, help_topic_command(help_topic::First_Setup_Page + form_.active_page("Settings_PageControl"),
+                                                         program_folder_));
     };
 }
 

@@ -8,6 +8,7 @@
 #include "ui/userport.h"
 
 #include <functional>
+#include <string>
 
 namespace vortan {
 
@@ -33,6 +34,8 @@ public:
 
     // Gives the buttons that talk to the user their handlers.
     void connect(UserPort& port, const NumberFormat& numbers);
+    // Where the help is looked for, with its trailing separator.
+    void set_program_folder(std::string folder) { program_folder_ = std::move(folder); }
 
     // Before it is shown: the first page, the records at the numbers the
     // caller set, fresh combinations and counts, every change flag clear.
@@ -72,6 +75,7 @@ private:
     Form form_;
     UserPort* port_ = nullptr;
     const NumberFormat* numbers_ = nullptr;
+    std::string program_folder_;
 };
 
 }  // namespace vortan

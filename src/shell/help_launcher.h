@@ -11,6 +11,23 @@ namespace vortan {
 
 inline constexpr const char* Help_File_Name = "vortan.hlp";
 
+// The topics of the help: the method pages follow the method tabs, the setup
+// pages the setup editor's tabs.
+namespace help_topic {
+inline constexpr int Contents = 0;
+inline constexpr int Project_Details = 20;
+inline constexpr int Commands = 21;
+inline constexpr int Project_Files = 22;
+inline constexpr int Sag_Spans = 23;
+inline constexpr int Cable_Sags = 24;
+inline constexpr int Sagging_Schedule = 25;
+inline constexpr int Units = 26;
+inline constexpr int Report = 27;
+inline constexpr int First_Method = 100;
+inline constexpr int First_Setup_Page = 200;
+}  // namespace help_topic
+
+
 // "winhelp " folder "vortan.hlp": the contents.
 std::string help_contents_command(const std::string& program_folder);
 // The F1 form: one blank after "winhelp".
