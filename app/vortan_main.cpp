@@ -5,6 +5,7 @@
 #include "gui/main_window_view.h"
 #include "gui/qt_user_port.h"
 #include "gui/setup_editor_dialog.h"
+#include "gui/startup_window.h"
 #include "mainwindow/main_window.h"
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
@@ -61,5 +62,7 @@ int main(int argc, char** argv) {
     for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given.at(i).toStdString());
     window.first_display(arguments);
     view.show_first_time();
+    vortan::gui::StartupWindow startup(window.form(), &view);
+    startup.start();
     return QApplication::exec();
 }

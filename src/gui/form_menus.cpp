@@ -1,6 +1,7 @@
 #include "gui/form_menus.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -20,6 +21,7 @@ QAction* make_action(const Control& item, QObject* parent) {
     action->setObjectName(QString::fromStdString(item.name));
     // A "-" caption is the classic way of writing a separator line.
     if (item.caption == "-") action->setSeparator(true);
+    if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
     return action;
 }
 

@@ -1,5 +1,6 @@
 #include "gui/form_view.h"
 
+#include "gui/design_scale.h"
 #include "gui/radio_group_box.h"
 
 #include <QCheckBox>
@@ -94,7 +95,7 @@ struct Column {
 
 class ViewBuilder {
 public:
-    explicit ViewBuilder(const Form& form) : form_(form) {}
+    ViewBuilder(const Form& form, DesignScale& scale) : form_(form), scale_(scale) {}
 
     void fill(QWidget* container, const std::string& parent, bool top_aligned);
 
@@ -107,7 +108,16 @@ private:
     void place_edit(Column& column, const Control& control, QWidget* edit, QWidget* container);
     void place_other(Column& column, const Control& control, QWidget* widget, QWidget* container);
 
+    // A widget in a grid, placed by the design scale.
+    void add(QGridLayout* grid, QWidget* widget, int row, int column, int columns = 1,
+             Qt::Alignment alignment = Qt::Alignment()) {
+        grid->addItem(new DesignItem(widget, scale_), row, column, 1, columns, alignment);
+    }
+    // The container's top layout, run in design coordinates.
+    void set_layout(QWidget* container, QLayout* content) { new DesignLayout(container, content, scale_); }
+
     const Form& form_;
+    DesignScale& scale_;
     std::set<std::string> placed_units_;
 };
 
@@ -121,10 +131,10 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Edit: {
         auto* edit = named(new QLineEdit(parent), control);
-        // A field never shrinks below the width of the texts it holds.
+        // A field is as wide as the texts it holds, at the design font.
         const QFontMetrics metrics = edit->fontMetrics();
-        edit->setFixedWidth(metrics.horizontalAdvance(QLatin1String(Widest_Field_Text)) +
-                            Field_Padding);
+        edit->setProperty(DesignItem::Design_Width,
+                          metrics.horizontalAdvance(QLatin1String(Widest_Field_Text)) + Field_Padding);
         return edit;
     }
     case ControlKind::CheckBox: return named(new QCheckBox(qs(control.caption), parent), control);
@@ -215,7 +225,8 @@ bool ViewBuilder::only_buttons(const std::string& parent) const {
 // A panel of buttons is a row of them, as a toolbar would be, wrapped into
 // rows of equal buttons when the panel asks for it.
 void ViewBuilder::fill_button_row(QWidget* container, const std::string& parent) {
-    auto* grid = new QGridLayout(container);
+    auto* grid = new QGridLayout;
+    set_layout(container, grid);
     grid->setContentsMargins(0, 0, 0, 0);
     const int per_row = form_.control(parent).buttons_per_row;
     int placed = 0;
@@ -223,7 +234,7 @@ void ViewBuilder::fill_button_row(QWidget* container, const std::string& parent)
         if (!control->on_screen) continue;
         const int row = per_row > 0 ? placed / per_row : 0;
         const int column = per_row > 0 ? placed % per_row : placed;
-        grid->addWidget(make(*control, container), row, column);
+        add(grid, make(*control, container), row, column);
         ++placed;
     }
     grid->setColumnStretch(per_row > 0 ? per_row : placed, 1);
@@ -242,11 +253,11 @@ void ViewBuilder::place_edit(Column& column, const Control& control, QWidget* ed
     const int first = column.next_field++ * Columns_Per_Field;
     QGridLayout* grid = column.grid;
     if (!control.caption.empty())
-        grid->addWidget(caption_label(control, edit, container), column.row, first);
-    grid->addWidget(edit, column.row, first + 1);
+        add(grid, caption_label(control, edit, container), column.row, first);
+    add(grid, edit, column.row, first + 1);
     if (!control.unit_label.empty() && form_.has(control.unit_label)) {
         const Control& unit = form_.control(control.unit_label);
-        grid->addWidget(make(unit, container), column.row, first + 2);
+        add(grid, make(unit, container), column.row, first + 2);
         placed_units_.insert(unit.name);
     }
     column.edit_row = true;
@@ -261,20 +272,21 @@ void ViewBuilder::place_other(Column& column, const Control& control, QWidget* w
     const bool captioned_list =
         control.kind == ControlKind::ComboBox || control.kind == ControlKind::ListBox;
     if (captioned_list && !control.caption.empty()) {
-        grid->addWidget(caption_label(control, widget, container), row, 0);
-        grid->addWidget(widget, row, 1, 1, -1, Qt::AlignLeft);
+        add(grid, caption_label(control, widget, container), row, 0);
+        add(grid, widget, row, 1, -1, Qt::AlignLeft);
     } else if (control.kind == ControlKind::Button || control.kind == ControlKind::GroupBox ||
                control.kind == ControlKind::RadioGroup) {
         // Frames as wide as their content keep related choices together.
-        grid->addWidget(widget, row, 0, 1, -1, Qt::AlignLeft);
+        add(grid, widget, row, 0, -1, Qt::AlignLeft);
     } else {
         if (auto* label = qobject_cast<QLabel*>(widget)) label->setWordWrap(true);
-        grid->addWidget(widget, row, 0, 1, -1);
+        add(grid, widget, row, 0, -1);
     }
 }
 
 void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_aligned) {
-    auto* bands = new QVBoxLayout(container);
+    auto* bands = new QVBoxLayout;
+    set_layout(container, bands);
     bands->setSpacing(Band_Spacing);
     // A frameless panel is only a holder: its controls line up with its neighbours.
     auto* frame = qobject_cast<QFrame*>(container);
@@ -346,7 +358,11 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
 
 QWidget* build_form_view(const Form& form, QWidget* parent) {
     auto* view = new QWidget(parent);
-    ViewBuilder(form).fill(view, "", true);
+    auto* scale = new DesignScale(view);
+    ViewBuilder(form, *scale).fill(view, "", true);
+    // Deleted after the widgets whose layouts it serves: children go in order.
+    scale->setParent(nullptr);
+    scale->setParent(view);
     return view;
 }
 

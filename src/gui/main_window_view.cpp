@@ -1,10 +1,14 @@
 #include "gui/main_window_view.h"
 
+#include "gui/design_scale.h"
 #include "gui/form_binder.h"
 #include "gui/form_menus.h"
 #include "gui/form_view.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFontInfo>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -43,7 +47,13 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     setWindowTitle(QString::fromStdString(model.window_caption()));
     build_form_menus(model.form(), menuBar());
     setCentralWidget(build_form_view(model.form(), this));
+    centralWidget()->installEventFilter(this);
     binder_ = new FormBinder(model.form(), this);
+    // F1 on the window: the help of the control that has the focus.
+    auto* context_help = new QAction(this);
+    context_help->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(context_help, &QAction::triggered, this, [this] { model_.help_key_pressed(focused_control()); });
+    addAction(context_help);
     setAcceptDrops(true);
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
@@ -83,6 +93,64 @@ void MainWindowView::show_first_time() {
     } else {
         show();
     }
+    // The layouts work in design coordinates, so the design geometry can be
+    // read at whatever size the window opened, once they have run at the
+    // window's factors (which the list, still empty, cannot give yet).
+    DesignScale* scale = design_scale_of(centralWidget());
+    const QSize client = centralWidget()->size();
+    scale->set_factors(ScaleFactors{static_cast<double>(client.width()) / Design_Client_Size.width(),
+                                    static_cast<double>(client.height()) / Design_Client_Size.height()});
+    scale->lay_out_every_page();
+    model_.capture_design_geometry(Design_Client_Size.width(), Design_Client_Size.height(), design_components());
+    design_captured_ = true;
+    scale_to_window();
+}
+
+QWidget* MainWindowView::control_widget(const std::string& name) const {
+    return centralWidget()->findChild<QWidget*>(QString::fromStdString(name));
+}
+
+std::vector<DesignComponent> MainWindowView::design_components() const {
+    const DesignScale* scale = design_scale_of(centralWidget());
+    std::vector<DesignComponent> components;
+    for (const Control* control : model_.form().controls()) {
+        DesignComponent component{control->name, std::nullopt};
+        const QWidget* widget = control->on_screen ? control_widget(control->name) : nullptr;
+        if (widget) {
+            const QRect design = scale->design_geometry(widget).value_or(scale->to_design(widget->geometry()));
+            component.geometry =
+                DesignGeometry{design.x(), design.width(), design.y(), design.height(), scale->design_font_pixels()};
+        }
+        components.push_back(component);
+    }
+    return components;
+}
+
+void MainWindowView::scale_to_window() {
+    const QSize client = centralWidget()->size();
+    const auto factors = model_.window_resized(client.width(), client.height());
+    if (!design_captured_ || !factors) return;
+    DesignScale* scale = design_scale_of(centralWidget());
+    if (scale->factors().width == factors->width && scale->factors().height == factors->height) return;
+    // Drawn once, when every control has its new place.
+    centralWidget()->setUpdatesEnabled(false);
+    scale->set_factors(*factors);
+    centralWidget()->setUpdatesEnabled(true);
+}
+
+std::string MainWindowView::focused_control() const {
+    // The focus may sit inside a control (the edit of a combo box).
+    for (const QWidget* widget = QApplication::focusWidget(); widget && widget != this;
+         widget = widget->parentWidget()) {
+        const std::string name = widget->objectName().toStdString();
+        if (!name.empty() && model_.form().has(name)) return name;
+    }
+    return "";
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize && design_captured_) scale_to_window();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindowView::report_bounds() {

@@ -22,6 +22,10 @@ public:
     FormBinder& binder() const { return *binder_; }
     // Shows the window, maximized once when it was maximized at the last exit.
     void show_first_time();
+    // The widget of a control of the main form.
+    QWidget* control_widget(const std::string& name) const;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,10 +39,15 @@ private:
     void place_window();
     void report_bounds();
     int menu_height() const;
+    // The design geometry of every component of the main form, in its order.
+    std::vector<DesignComponent> design_components() const;
+    void scale_to_window();
+    std::string focused_control() const;
 
     MainWindow& model_;
     FormBinder* binder_;
     bool close_agreed_ = false;
+    bool design_captured_ = false;
 };
 
 }  // namespace vortan::gui

@@ -8,6 +8,7 @@
 #include "ui/scriptedport.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QTest>
@@ -82,6 +83,25 @@ TEST_F(WindowSettingsTest, TheTitleNamesTheOpenProject) {
     EXPECT_EQ(view->windowTitle(), "Vortan");
     saved_project();
     EXPECT_EQ(view->windowTitle(), "Vortan 3.3 - Line South");
+}
+
+TEST_F(WindowSettingsTest, AProjectNamedOnTheCommandLineOpensAtStart) {
+    start();
+    saved_project();
+    // The next run, started as "vortan <folder>/Line South.spd": the arguments
+    // are joined with blanks and the master file is opened whatever the extension.
+    ScriptedPort next_port;
+    SetupEditor next_setup;
+    MainWindow next{next_port, next_setup};
+    next.set_places({folder / "vortan.ini", folder, ""});
+    next.start();
+    MainWindowView next_view(next);
+    next.first_display({(folder / "Line").string(), "South.spd"});
+    next_view.show_first_time();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&next_view));
+    EXPECT_EQ(next_view.windowTitle(), "Vortan 3.3 - Line South");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(next_view.control_widget("From_Tower_Edit"))->text(), "T1");
+    EXPECT_TRUE(next_port.messages().empty());
 }
 
 TEST_F(WindowSettingsTest, CloseBoxWithUnsavedChangesAnsweredCancelKeepsEverything) {
