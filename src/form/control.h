@@ -56,6 +56,7 @@ struct Control {
     // the controls before it, and the next control without the hint goes below.
     bool beside_previous = false;
     int buttons_per_row = 0;  // layout hint for a panel of buttons: 0 puts them all in one row
+    int characters = 0;       // layout hint for an edit of free text: its width in characters
     bool enabled = true;
     bool visible = true;
     bool read_only = false;

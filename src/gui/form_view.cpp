@@ -131,10 +131,12 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     switch (control.kind) {
     case ControlKind::Edit: {
         auto* edit = named(new QLineEdit(parent), control);
-        // A field is as wide as the texts it holds, at the design font.
+        // A field is as wide as the texts it holds, at the design font: a
+        // number or date, or the characters asked for free text.
         const QFontMetrics metrics = edit->fontMetrics();
-        edit->setProperty(DesignItem::Design_Width,
-                          metrics.horizontalAdvance(QLatin1String(Widest_Field_Text)) + Field_Padding);
+        const int text_width = control.characters > 0 ? metrics.averageCharWidth() * control.characters
+                                                      : metrics.horizontalAdvance(QLatin1String(Widest_Field_Text));
+        edit->setProperty(DesignItem::Design_Width, text_width + Field_Padding);
         return edit;
     }
     case ControlKind::CheckBox: return named(new QCheckBox(qs(control.caption), parent), control);

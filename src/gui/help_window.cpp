@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,8 +23,32 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     setWindowTitle(QStringLiteral("Vortan Help"));
     browser_->setObjectName(QStringLiteral("Help_Browser"));
     browser_->setOpenExternalLinks(true);
+    // Back, forward and the contents, as in any help viewer.
+    auto* back = new QPushButton(QStringLiteral("< Back"), this);
+    back->setObjectName(QStringLiteral("Help_Back_Button"));
+    back->setEnabled(false);
+    auto* forward = new QPushButton(QStringLiteral("Forward >"), this);
+    forward->setObjectName(QStringLiteral("Help_Forward_Button"));
+    forward->setEnabled(false);
+    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
+    contents->setObjectName(QStringLiteral("Help_Contents_Button"));
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    connect(contents, &QPushButton::clicked, this, [this] {
+        const QString page = QFileInfo(browser_->source().toLocalFile()).dir().filePath(Contents_Page);
+        if (QFileInfo::exists(page)) browser_->setSource(QUrl::fromLocalFile(page));
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 6, 6, 0);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addWidget(contents);
+    buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(buttons);
     layout->addWidget(browser_);
     resize(760, 600);
 }

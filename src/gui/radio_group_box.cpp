@@ -1,5 +1,7 @@
 #include "gui/radio_group_box.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QRadioButton>
@@ -8,13 +10,15 @@ namespace vortan::gui {
 
 namespace {
 
-// Short items sit side by side; long ones (whole sentences) one per line.
+// Short items sit side by side in one row (up to four); long ones (whole
+// sentences) one per line.
 int columns_for(const QStringList& items) {
     constexpr qsizetype Short_Item = 24;
+    constexpr int Most_In_A_Row = 4;
     if (items.size() < 2) return 1;
     for (const QString& item : items)
         if (item.size() > Short_Item) return 1;
-    return 2;
+    return static_cast<int>(std::min<qsizetype>(items.size(), Most_In_A_Row));
 }
 
 }  // namespace

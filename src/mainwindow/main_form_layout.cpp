@@ -91,8 +91,10 @@ void add_project_details(FormBuilder& b) {
     const std::string group = "Project_Details_GroupBox";
     b.container(ControlKind::GroupBox, "", group, " Project Details : ").beside_previous = true;
     b.edit(group, "Contract_Edit", "Contract :", "Contract number");
-    b.edit(group, "Contractor_Edit", "Contractor :", "Contractor's company name").beside_previous = true;
-    b.edit(group, "Transmission_Line_Edit", "Description :", "Name of the power line or project");
+    Control& contractor = b.edit(group, "Contractor_Edit", "Contractor :", "Contractor's company name");
+    contractor.beside_previous = true;
+    contractor.characters = 14;
+    b.edit(group, "Transmission_Line_Edit", "Description :", "Name of the power line or project").characters = 14;
     b.read_only(group, "Theodolite_Type_Edit", "Vertical Circle :", "Vertical circle of the theodolite")
         .beside_previous = true;
 }

@@ -57,8 +57,17 @@ void MainWindow::wire_handlers() {
     for (const std::string& field : cable_sag_inputs())
         form_.control(field).on_change = [this] { Cable_Bundle_Data_Changed_BitBtnClick(); };
     for (const std::string& field : sag_span_inputs()) form_.control(field).on_change = [this] { Span_Data_Changed(); };
-    for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit", "Theodolite_Type_Edit"})
-        form_.control(text).on_change = [this] { form_.set_checked("Data_Changed_Since_Load_CheckBox", true); };
+    for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) {
+        // The setup editor keeps the project texts and the project file is
+        // written from it: a text typed here goes there too, or it would be lost.
+        form_.control(text).on_change = [this, text] {
+            if (!clearing_fields_) setup_.form().set_text(text, form_.text(text));
+            form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+        };
+    }
+    form_.control("Theodolite_Type_Edit").on_change = [this] {
+        form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    };
     form_.control("Inspector_Surname_ComboBox").on_change = [this] { fill_current_inspector(form_, setup_.form()); };
     wire_workflow_handlers();
     form_.control("Calc_Method_PageControl").on_change = [this] { Calc_Method_PageControlChange(); };

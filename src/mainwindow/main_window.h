@@ -200,6 +200,7 @@ private:
     bool window_maximized_ = false;
     // Set once the window starts to close; a cancelled exit leaves it set.
     bool closing_ = false;
+    bool clearing_fields_ = false;  // a reset is emptying the window's fields
 };
 
 }  // namespace vortan

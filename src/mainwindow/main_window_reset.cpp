@@ -36,8 +36,12 @@ void MainWindow::Reset_BitBtnClick() {
 void MainWindow::reset(std::optional<Answer> answer) {
     // 2: every text field empties, but the project folder stays.
     const std::string folder = form_.text("Load_Save_Directory_Edit");
+    // The project texts come back from the setup editor in step 9; emptying
+    // them here must not empty the setup editor's.
+    clearing_fields_ = true;
     for (const Control* control : form_.controls())
         if (control->kind == ControlKind::Edit) form_.set_text(control->name, "");
+    clearing_fields_ = false;
     form_.set_text("Load_Save_Directory_Edit", folder);
     // 3-5: no records, the first type and position chosen.
     fill_current_inspector(form_, setup_.form());

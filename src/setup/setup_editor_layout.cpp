@@ -23,22 +23,22 @@ void add_navigation(FormBuilder& b, const std::string& page, const std::string& 
 
 void add_inspector_page(FormBuilder& b) {
     const std::string page = add_page(b, "Inspector_Details_TabSheet", "Inspector Details");
-    b.edit(page, "Inspector_Surname_Edit", "Surname : ***", "Surname of the inspector (mandatory)");
-    b.edit(page, "Inspector_Given_Name_Edit", "Given Name :", "Given name of the inspector");
-    b.edit(page, "Inspector_Employer_Edit", "Employer :", "Company the inspector works for");
-    b.edit(page, "Inspector_Work_Phone_Edit", "Work Phone :", "Work telephone number");
-    b.edit(page, "Inspector_Mobile_Edit", "Mobile Phone :", "Mobile telephone number");
-    b.edit(page, "Inspector_Satelite_Phone_Edit", "Satellite Phone :", "Satellite telephone number");
-    b.edit(page, "Inspector_Email_Edit", "E-mail :", "E-mail address");
+    b.edit(page, "Inspector_Surname_Edit", "Surname : ***", "Surname of the inspector (mandatory)").characters = 24;
+    b.edit(page, "Inspector_Given_Name_Edit", "Given Name :", "Given name of the inspector").characters = 24;
+    b.edit(page, "Inspector_Employer_Edit", "Employer :", "Company the inspector works for").characters = 32;
+    b.edit(page, "Inspector_Work_Phone_Edit", "Work Phone :", "Work telephone number").characters = 20;
+    b.edit(page, "Inspector_Mobile_Edit", "Mobile Phone :", "Mobile telephone number").characters = 20;
+    b.edit(page, "Inspector_Satelite_Phone_Edit", "Satellite Phone :", "Satellite telephone number").characters = 20;
+    b.edit(page, "Inspector_Email_Edit", "E-mail :", "E-mail address").characters = 32;
     add_navigation(b, page, "Inspector", "inspector");
     b.label(page, "Inspector_Data_Count_Label", "No Inspectors Entered Yet.");
 }
 
 void add_cable_page(FormBuilder& b) {
     const std::string page = add_page(b, "Cable_Details_TabSheet", "Cable Details");
-    b.edit(page, "Code_Name_Name_Edit", "Code Name : ***", "Cable code name (mandatory, unique)");
-    b.edit(page, "Cable_Construction_Type_Edit", "Construction Type :", "e.g. ACSR/GZ");
-    b.edit(page, "Cable_Stranding_Edit", "Stranding :", "e.g. 30/7/2.5");
+    b.edit(page, "Code_Name_Name_Edit", "Code Name : ***", "Cable code name (mandatory, unique)").characters = 20;
+    b.edit(page, "Cable_Construction_Type_Edit", "Construction Type :", "e.g. ACSR/GZ").characters = 20;
+    b.edit(page, "Cable_Stranding_Edit", "Stranding :", "e.g. 30/7/2.5").characters = 20;
     b.edit(page, "Cable_Mass_Edit", "Cable Mass : ***", "Distributed mass of the cable (mandatory)",
            "UNITS_Mass_Label1");
     b.edit(page, "Cable_Diameter_Edit", "Cable Diameter :", "Overall diameter of the cable", "UNITS_SMALL_LENGTH_Label1");
@@ -101,9 +101,9 @@ void add_theodolite_page(FormBuilder& b) {
 
 void add_project_page(FormBuilder& b) {
     const std::string page = add_page(b, "Project_Details_TabSheet", "Project Details");
-    b.edit(page, "Contract_Edit", "Contract :", "Contract number");
-    b.edit(page, "Transmission_Line_Edit", "Description :", "Name of the power line or project");
-    b.edit(page, "Contractor_Edit", "Contractor :", "Contractor's company name");
+    b.edit(page, "Contract_Edit", "Contract :", "Contract number").characters = 20;
+    b.edit(page, "Transmission_Line_Edit", "Description :", "Name of the power line or project").characters = 40;
+    b.edit(page, "Contractor_Edit", "Contractor :", "Contractor's company name").characters = 32;
 }
 
 void add_program_page(FormBuilder& b) {

@@ -92,7 +92,7 @@ TEST_F(ProgramSettingsWindow, ExitQuestionDecidesWhatIsSavedAndWhetherTheProgram
     for (const Case& c : {Case{Answer::Cancel, false, false}, Case{Answer::No, true, true}}) {
         fs::remove(settings_file());
         window.first_display({});
-        type("Contract_Edit", "changed");
+        type("Contract_Edit", c.closes ? "changed to close" : "changed to stay");
         ASSERT_TRUE(flag("Data_Changed_Since_Load_CheckBox"));
         port.queue_answer(c.answer);
         EXPECT_EQ(window.exit_requested(), c.closes);

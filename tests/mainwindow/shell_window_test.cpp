@@ -73,5 +73,14 @@ TEST_F(ShellWindow, ResizingRelabelsTheUnitsUntilTheWindowStartsClosing) {
     EXPECT_FALSE(window.closing());
 }
 
+TEST_F(ShellWindow, ProjectTextsTypedOnTheMainWindowAreKeptWithTheProject) {
+    for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) {
+        given_clean_flags();
+        type(text, std::string("typed into ") + text);
+        EXPECT_EQ(setup.form().text(text), std::string("typed into ") + text);
+        EXPECT_TRUE(flag("Data_Changed_Since_Load_CheckBox")) << text;
+    }
+}
+
 }  // namespace
 }  // namespace vortan
