@@ -3,6 +3,7 @@
 #include "gui/form_binder.h"
 #include "gui/form_view.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -18,6 +19,11 @@ SetupEditorDialog::SetupEditorDialog(SetupEditor& editor, QWidget* parent) : QDi
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(build_form_view(editor.form(), this));
     binder_ = new FormBinder(editor.form(), this);
+    // F1: the help of the page on show, as the Help button gives it.
+    auto* page_help = new QAction(this);
+    page_help->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(page_help, &QAction::triggered, this, [this] { editor_.form().user_click("Setup_Help_BitBtn"); });
+    addAction(page_help);
     editor.on_close = [this] {
         agreed_ = true;
         accept();
