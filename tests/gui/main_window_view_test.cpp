@@ -160,6 +160,28 @@ TEST_F(MainViewTest, StartShowsTheFirstPageWithTheCursorInTheFirstField) {
     EXPECT_TRUE(find<QLineEdit>("Compensated_Sag_Edit")->isReadOnly());
 }
 
+// Tab walks the fields in the order they are read: down the page, and along
+// a row of the schedule before the next row.
+TEST_F(MainViewTest, TabWalksTheFieldsInReadingOrder) {
+    const auto tab_order_from = [&](const char* first, int steps) {
+        std::vector<std::string> names;
+        QWidget* widget = find<QWidget>(first);
+        for (int i = 0; i < steps; ++i) {
+            do {
+                widget = widget->nextInFocusChain();
+            } while ((widget->focusPolicy() & Qt::TabFocus) == 0 || !widget->isVisibleTo(view.get()) ||
+                     !widget->isEnabled());
+            names.push_back(widget->objectName().toStdString());
+        }
+        return names;
+    };
+    EXPECT_EQ(tab_order_from("From_Tower_Edit", 3),
+              (std::vector<std::string>{"To_Tower_Edit", "Span_Length_Edit", "Inspector_Surname_ComboBox"}));
+    click_tab("Transmission_Line_PageControl", Cable_Sag_Details);
+    EXPECT_EQ(tab_order_from("Upper_Temperature_Degrees_Edit", 3),
+              (std::vector<std::string>{"Upper_Sag_Edit", "Lower_Temperature_Degrees_Edit", "Lower_Sag_Edit"}));
+}
+
 TEST_F(MainViewTest, APendulumSagCalculatedFromTheKeyboard) {
     type("From_Tower_Edit", "T1");
     type("To_Tower_Edit", "T2");
