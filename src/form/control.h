@@ -23,6 +23,7 @@ enum class ControlKind {
     Label,
     Button,
     MenuItem,
+    StatusBar,  // the window's status line, built with its menus, not its fields
 };
 
 // What changed, so a view knows which widget property to refresh.

@@ -51,6 +51,9 @@ QTabWidget* tabs_of(QWidget* page) {
     return nullptr;
 }
 
+// A hint on the window's status line, set off from its edge by one blank.
+QString status_text(const std::string& hint) { return hint.empty() ? QString() : QLatin1Char(' ') + qs(hint); }
+
 void show_widget(QWidget* widget, bool visible) {
     if (widget && widget->isHidden() == visible) widget->setVisible(visible);
 }
@@ -111,7 +114,7 @@ void apply_to_menu(QMenu* menu, const Control& control, Property property) {
     QAction* action = menu->menuAction();
     switch (property) {
     case Property::Caption: menu->setTitle(qs(control.caption)); break;
-    case Property::Hint: action->setStatusTip(qs(control.hint)); break;
+    case Property::Hint: action->setStatusTip(status_text(control.hint)); break;
     case Property::Enabled: action->setEnabled(control.enabled); break;
     case Property::Visible: action->setVisible(control.visible); break;
     default: break;
@@ -125,7 +128,7 @@ void apply_to_action(QAction* action, const Control& control, Property property)
         break;
     case Property::Hint:
         action->setToolTip(qs(control.hint));
-        action->setStatusTip(qs(control.hint));
+        action->setStatusTip(status_text(control.hint));
         break;
     case Property::Enabled: action->setEnabled(control.enabled); break;
     case Property::Visible: action->setVisible(control.visible); break;
@@ -345,7 +348,11 @@ void FormBinder::apply_to_widget(QWidget* widget, const Control& control, Proper
         break;
     case Property::Hint:
         widget->setToolTip(qs(control.hint));
-        for (QWidget* label : companions(control)) label->setToolTip(qs(control.hint));
+        widget->setStatusTip(status_text(control.hint));
+        for (QWidget* label : companions(control)) {
+            label->setToolTip(qs(control.hint));
+            label->setStatusTip(status_text(control.hint));
+        }
         break;
     case Property::Enabled:
         enable_widget(widget, usable(control));

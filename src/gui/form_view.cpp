@@ -191,6 +191,7 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     case ControlKind::Button: return named(new QPushButton(qs(control.caption), parent), control);
     case ControlKind::Page:      // built by its page control
     case ControlKind::MenuItem:  // built into the menu bar
+    case ControlKind::StatusBar:  // built by the window
         break;
     }
     return nullptr;
@@ -334,7 +335,9 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
 
     for (const Control* control : form_.children(parent)) {
         if (!control->on_screen || placed_units_.count(control->name) != 0) continue;
-        if (control->kind == ControlKind::Page || control->kind == ControlKind::MenuItem) continue;
+        if (control->kind == ControlKind::Page || control->kind == ControlKind::MenuItem ||
+            control->kind == ControlKind::StatusBar)
+            continue;
         QWidget* widget = make(*control, container);
         if (control->covers_parent) continue;  // laid over the container, not in its grid
 

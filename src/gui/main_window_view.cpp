@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 
 namespace vortan::gui {
 
@@ -48,6 +49,8 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     build_form_menus(model.form(), menuBar());
     setCentralWidget(build_form_view(model.form(), this));
     centralWidget()->installEventFilter(this);
+    // The hints of the control under the mouse show on a one-panel status line.
+    statusBar()->setObjectName(QStringLiteral("Status_Bar_Panel"));
     binder_ = new FormBinder(model.form(), this);
     // F1 on the window: the help of the control that has the focus.
     auto* context_help = new QAction(this);
@@ -57,7 +60,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     setAcceptDrops(true);
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
-    resize(Design_Client_Size.width(), Design_Client_Size.height() + menu_height());
+    resize(Design_Client_Size.width(), Design_Client_Size.height() + bars_height());
 
     model.on_window_bounds_read = [this] { place_window(); };
     model.on_caption_changed = [this] { setWindowTitle(QString::fromStdString(model_.window_caption())); };
@@ -76,13 +79,15 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
 void MainWindowView::place_window() {
     const WindowBounds& b = model_.window_bounds();
     // The stored size is the client area below the menu bar, as at design time.
-    const QRect bounds = on_some_screen(QRect(b.left, b.top, b.width, b.height + menu_height()));
+    const QRect bounds = on_some_screen(QRect(b.left, b.top, b.width, b.height + bars_height()));
     if (isMaximized()) showNormal();
     move(bounds.topLeft());
     resize(bounds.size());
 }
 
-int MainWindowView::menu_height() const { return menuBar()->sizeHint().height(); }
+int MainWindowView::bars_height() const {
+    return menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+}
 
 void MainWindowView::show_first_time() {
     // Maximized once, at the first activation: after the user restores the
@@ -157,7 +162,7 @@ void MainWindowView::report_bounds() {
     // The normal bounds are kept while maximized, so that the next start can
     // restore the window to them.
     const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
-    model_.set_window_state(WindowBounds{normal.y(), normal.x(), normal.width(), normal.height() - menu_height()},
+    model_.set_window_state(WindowBounds{normal.y(), normal.x(), normal.width(), normal.height() - bars_height()},
                             isMaximized());
 }
 

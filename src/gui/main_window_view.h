@@ -38,7 +38,9 @@ protected:
 private:
     void place_window();
     void report_bounds();
-    int menu_height() const;
+    // The height the window adds to its client area: the menu bar above and
+    // the status line below.
+    int bars_height() const;
     // The design geometry of every component of the main form, in its order.
     std::vector<DesignComponent> design_components() const;
     void scale_to_window();

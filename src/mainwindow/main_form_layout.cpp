@@ -255,6 +255,8 @@ void build_main_form(Form& form) {
     form.control("Hours_Units_Label").caption = "Hrs";
     add_hidden_state(b);
     add_record_state(b);
+    // Shows the hint of the control under the mouse.
+    form.add(ControlKind::StatusBar, "Status_Bar_Panel");
 }
 
 }  // namespace vortan

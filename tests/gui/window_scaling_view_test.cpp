@@ -11,6 +11,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -33,7 +34,8 @@ protected:
         set_client_size(MainWindowView::Design_Client_Size);
     }
     void set_client_size(QSize client) {
-        view.resize(client.width(), client.height() + view.menuBar()->sizeHint().height());
+        view.resize(client.width(), client.height() + view.menuBar()->sizeHint().height() +
+                                        view.statusBar()->sizeHint().height());
         QApplication::processEvents();
         ASSERT_EQ(view.centralWidget()->size(), client);
     }
