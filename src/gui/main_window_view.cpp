@@ -179,6 +179,7 @@ void MainWindowView::resizeEvent(QResizeEvent* event) {
 void MainWindowView::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) report_bounds();
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) model_.window_activated();
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

@@ -116,6 +116,8 @@ public:
     bool exit_requested();
     void Exit_OptionClick();
     bool closing() const { return closing_; }
+    // Each time the window becomes active: the unit labels follow the setting.
+    void window_activated();
 
     // ---- scaling (main_window_scaling.cpp) ----
     // Keeps the design geometry of the window's components the first time the

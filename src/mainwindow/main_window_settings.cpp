@@ -183,6 +183,8 @@ bool MainWindow::exit_requested() {
     return true;
 }
 
+void MainWindow::window_activated() { Set_Units_Labels(form_, setup_.form(), setup_.imperial()); }
+
 void MainWindow::Exit_OptionClick() {
     if (exit_requested() && on_close) on_close();
 }
