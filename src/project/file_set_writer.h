@@ -1,6 +1,8 @@
-// Writes a set of files so that an interrupted write never leaves the old set
-// destroyed: every file goes to a temporary name beside it first, and only when
-// all are written are they renamed into place, the first-listed last.
+// Writes a set of files so that a failed write never leaves the old set
+// destroyed or mixed with the new one: every file goes to a temporary name
+// beside it first, and only when all are written are they renamed into place,
+// the first-listed last, each old file waiting aside until the whole new set
+// is in and coming back if any file cannot be replaced.
 #pragma once
 
 #include <filesystem>
