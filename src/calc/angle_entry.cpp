@@ -93,6 +93,8 @@ double Read_Angle_Field(CalcContext& context, const std::string& field, const st
 
 double Reading_To_Inclination(VerticalCircle circle, double reading) {
     double v = Reduce_Angle(reading + face_offset(circle), 360);
+    // A negative reading (-10 for 350) stands for the same direction on the circle.
+    if (v < 0) v += 360;
     if (90 < v && v <= 270) return 180 - v;
     if (270 < v && v <= 360) return v - 360;
     return v;

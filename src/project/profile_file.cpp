@@ -24,6 +24,16 @@ std::string unquoted(std::string value) {
     return value;
 }
 
+// A value as written after "=": the reader trims blanks and removes one pair of
+// enclosing quotes, so a value that would lose either is written in quotes.
+std::string written_value(const std::string& value) {
+    std::string safe = record_safe(value);
+    if (safe.empty()) return safe;
+    bool blank_at_end = safe.front() == ' ' || safe.back() == ' ';
+    bool enclosed = safe.size() >= 2 && safe.front() == '"' && safe.back() == '"';
+    return blank_at_end || enclosed ? '"' + safe + '"' : safe;
+}
+
 }  // namespace
 
 ProfileFile ProfileFile::parse(const std::string& text) {
@@ -110,7 +120,7 @@ std::string ProfileFile::to_text() const {
     std::vector<std::string> lines;
     for (const Section& s : sections_) {
         lines.push_back("[" + s.name + "]");
-        for (const auto& [name, value] : s.keys) lines.push_back(name + "=" + record_safe(value));
+        for (const auto& [name, value] : s.keys) lines.push_back(name + "=" + written_value(value));
     }
     return join_lines(lines);
 }

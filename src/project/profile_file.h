@@ -26,7 +26,8 @@ public:
 
     // Sets a key, adding the section or key at the end when new.
     void set(const std::string& section, const std::string& key, const std::string& value);
-    // The file's text, CR LF after every line.
+    // The file's text, CR LF after every line; a value the reader would trim
+    // or unquote is written in double quotes, so it reads back as it was set.
     std::string to_text() const;
 
 private:

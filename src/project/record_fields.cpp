@@ -6,7 +6,9 @@ namespace vortan {
 
 std::string extract_field(int n, const std::string& delimiter, std::string text) {
     if (n == 0 || delimiter.empty() || text.empty()) return "";
-    for (int k = 1; k <= n - 1; ++k) {
+    // Once the text has run out every later field is empty too, so a huge
+    // field number costs no more than the record has fields.
+    for (int k = 1; k < n && !text.empty(); ++k) {
         size_t at = text.find(delimiter);
         if (at != std::string::npos)
             text.erase(0, at + delimiter.size());

@@ -96,7 +96,10 @@ std::string decode_file_text(const std::string& bytes) {
 }
 
 std::string encode_file_text(const std::string& text) {
-    if (auto bytes = utf8_to_windows_1252(text)) return *bytes;
+    // Windows-1252 bytes that happen to be valid UTF-8 ("Ã©" is C3 A9, which is
+    // "é" in UTF-8) would read back as other characters: such text is written
+    // as UTF-8, which reads back as it is.
+    if (auto bytes = utf8_to_windows_1252(text); bytes && decode_file_text(*bytes) == text) return *bytes;
     return text;
 }
 

@@ -138,6 +138,20 @@ TEST(AngleHelpers, ReadingsAndInclinationsAreInverseInTheAcceptedFace) {
     EXPECT_DOUBLE_EQ(Inclination_To_Reading(VerticalCircle::Altitude, -10), 350);
 }
 
+TEST(AngleHelpers, NegativeReadingsStandForTheSameDirection) {
+    for (VerticalCircle circle : {VerticalCircle::Zenith, VerticalCircle::Altitude, VerticalCircle::Nadir,
+                                  VerticalCircle::None}) {
+        for (double reading : {10.0, 60.0, 100.0, 200.0, 260.0, 300.0, 359.5}) {
+            double inclination = Reading_To_Inclination(circle, reading - 360);
+            EXPECT_NEAR(inclination, Reading_To_Inclination(circle, reading), 1e-9)
+                << static_cast<int>(circle) << " " << reading;
+            EXPECT_LE(std::fabs(inclination), 90) << static_cast<int>(circle) << " " << reading;
+        }
+    }
+    EXPECT_DOUBLE_EQ(Reading_To_Inclination(VerticalCircle::Altitude, -10), -10);
+    EXPECT_DOUBLE_EQ(Reading_To_Inclination(VerticalCircle::Zenith, -300), 30);
+}
+
 TEST(AngleHelpers, DegreesToDDDMMSSNeverShowsSixty) {
     struct Case {
         double degrees, dddmmss;

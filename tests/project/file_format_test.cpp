@@ -1,6 +1,7 @@
 #include "project/crc32.h"
 #include "project/file_set_writer.h"
 #include "project/profile_file.h"
+#include "project/record_fields.h"
 #include "project/side_file.h"
 #include "project/text_codec.h"
 
@@ -10,6 +11,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <climits>
 #include <fstream>
 
 namespace vortan {
@@ -99,6 +101,9 @@ TEST(TextCodec, Windows1252AndUtf8) {
     for (const std::string text : {"plain", "25 \xC2\xB0" "C", "\xCE\xA9 mast", "\xE2\x80\x9Cquoted\xE2\x80\x9D"})
         EXPECT_EQ(decode_file_text(encode_file_text(text)), text) << text;
     EXPECT_EQ(encode_file_text("\xCE\xA9"), "\xCE\xA9");
+    // "\xC3\xA9" as 1252 bytes would read back as the one UTF-8 character: written as UTF-8.
+    EXPECT_EQ(encode_file_text("\xC3\x83\xC2\xA9"), "\xC3\x83\xC2\xA9");
+    EXPECT_EQ(decode_file_text(encode_file_text("caf\xC3\x83\xC2\xA9 \xC3\xA9")), "caf\xC3\x83\xC2\xA9 \xC3\xA9");
     EXPECT_EQ(decode_file_text("caf\xE9"), "caf\xC3\xA9");  // not valid UTF-8: 1252
 }
 
@@ -132,6 +137,54 @@ TEST(Profile, WritesWhatItReadsBack) {
     p.set("vortan", "settings_data_format_version", "1002");
     EXPECT_EQ(p.to_text(), "[vortan]\r\nSettings_Data_Format_Version=1002\r\nContract_Edit=A B\r\n");
     EXPECT_EQ(ProfileFile::parse(p.to_text()).text("vortan", "Contract_Edit"), "A B");
+}
+
+TEST(Profile, ValuesTheReaderWouldTrimOrUnquoteAreWrittenInQuotes) {
+    struct Case {
+        const char* value;
+        const char* written;  // after "k="
+    };
+    const Case cases[] = {
+        {"plain", "plain"},
+        {" leading", "\" leading\""},
+        {"trailing ", "\"trailing \""},
+        {"\"quoted\"", "\"\"quoted\"\""},
+        {"\"half", "\"half"},
+        {"\"", "\""},
+        {"inner \"quote\" stays", "inner \"quote\" stays"},
+        {"tab at end\t", "\"tab at end \""},  // TAB becomes a blank, which is kept
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        ProfileFile p;
+        p.set("s", "k", c.value);
+        EXPECT_EQ(p.to_text(), std::string("[s]\r\nk=") + c.written + "\r\n") << c.value;
+        std::string expected = c.value;
+        for (char& ch : expected)
+            if (ch == '\t') ch = ' ';
+        EXPECT_EQ(ProfileFile::parse(p.to_text()).text("s", "k"), expected) << c.value;
+    }
+}
+
+TEST(RecordFields, AnyFieldNumber) {
+    struct Case {
+        int n;
+        const char* text;
+        const char* field;
+    };
+    const Case cases[] = {
+        {1, "a\tb\t", "a"},
+        {2, "a\tb\t", "b"},
+        {3, "a\tb\t", ""},
+        {2, "plain", "plain"},  // field 2 of a record without a delimiter is the whole text
+        {3, "plain", ""},
+        {0, "a\tb\t", ""},
+        {-5, "a\tb\t", "a"},
+        {INT_MIN, "a\tb\t", "a"},
+        {INT_MAX, "a\tb\t", ""},  // once past the last field, no more work is done
+        {INT_MAX, "plain", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(record_field(c.text, c.n), c.field) << c.n << " " << c.text;
 }
 
 using FileSet = TempFolder;
