@@ -31,9 +31,18 @@ std::string join_lines(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> read_side_file(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
     if (!in) return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // In one read of the file's size: a character at a time is several times
+    // slower on large projects.
+    std::string bytes;
+    const std::streamoff size = in.tellg();
+    if (size > 0) {
+        bytes.resize(static_cast<size_t>(size));
+        in.seekg(0);
+        in.read(bytes.data(), size);
+        bytes.resize(static_cast<size_t>(in.gcount()));
+    }
     return split_lines(decode_file_text(bytes));
 }
 

@@ -1,5 +1,7 @@
 #include "project/text_codec.h"
 
+#include <algorithm>
+
 #include <cstdint>
 
 namespace vortan {
@@ -54,6 +56,7 @@ std::optional<char32_t> next_code_point(const std::string& text, size_t& at) {
 
 std::string windows_1252_to_utf8(const std::string& bytes) {
     std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
     for (char b : bytes) {
         auto byte = static_cast<std::uint8_t>(b);
         append_utf8(out, byte >= 0x80 && byte < 0xA0 ? High_Controls[byte - 0x80] : byte);
@@ -89,9 +92,11 @@ bool is_valid_utf8(const std::string& bytes) {
 }
 
 std::string decode_file_text(const std::string& bytes) {
-    bool beyond_ascii = false;
-    for (char b : bytes) beyond_ascii = beyond_ascii || static_cast<std::uint8_t>(b) >= 0x80;
-    if (beyond_ascii && is_valid_utf8(bytes)) return bytes;
+    const bool beyond_ascii =
+        std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<std::uint8_t>(b) >= 0x80; });
+    // Plain ASCII reads the same in both encodings.
+    if (!beyond_ascii) return bytes;
+    if (is_valid_utf8(bytes)) return bytes;
     return windows_1252_to_utf8(bytes);
 }
 
