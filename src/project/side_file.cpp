@@ -9,18 +9,16 @@ namespace vortan {
 
 std::vector<std::string> split_lines(const std::string& text) {
     std::vector<std::string> lines;
-    std::string line;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' || c == '\n') {
-            lines.push_back(line);
-            line.clear();
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            line += c;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            lines.emplace_back(text, start);  // a last line without its line end
+            break;
         }
+        lines.emplace_back(text, start, end - start);
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
     }
-    if (!line.empty()) lines.push_back(line);
     return lines;
 }
 
@@ -43,7 +41,7 @@ std::vector<std::string> read_side_file(const std::filesystem::path& file) {
         in.read(bytes.data(), size);
         bytes.resize(static_cast<size_t>(in.gcount()));
     }
-    return split_lines(decode_file_text(bytes));
+    return split_lines(decode_file_text(std::move(bytes)));
 }
 
 std::string side_file_bytes(const std::vector<std::string>& lines) { return encode_file_text(join_lines(lines)); }

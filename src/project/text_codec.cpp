@@ -91,7 +91,7 @@ bool is_valid_utf8(const std::string& bytes) {
     return true;
 }
 
-std::string decode_file_text(const std::string& bytes) {
+std::string decode_file_text(std::string bytes) {
     const bool beyond_ascii =
         std::any_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<std::uint8_t>(b) >= 0x80; });
     // Plain ASCII reads the same in both encodings.

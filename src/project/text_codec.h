@@ -14,7 +14,7 @@ std::optional<std::string> utf8_to_windows_1252(const std::string& text);
 
 // A file's bytes as text: UTF-8 when they are valid UTF-8 with a character
 // beyond ASCII (a file we wrote because 1252 could not hold it), else 1252.
-std::string decode_file_text(const std::string& bytes);
+std::string decode_file_text(std::string bytes);
 // Text as file bytes: Windows-1252 when every character fits and the bytes
 // read back as the same text, else UTF-8, so no character is ever lost.
 std::string encode_file_text(const std::string& text);
