@@ -111,10 +111,13 @@ bool QtUserPort::print(const std::vector<std::string>& lines) {
 
 void QtUserPort::show_help(int topic) {
     if (!help_) help_ = new HelpWindow(parent_);
-    if (!help_->show_topic(help_folder_, topic))
-        show_message_box(dialog_parent(), MessageKind::Error, Buttons::OK,
-                         "Error: The help for this program is not installed.\n\r\n\rIt was expected in the folder "
-                         "\"" + help_folder_.toStdString() + "\".");
+    if (help_->show_topic(help_folder_, topic)) return;
+    // No folder at all means none of the places the program looks in has it.
+    const std::string where = help_folder_.isEmpty()
+                                  ? "the folder \"help\" beside the program, or \"share/vortan/help\" above it"
+                                  : "the folder \"" + help_folder_.toStdString() + "\"";
+    show_message_box(dialog_parent(), MessageKind::Error, Buttons::OK,
+                     "Error: The help for this program is not installed.\n\r\n\rIt was expected in " + where + ".");
 }
 
 void QtUserPort::process_events() {
