@@ -89,10 +89,11 @@ int QtUserPort::select_item(const std::string& caption, const std::vector<std::s
     return gui::select_item(dialog_parent(), *this, caption, items, sorted);
 }
 
-void QtUserPort::show_report(const std::vector<std::string>& lines) {
+void QtUserPort::show_report(const std::vector<std::string>& lines, const std::string& csv) {
     ReportWindow window(dialog_parent());
     window.on_print = [this](const std::vector<std::string>& text) { print(text); };
     window.set_lines(lines);
+    window.set_csv(csv);
     window.exec();
 }
 

@@ -25,7 +25,7 @@ public:
                                          const std::string& initial) override;
     int select_item(const std::string& caption, const std::vector<std::string>& items,
                     bool sorted) override;
-    void show_report(const std::vector<std::string>& lines) override;
+    void show_report(const std::vector<std::string>& lines, const std::string& csv = "") override;
     void set_clipboard(const std::string& text) override;
     bool print(const std::vector<std::string>& lines) override;
     void show_help(int topic) override;

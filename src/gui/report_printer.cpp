@@ -65,11 +65,15 @@ void print_sheet(QPainter& painter, const std::vector<std::string>& sheet, const
 
 }  // namespace
 
-bool print_report(QWidget* parent, const std::vector<std::string>& lines) {
-    QPrinter printer(QPrinter::HighResolution);
+void set_up_report_sheets(QPrinter& printer) {
     printer.setDocName(QStringLiteral("Vortan Report"));
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+bool print_report(QWidget* parent, const std::vector<std::string>& lines) {
+    QPrinter printer(QPrinter::HighResolution);
+    set_up_report_sheets(printer);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     return print_lines(printer, lines);

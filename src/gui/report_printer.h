@@ -21,6 +21,8 @@ QString why_printing_unavailable();
 bool print_report(QWidget* parent, const std::vector<std::string>& lines);
 
 #ifdef VORTAN_PRINT_SUPPORT
+// Landscape sheets with 10 mm margins, as every copy of the report is printed.
+void set_up_report_sheets(QPrinter& printer);
 // The lines on the printer as it is set up: sheets cut at form feeds and
 // wherever a sheet is full.
 bool print_lines(QPrinter& printer, const std::vector<std::string>& lines);

@@ -1,10 +1,14 @@
 #include "gui/report_window.h"
 
 #include "gui/report_font.h"
+#include "gui/report_export.h"
 #include "gui/report_printer.h"
 #include "report/report_text.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -54,11 +58,20 @@ ReportWindow::ReportWindow(QWidget* parent) : QDialog(parent), results_(new QPla
     print_button_ = add_button(QStringLiteral("Print_BitBtn"), QStringLiteral("Print"));
     buttons->addWidget(print_button_);
     buttons->addWidget(add_button(QStringLiteral("Copy_To_Clipboard_BitBtn"), QStringLiteral("Copy to Clipboard")));
+    csv_button_ = add_button(QStringLiteral("Export_CSV_BitBtn"), QStringLiteral("Export CSV..."));
+    csv_button_->setEnabled(false);
+    buttons->addWidget(csv_button_);
+    QPushButton* pdf = add_button(QStringLiteral("Export_PDF_BitBtn"), QStringLiteral("Export PDF..."));
+    buttons->addWidget(pdf);
     buttons->addStretch();
     if (!printing_available()) {
-        print_button_->setEnabled(false);
-        print_button_->setToolTip(why_printing_unavailable());
+        for (QPushButton* button : {print_button_, pdf}) {
+            button->setEnabled(false);
+            button->setToolTip(why_printing_unavailable());
+        }
     }
+    connect(csv_button_, &QPushButton::clicked, this, &ReportWindow::Export_CSV_BitBtnClick);
+    connect(pdf, &QPushButton::clicked, this, &ReportWindow::Export_PDF_BitBtnClick);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(print_button_, &QPushButton::clicked, this, &ReportWindow::Print_BitBtnClick);
     connect(findChild<QPushButton*>(QStringLiteral("Copy_To_Clipboard_BitBtn")), &QPushButton::clicked, this,
@@ -116,6 +129,41 @@ void ReportWindow::format_titles(std::size_t first, std::size_t end) {
         cursor.mergeCharFormat(title);
     }
     cursor.endEditBlock();
+}
+
+void ReportWindow::set_csv(std::string csv) {
+    csv_ = std::move(csv);
+    csv_button_->setEnabled(!csv_.empty());
+}
+
+namespace {
+// Asks where to write; empty when the user cancels.
+QString chosen_file(QWidget* parent, const QString& title, const QString& name, const QString& filter,
+                    const QString& suffix) {
+    QFileDialog dialog(parent, title, QDir::home().filePath(name), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void report_failure(QWidget* parent, const QString& failure) {
+    if (failure.isEmpty()) return;
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Error : ") + failure,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+}  // namespace
+
+void ReportWindow::Export_CSV_BitBtnClick() {
+    const QString path = chosen_file(this, QStringLiteral("Export Report Data"), QStringLiteral("sag-report.csv"),
+                                     QStringLiteral("CSV File (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty()) report_failure(this, export_report_csv(path, csv_));
+}
+
+void ReportWindow::Export_PDF_BitBtnClick() {
+    const QString path = chosen_file(this, QStringLiteral("Export Report as PDF"), QStringLiteral("sag-report.pdf"),
+                                     QStringLiteral("PDF File (*.pdf)"), QStringLiteral("pdf"));
+    if (!path.isEmpty()) report_failure(this, export_report_pdf(path, lines_));
 }
 
 void ReportWindow::Print_BitBtnClick() {

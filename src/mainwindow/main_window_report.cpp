@@ -21,7 +21,7 @@ void MainWindow::Report_BitBtnClick() {
     SagReport report = build_sag_report(form_, setup_.form(), numbers_, time_stamp);
     form_.set_items("Report_Data_ListBox", std::move(report.data_lines));
     // 7
-    port_.show_report(report.text);
+    port_.show_report(report.text, report.csv);
 }
 
 }  // namespace vortan

@@ -39,38 +39,51 @@ class DataLineBuilder {
 public:
     explicit DataLineBuilder(const ReportSource& source) : source_(source) { group_cable_sags(); }
 
-    // The data lines of the sag-span at 0-based position i.
-    void add_sag_span(const std::string& record, std::size_t i, std::vector<std::string>& lines) {
+    // The data rows of the sag-span at 0-based position i.
+    void add_sag_span(const std::string& record, std::size_t i, std::vector<ReportRow>& rows) {
         span_.assign(record);
-        const std::string part = span_part(i);
+        const ReportRow part = span_part(i);
         const auto cables = by_span_.find(integer_of(span_.field(Field_Span_Number)).value_or(-1));
         if (cables == by_span_.end()) {
-            lines.push_back(part);
+            rows.push_back(part);
             return;
         }
-        for (std::size_t c : cables->second) lines.push_back(part + cable_part(source_.cable_sags[c]));
+        for (std::size_t c : cables->second) {
+            ReportRow row = part;
+            add_cable_part(source_.cable_sags[c], row);
+            rows.push_back(std::move(row));
+        }
     }
 
 private:
-    std::string span_part(std::size_t i) {
+    // A cell as printed: its text in the line, centred in its column.
+    static void add_cell(ReportRow& row, std::string value, int width) {
+        row.line += centred(value, width);
+        row.cells.push_back(std::move(value));
+    }
+
+    ReportRow span_part(std::size_t i) {
         std::string near_name(span_.field(Field_Near)), far_name(span_.field(Field_Far));
         if (near_name.empty()) near_name = std::to_string(i);
         if (far_name.empty()) far_name = std::to_string(i + 1);
-        return centred(near_name, report_width::Near) + centred(far_name, report_width::Far) +
-               centred(measure(span_.field(Field_Span_Length), Quantity::Length), report_width::Length);
+        ReportRow row;
+        add_cell(row, near_name, report_width::Near);
+        add_cell(row, far_name, report_width::Far);
+        add_cell(row, measure(span_.field(Field_Span_Length), Quantity::Length), report_width::Length);
+        return row;
     }
 
-    std::string cable_part(const std::string& record) {
+    void add_cable_part(const std::string& record, ReportRow& row) {
         namespace w = report_width;
         cable_.assign(record);
-        return centred(indexed_name(source_.structure_types, cable_.field(Field_Structure_Type)), w::Structure_Type) +
-               centred(indexed_name(source_.cable_positions, cable_.field(Field_Cable_Position)), w::Cable_Position) +
-               centred(code_name(cable_.field(Field_Code_Name)), w::Code_Name) +
-               centred(method_name(cable_.field(Field_Method)), w::Method) +
-               centred(measure(cable_.field(Field_Required_Sag), Quantity::Length), w::Required_Sag) +
-               centred(measure(cable_.field(Field_Actual_Sag), Quantity::Length), w::Actual_Sag) +
-               centred(measure(cable_.field(Field_Temperature), Quantity::Temperature), w::Temperature) +
-               centred(std::string(cable_.field(Field_Sag_Date)), w::Date);
+        add_cell(row, indexed_name(source_.structure_types, cable_.field(Field_Structure_Type)), w::Structure_Type);
+        add_cell(row, indexed_name(source_.cable_positions, cable_.field(Field_Cable_Position)), w::Cable_Position);
+        add_cell(row, code_name(cable_.field(Field_Code_Name)), w::Code_Name);
+        add_cell(row, method_name(cable_.field(Field_Method)), w::Method);
+        add_cell(row, measure(cable_.field(Field_Required_Sag), Quantity::Length), w::Required_Sag);
+        add_cell(row, measure(cable_.field(Field_Actual_Sag), Quantity::Length), w::Actual_Sag);
+        add_cell(row, measure(cable_.field(Field_Temperature), Quantity::Temperature), w::Temperature);
+        add_cell(row, std::string(cable_.field(Field_Sag_Date)), w::Date);
     }
 
     // Field 1 of the code-name record the index names.
@@ -112,11 +125,17 @@ std::string method_name(std::string_view stored_index) {
     return caption;
 }
 
-std::vector<std::string> report_data_lines(const ReportSource& source) {
+std::vector<ReportRow> report_data_rows(const ReportSource& source) {
     DataLineBuilder builder(source);
+    std::vector<ReportRow> rows;
+    rows.reserve(std::max(source.sag_spans.size(), source.cable_sags.size()));
+    for (std::size_t i = 0; i < source.sag_spans.size(); ++i) builder.add_sag_span(source.sag_spans[i], i, rows);
+    return rows;
+}
+
+std::vector<std::string> report_data_lines(const ReportSource& source) {
     std::vector<std::string> lines;
-    lines.reserve(std::max(source.sag_spans.size(), source.cable_sags.size()));
-    for (std::size_t i = 0; i < source.sag_spans.size(); ++i) builder.add_sag_span(source.sag_spans[i], i, lines);
+    for (ReportRow& row : report_data_rows(source)) lines.push_back(std::move(row.line));
     return lines;
 }
 
@@ -124,12 +143,19 @@ namespace {
 char lower_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 }  // namespace
 
-void sort_report_data(std::vector<std::string>& lines) {
-    std::stable_sort(lines.begin(), lines.end(), [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return static_cast<unsigned char>(lower_ascii(x)) < static_cast<unsigned char>(lower_ascii(y));
-        });
+namespace {
+bool line_before(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(lower_ascii(x)) < static_cast<unsigned char>(lower_ascii(y));
     });
+}
+}  // namespace
+
+void sort_report_data(std::vector<std::string>& lines) { std::stable_sort(lines.begin(), lines.end(), line_before); }
+
+void sort_report_rows(std::vector<ReportRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ReportRow& a, const ReportRow& b) { return line_before(a.line, b.line); });
 }
 
 }  // namespace vortan

@@ -20,12 +20,21 @@ struct ReportSource {
     NumberFormat numbers;  // the separators imperial values are written with
 };
 
+// One data line of the report, and the texts of its columns as printed (three
+// for a sag-span without cable sags, eleven otherwise).
+struct ReportRow {
+    std::string line;
+    std::vector<std::string> cells;
+};
+
 // The data lines in sag-span order, each sag-span's cable sags in list order.
+std::vector<ReportRow> report_data_rows(const ReportSource& source);
 std::vector<std::string> report_data_lines(const ReportSource& source);
 
 // Sorts whole lines alphabetically with the letter case of A to Z ignored; the
 // blanks that centre the near structure take part in the order.
 void sort_report_data(std::vector<std::string>& lines);
+void sort_report_rows(std::vector<ReportRow>& rows);
 
 // The text shown for a setup-list line named by a stored index: the line, or
 // "?" and the 1-based index when the index names no line ("?" alone when the

@@ -1,6 +1,7 @@
 #include "report/sag_report.h"
 
 #include "project/setup_lists.h"
+#include "report/report_csv.h"
 #include "report/report_data.h"
 #include "report/report_pages.h"
 
@@ -11,7 +12,7 @@ SagReport build_sag_report(const Form& main_window, const Form& setup, const Num
     // Item 0 is metric; any other choice prints imperial units.
     const bool imperial = setup.item_index("Units_of_Measure_RadioGroup") != 0;
     SagReport report;
-    report.data_lines = report_data_lines({
+    std::vector<ReportRow> rows = report_data_rows({
         .sag_spans = main_window.items("Pole_Data_Listbox"),
         .cable_sags = main_window.items("Cable_Bundle_Record_Listbox"),
         .structure_types = setup.items(setup_list::Structure_Types),
@@ -20,7 +21,9 @@ SagReport build_sag_report(const Form& main_window, const Form& setup, const Num
         .imperial = imperial,
         .numbers = numbers,
     });
-    if (setup.item_index("Sort_Report_Data_RadioGroup") == 1) sort_report_data(report.data_lines);
+    if (setup.item_index("Sort_Report_Data_RadioGroup") == 1) sort_report_rows(rows);
+    for (const ReportRow& row : rows) report.data_lines.push_back(row.line);
+    report.csv = report_csv(rows, imperial);
     const ReportHeading heading{setup.text("Contract_Edit"), setup.text("Contractor_Edit"),
                                 setup.text("Transmission_Line_Edit"), imperial, time_stamp};
     report.text = report_pages(heading, report.data_lines);

@@ -13,6 +13,7 @@ namespace vortan {
 struct SagReport {
     std::vector<std::string> data_lines;  // in the order they are printed
     std::vector<std::string> text;        // every line of the report window
+    std::string csv;                      // the data lines as a spreadsheet
 };
 
 SagReport build_sag_report(const Form& main_window, const Form& setup, const NumberFormat& numbers,

@@ -77,7 +77,8 @@ int ScriptedPort::select_item(const std::string& caption, const std::vector<std:
     return pick;
 }
 
-void ScriptedPort::show_report(const std::vector<std::string>& lines) {
+void ScriptedPort::show_report(const std::vector<std::string>& lines, const std::string& csv) {
+    last_report_csv_ = csv;
     record("REPORT BEGIN");
     for (const std::string& line : lines) record(line);
     record("REPORT END");

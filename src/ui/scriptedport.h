@@ -35,6 +35,8 @@ public:
     void clear_transcript() { transcript_.clear(); }
     bool all_answers_used() const;
     const std::string& clipboard() const { return clipboard_; }
+    // The spreadsheet data of the last report shown.
+    const std::string& last_report_csv() const { return last_report_csv_; }
 
     Answer message(MessageKind kind, Buttons buttons, const std::string& text) override;
     std::vector<std::filesystem::path> open_files(const FileDialogRequest& request) override;
@@ -43,7 +45,7 @@ public:
                                          const std::string& initial) override;
     int select_item(const std::string& caption, const std::vector<std::string>& items,
                     bool sorted) override;
-    void show_report(const std::vector<std::string>& lines) override;
+    void show_report(const std::vector<std::string>& lines, const std::string& csv = "") override;
     void set_clipboard(const std::string& text) override;
     bool print(const std::vector<std::string>& lines) override;
     void show_help(int topic) override;
@@ -60,6 +62,7 @@ private:
     std::vector<std::string> transcript_;
     std::vector<std::string> message_texts_;
     std::string clipboard_;
+    std::string last_report_csv_;
     DateTime clock_;
     std::optional<Answer> default_answer_;
 };

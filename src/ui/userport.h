@@ -42,7 +42,8 @@ public:
     virtual int select_item(const std::string& caption, const std::vector<std::string>& items,
                             bool sorted) = 0;
     // The report window with its lines of text.
-    virtual void show_report(const std::vector<std::string>& lines) = 0;
+    // csv: the report's data for export, empty for a listing that has none.
+    virtual void show_report(const std::vector<std::string>& lines, const std::string& csv = "") = 0;
     virtual void set_clipboard(const std::string& text) = 0;
     virtual bool print(const std::vector<std::string>& lines) = 0;
     virtual void show_help(int topic) = 0;

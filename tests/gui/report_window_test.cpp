@@ -2,6 +2,7 @@
 // Clipboard putting the whole text on the clipboard.
 #include "gui/report_window.h"
 
+#include "gui/report_export.h"
 #include "gui/report_printer.h"
 
 #include <QCoreApplication>
@@ -106,6 +107,44 @@ int pdf_pages(const std::vector<std::string>& lines) {
     QFile::remove(file);
     if (!bytes.startsWith("%PDF")) return -1;
     return static_cast<int>(bytes.count("/Type /Page") - bytes.count("/Type /Pages"));
+}
+
+// Exported without a printer: the data as CSV exactly as given, and the pages
+// as a PDF of as many landscape sheets as a printout has.
+TEST(ReportExport, CsvAndPdfReadBack) {
+    const QDir temp = QDir::temp();
+    const QString csv_file = temp.filePath(QStringLiteral("vortan-export-%1.csv").arg(QCoreApplication::applicationPid()));
+    const QString pdf_file = temp.filePath(QStringLiteral("vortan-export-%1.pdf").arg(QCoreApplication::applicationPid()));
+    const std::string csv = "Near / Left Structure,Far / Right Structure\r\n\"A,1\",T2\r\n";
+    ASSERT_EQ(export_report_csv(csv_file, csv), QString());
+    QFile written(csv_file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), csv);
+    written.close();
+    QFile::remove(csv_file);
+
+    ASSERT_EQ(export_report_pdf(pdf_file, Two_Pages), QString());
+    QFile pdf(pdf_file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    pdf.close();
+    QFile::remove(pdf_file);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 2);
+
+    // A listing with no data to export leaves Export CSV off.
+    ReportWindow window;
+    window.set_lines(Two_Pages);
+    auto* export_csv = window.findChild<QPushButton*>(QStringLiteral("Export_CSV_BitBtn"));
+    ASSERT_NE(export_csv, nullptr);
+    EXPECT_FALSE(export_csv->isEnabled());
+    window.set_csv(csv);
+    EXPECT_TRUE(export_csv->isEnabled());
+
+    // A folder that is not there: a message, and no file.
+    const QString nowhere = temp.filePath(QStringLiteral("no-such-folder/report.csv"));
+    EXPECT_FALSE(export_report_csv(nowhere, csv).isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
 }
 
 TEST(ReportPrinting, SheetsFollowTheFormFeedsAndThePaper) {

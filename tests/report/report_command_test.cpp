@@ -65,5 +65,21 @@ TEST_F(ReportCommand, ANewReportReplacesTheDataLinesOfTheLastOne) {
     EXPECT_FALSE(form().control("Report_Data_ListBox").sorted);
 }
 
+// The export data: the same rows, in the same order, with each column's text
+// as printed; texts with commas or quotes quoted for a spreadsheet.
+TEST_F(ReportCommand, TheSpreadsheetDataFollowsThePrintedRows) {
+    form().user_click("Next_Tower_BitBtn");
+    given_header("A,1", "T\"9", "250");
+    form().user_click("Commit_Span_Changes_BitBtn");
+    setup.form().set_item_index("Sort_Report_Data_RadioGroup", 1);  // sorted: A,1 before T1
+    form().user_click("Report_BitBtn");
+    ASSERT_EQ(data_lines().size(), 2u);
+    EXPECT_EQ(port.last_report_csv(),
+              "Near / Left Structure,Far / Right Structure,Span Length (m),Structure Type,Cable Position,"
+              "Cable Code Name,Sag Method,Required Sag (m),Actual Sag (m),Actual Temp (\xC2\xB0" "C),Sag Date\r\n"
+              "\"A,1\",\"T\"\"9\",250\r\n"
+              "T1,T2,300\r\n");
+}
+
 }  // namespace
 }  // namespace vortan

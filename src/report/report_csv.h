@@ -1,0 +1,17 @@
+// The data of the sag report as comma-separated values, for spreadsheets: a
+// row of column captions with their units, then one row per data line with
+// each column's text as the report prints it.
+#pragma once
+
+#include "report/report_data.h"
+
+#include <string>
+#include <vector>
+
+namespace vortan {
+
+// CR LF after every row; a cell holding a comma, a quote or a line end is
+// quoted, its quotes doubled.
+std::string report_csv(const std::vector<ReportRow>& rows, bool imperial);
+
+}  // namespace vortan
