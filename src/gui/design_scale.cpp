@@ -226,12 +226,12 @@ DesignItem::~DesignItem() {
         scale_.items_.erase(found);
 }
 
-QSize DesignItem::design_size(QSize screen) const {
+QSize DesignItem::design_size(QSize screen, QSize (QLayoutItem::*measure)() const) const {
     if (auto* layout = dynamic_cast<DesignLayout*>(widget()->layout())) {
         // A container: its content's design size, and its frame and title,
         // which follow the font.
-        const QSize content = layout->content()->sizeHint();
-        const QSize frame = (screen - layout->sizeHint()).expandedTo(QSize(0, 0));
+        const QSize content = (layout->content()->*measure)();
+        const QSize frame = (screen - (layout->*measure)()).expandedTo(QSize(0, 0));
         return content + divided(frame, scale_.font_ratio(), scale_.font_ratio());
     }
     // A page control is as big as its pages, which follow the factors.
@@ -247,17 +247,12 @@ QSize DesignItem::with_design_width(QSize size) const {
 
 QSize DesignItem::sizeHint() const {
     if (isEmpty()) return {0, 0};
-    return with_design_width(design_size(QWidgetItem::sizeHint()));
+    return with_design_width(design_size(QWidgetItem::sizeHint(), &QLayoutItem::sizeHint));
 }
 
 QSize DesignItem::minimumSize() const {
     if (isEmpty()) return {0, 0};
-    if (auto* layout = dynamic_cast<DesignLayout*>(widget()->layout())) {
-        const QSize content = layout->content()->minimumSize();
-        const QSize frame = (QWidgetItem::minimumSize() - layout->minimumSize()).expandedTo(QSize(0, 0));
-        return content + divided(frame, scale_.font_ratio(), scale_.font_ratio());
-    }
-    return with_design_width(design_size(QWidgetItem::minimumSize()));
+    return with_design_width(design_size(QWidgetItem::minimumSize(), &QLayoutItem::minimumSize));
 }
 
 QSize DesignItem::maximumSize() const {

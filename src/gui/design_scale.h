@@ -109,7 +109,9 @@ public:
     static constexpr const char* Design_Width = "vortan_design_width";
 
 private:
-    QSize design_size(QSize screen) const;
+    // A size the widget reports on screen, in design coordinates; measure
+    // names which of its sizes it is (the hint or the minimum).
+    QSize design_size(QSize screen, QSize (QLayoutItem::*measure)() const) const;
     QSize with_design_width(QSize size) const;
 
     DesignScale& scale_;
