@@ -22,8 +22,9 @@ SagReport build_sag_report(const Form& main_window, const Form& setup, const Num
         .numbers = numbers,
     });
     if (setup.item_index("Sort_Report_Data_RadioGroup") == 1) sort_report_rows(rows);
-    for (const ReportRow& row : rows) report.data_lines.push_back(row.line);
     report.csv = report_csv(rows, imperial);
+    report.data_lines.reserve(rows.size());
+    for (ReportRow& row : rows) report.data_lines.push_back(std::move(row.line));
     const ReportHeading heading{setup.text("Contract_Edit"), setup.text("Contractor_Edit"),
                                 setup.text("Transmission_Line_Edit"), imperial, time_stamp};
     report.text = report_pages(heading, report.data_lines);
