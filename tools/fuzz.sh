@@ -22,17 +22,7 @@ read -r -a targets <<<"${VORTAN_FUZZ_TARGETS:-${all_targets[*]}}"
 
 # clang, and the sanitizer and libFuzzer runtimes (only recommended by clang,
 # so named here); cmake, ninja and GoogleTest for configuring the tree.
-packages=(clang libclang-rt-dev cmake ninja-build libgtest-dev libgmock-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+"$root/scripts/install-packages.sh" clang libclang-rt-dev cmake ninja-build libgtest-dev libgmock-dev
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DVORTAN_GUI=OFF -DVORTAN_FUZZ=ON >/dev/null
