@@ -103,11 +103,11 @@ bool MainWindow::read_side_files(const fs::path& master, const ProfileFile& prof
     for (const SideFile& side : side_files()) {
         fs::path file = side_file_path(master, side.extension);
         Form& owner = side.main_window ? form_ : setup_.form();
-        owner.set_items(side.list, read_side_file(file));
-        // Window events run while large files are checked, but no user input.
-        std::string crc = file_crc(file, [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        // Window events run while large files are read, but no user input.
+        SideFileContents contents = read_side_file(file, [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        owner.set_items(side.list, std::move(contents.lines));
         std::string stored = profile.text(Master_Section, side.crc_key);
-        if (!stored.empty() && stored != crc) warnings += std::string("\t") + side.warning_name + "\n\r";
+        if (!stored.empty() && stored != contents.crc) warnings += std::string("\t") + side.warning_name + "\n\r";
     }
     if (warnings.empty()) return true;
     Answer answer = port_.message(

@@ -1,7 +1,9 @@
 // A side file of a project: one list item a line, CR LF after every line.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,8 +14,15 @@ std::vector<std::string> split_lines(const std::string& text);
 // Every line followed by CR LF; an empty list is no bytes at all.
 std::string join_lines(const std::vector<std::string>& lines);
 
-// The file's lines as UTF-8; a missing file is an empty list.
-std::vector<std::string> read_side_file(const std::filesystem::path& file);
+struct SideFileContents {
+    std::vector<std::string> lines;  // as UTF-8; none for a missing file
+    std::string crc;                 // the file's CRC text, as file_crc gives it
+};
+
+// The file read once, block by block: its lines and the CRC of its bytes.
+// `progress` hears the bytes read so far after every block.
+SideFileContents read_side_file(const std::filesystem::path& file,
+                                const std::function<void(std::uintmax_t read, std::uintmax_t size)>& progress = {});
 // The bytes a side file holds for these lines.
 std::string side_file_bytes(const std::vector<std::string>& lines);
 

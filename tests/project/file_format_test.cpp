@@ -1,5 +1,6 @@
 #include "project/crc32.h"
 #include "project/file_set_writer.h"
+#include "project/line_splitter.h"
 #include "project/profile_file.h"
 #include "project/record_fields.h"
 #include "project/side_file.h"
@@ -114,6 +115,71 @@ TEST(SideFile, LineEnds) {
     EXPECT_TRUE(split_lines("").empty());
     EXPECT_EQ(join_lines({"1\tT1\t", ""}), "1\tT1\t\r\n\r\n");
     EXPECT_EQ(side_file_bytes({}), "");
+}
+
+// However the bytes arrive in blocks, the lines are the same: a block may
+// end inside a line or between the CR and the LF of one line end.
+TEST(SideFile, LinesDoNotDependOnWhereBlocksEnd) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"\r\r\n\n", {"", "", ""}},
+        {"\n\r", {"", ""}},
+        {"last without end", {"last without end"}},
+        {"", {}},
+    };
+    for (const auto& [text, lines] : cases) {
+        for (size_t cut = 0; cut <= text.size(); ++cut) {
+            LineSplitter splitter;
+            splitter.feed(text.data(), cut);
+            splitter.feed(text.data() + cut, text.size() - cut);
+            EXPECT_EQ(splitter.finish(), lines) << "cut at " << cut;
+        }
+        LineSplitter bytewise;
+        for (char c : text) bytewise.feed(&c, 1);
+        EXPECT_EQ(bytewise.finish(), lines);
+    }
+}
+
+using SideFileReading = TempFolder;
+
+// Read once for lines and CRC together, a file must give the lines split_lines
+// gives and the CRC file_crc gives, across many blocks and in both encodings.
+TEST_F(SideFileReading, LinesAndCrcAsReadSeparately) {
+    std::string big;
+    for (int n = 0; big.size() < 700000; ++n) big += std::string(static_cast<size_t>(n % 301), 'x') + "\t" + std::to_string(n) + "\r\n";
+    const std::vector<std::pair<std::string, std::string>> files = {
+        {"big.scb", big},
+        {"ansi.spd", big + "caf\xE9\r\n"},            // 1252, the one such byte far into the file
+        {"utf8.spd", "\xCE\xA9 mast\r\n" + big},     // UTF-8, as written when 1252 cannot hold it
+        {"lf.spd", "a\nb\nc"},
+    };
+    for (const auto& [name, bytes] : files) {
+        fs::path file = write(name, bytes);
+        int blocks = 0;
+        SideFileContents contents = read_side_file(file, [&](std::uintmax_t read, std::uintmax_t size) {
+            ++blocks;
+            EXPECT_LE(read, size);
+        });
+        EXPECT_EQ(contents.lines, split_lines(decode_file_text(bytes))) << name;
+        EXPECT_EQ(contents.crc, file_crc(file)) << name;
+        EXPECT_EQ(blocks > 1, bytes.size() > 300000) << name;
+    }
+}
+
+TEST_F(SideFileReading, MissingEmptyAndLockedFiles) {
+    EXPECT_EQ(read_side_file(folder / "none.spd").crc, "0");
+    EXPECT_TRUE(read_side_file(write("empty.spd", "")).lines.empty());
+    EXPECT_EQ(read_side_file(write("empty.spd", "")).crc, "0");
+    fs::path file = write("data.spd", "1\tT1\t\r\n");
+    int fd = ::open(file.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    SideFileContents locked = read_side_file(file);
+    EXPECT_EQ(locked.crc, File_In_Use);
+    EXPECT_EQ(locked.lines, std::vector<std::string>{"1\tT1\t"});  // the lock is advisory here
+    ::close(fd);
+    EXPECT_EQ(read_side_file(file).crc, file_crc(file));
 }
 
 TEST(Profile, WindowsSemantics) {
