@@ -9,6 +9,9 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#ifdef __linux__
+#include <sys/mount.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,12 +149,37 @@ TEST_F(ProjectFaults, AFullDiskFailsTheSaveCleanly) {
     EXPECT_FALSE(fs::exists(temporary));  // the failed write cleans up after itself
 }
 
+// A folder that refuses writing: by its permissions, or, for root, who
+// ignores those, as a read-only mount of itself. Undone when it goes.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const fs::path& folder) : folder_(folder) {
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+#ifdef __linux__
+        if (writable() && ::mount(folder_.c_str(), folder_.c_str(), nullptr, MS_BIND, nullptr) == 0) {
+            mounted_ = true;
+            ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
+        }
+#endif
+    }
+    ~ReadOnlyFolder() {
+#ifdef __linux__
+        if (mounted_) ::umount(folder_.c_str());
+#endif
+        fs::permissions(folder_, fs::perms::owner_all);
+    }
+    bool writable() const { return ::access(folder_.c_str(), W_OK) == 0; }
+
+private:
+    fs::path folder_;
+    bool mounted_ = false;
+};
+
 TEST_F(ProjectFaults, AFolderThatCannotBeWrittenFailsTheSaveCleanly) {
     given_saved_then_changed();
-    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access(folder.c_str(), W_OK) == 0) GTEST_SKIP() << "running with rights that ignore a read-only folder";
+    ReadOnlyFolder read_only(folder);
+    if (read_only.writable()) GTEST_SKIP() << "running with rights that write a read-only folder anyway";
     save_expecting_failure("read-only folder");
-    fs::permissions(folder, fs::perms::owner_all);
 }
 
 TEST_F(ProjectFaults, DamagedMasterFilesAreRefusedWithAMessage) {
