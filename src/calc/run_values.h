@@ -1,6 +1,8 @@
 // What the calculation run hands to a survey method, and what the method hands back.
 #pragma once
 
+#include "calc/span_sketch.h"
+
 namespace vortan {
 
 struct RunValues {
@@ -12,6 +14,8 @@ struct RunValues {
     bool mass_readable = true;  // false when the code-name record's mass is not a number
     bool sagging = true;        // sag mode item 0 ("Sag Cable"); any other item checks a sag
     double actual_sag = 0;      // S, set by the method when checking a sag
+    SpanSketch sketch;          // what the method observed, for the span diagram
+    double horizontal_tension = 0;  // H in N, set by the methods that find it
 };
 
 }  // namespace vortan

@@ -24,6 +24,7 @@ enum class ControlKind {
     Button,
     MenuItem,
     StatusBar,  // the window's status line, built with its menus, not its fields
+    Drawing,    // a picture drawn from its items, one shape a line (see diagram/span_diagram.h)
 };
 
 // What changed, so a view knows which widget property to refresh.
@@ -52,6 +53,7 @@ struct Control {
     std::string unit_label;   // name of the unit label shown after an edit, if any
     bool on_screen = true;    // false for hidden state (flags, scratch fields, record lists)
     bool covers_parent = false;  // a panel laid over the whole of its container, in front
+    bool docked = false;         // a top-level panel the window shows in a side dock, not among its fields
     // Layout hint: to the right of the previous control, not below it. An edit
     // joins the previous field's row; any other control starts a column beside
     // the controls before it, and the next control without the hint goes below.
