@@ -25,6 +25,9 @@ int own_topic(const Form& form, const Control& control) {
         {"Cable_Sag_Details_TabSheet", help_topic::Cable_Sags},
         {"Check_or_Sag_GroupBox", help_topic::Sagging_Schedule},
         {"Actual_Cable_Temperature_Edit", help_topic::Sagging_Schedule},
+        {"Sag_Aids_Panel", help_topic::Span_Diagram},
+        {"Accuracy_Notes_Label", help_topic::Accuracy_Notes},
+        {"Sag_Tolerance_GroupBox", help_topic::Sag_Tolerance},
     };
     if (auto found = topics.find(control.name); found != topics.end()) return found->second;
     if (control.kind == ControlKind::Page && control.parent == "Calc_Method_PageControl")

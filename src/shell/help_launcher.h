@@ -25,6 +25,9 @@ inline constexpr int Units = 26;
 inline constexpr int Report = 27;
 inline constexpr int First_Method = 100;
 inline constexpr int First_Setup_Page = 200;
+inline constexpr int Span_Diagram = 300;
+inline constexpr int Accuracy_Notes = 301;
+inline constexpr int Sag_Tolerance = 302;
 }  // namespace help_topic
 
 
