@@ -51,46 +51,47 @@ void common_end(CalcContext& context, const RunValues& run) {
 
 }  // namespace
 
-void Calculate_Sag_BitBtnClick(CalcContext& context) {
+RunValues Calculate_Sag_BitBtnClick(CalcContext& context) {
     Form& form = context.form;
     RunValues run;
     // 1-2: a fresh run, on a valid sag-span header.
     form.set_checked("Data_Calc_Successful_CheckBox", false);
-    if (Check_Sag_Span_Entry(context, /*allow_blank=*/false) != "T") return;
+    if (Check_Sag_Span_Entry(context, /*allow_blank=*/false) != "T") return run;
     // 3-5: span length, date and the cable temperature.
     run.span_length = read_span_length(context);
-    if (Read_Required_Text(context, "Sag_Date_Edit", "SAG Date", Cable_Sag_Page).empty()) return;
+    if (Read_Required_Text(context, "Sag_Date_Edit", "SAG Date", Cable_Sag_Page).empty()) return run;
     if (Read_Number_Field(context, "Actual_Cable_Temperature_Edit", "Actual Cable Temperature",
                           Cable_Sag_Page, Convert_Limit(context, Quantity::Temperature, -20),
                           Convert_Limit(context, Quantity::Temperature, 80)) == Abort_Value)
-        return;
+        return run;
     // 6: the cable's unit weight.
     find_unit_weight(context, run);
     // 7-8: the required sag, when sagging a cable.
     run.sagging = form.item_index("Sag_New_or_Existing_RadioGroup") == 0;
     if (run.sagging) {
         auto sag = compensated_sag(context);
-        if (!sag) return;
+        if (!sag) return run;
         run.required_sag = *sag;
         if (run.required_sag <= 0) {
             show_error(context, "Error: The \"Required Sag\" is less than or equal to 0.  As a result of this, the program is unable to complete the calculations based on the data you have entered.  Please check your input data and try again.");
-            return;
+            return run;
         }
     }
     // 9: a span length that was out of range.
     if (run.span_length == 0) {
         show_error(context, "Error: The \"Span Length\" is equal to 0.  As a result of this, the program is unable to complete the calculations based on the data you have entered.  Please check your input data and try again.");
-        return;
+        return run;
     }
     // 10-11: the method of the active page.
     SurveyMethod method = method_for_page(form.active_page("Calc_Method_PageControl"));
     if (method == nullptr) {
         show_error(context, "Error : Unknown Calculation Method.\n\r\n\rPlease contact the program author immediately.");
-        return;
+        return run;
     }
-    if (!method(context, run)) return;
+    if (!method(context, run)) return run;
     // 12
     common_end(context, run);
+    return run;
 }
 
 }  // namespace vortan

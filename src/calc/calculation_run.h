@@ -3,9 +3,11 @@
 #pragma once
 
 #include "calc/calc_context.h"
+#include "calc/run_values.h"
 
 namespace vortan {
 
-void Calculate_Sag_BitBtnClick(CalcContext& context);
+// What the run found; Data_Calc_Successful_CheckBox tells whether it ended well.
+RunValues Calculate_Sag_BitBtnClick(CalcContext& context);
 
 }  // namespace vortan

@@ -46,9 +46,11 @@ bool usable(std::initializer_list<double> values) {
     return true;
 }
 
-bool series_required(CalcContext& context, const RunValues& run, double advantage) {
-    const double reading = parabola(context, run, to_metric(context, Quantity::Length, run.required_sag)) / advantage;
+bool series_required(CalcContext& context, RunValues& run, double advantage) {
+    const double tension = parabola(context, run, to_metric(context, Quantity::Length, run.required_sag));
+    const double reading = tension / advantage;
     if (!usable({reading})) return calculation_fault(context);
+    run.horizontal_tension = tension;
     context.write("Series_Dyn_Required_Tension_Edit", from_metric(context, Quantity::LargeForce, reading),
                   pattern::Measure);
     context.write("Series_Dyn_Required_Sag_Edit", run.required_sag, pattern::Measure);
@@ -60,15 +62,17 @@ bool series_actual(CalcContext& context, RunValues& run, double advantage, doubl
     const double tension = to_metric(context, Quantity::LargeForce, reading) * advantage;
     const double sag = from_metric(context, Quantity::Length, parabola(context, run, tension));
     if (!usable({sag})) return calculation_fault(context);
+    run.horizontal_tension = tension;
     context.write("Series_Dyn_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;
     return true;
 }
 
-bool shunt_required(CalcContext& context, const RunValues& run, double root_q) {
+bool shunt_required(CalcContext& context, RunValues& run, double root_q) {
     const double tension = parabola(context, run, to_metric(context, Quantity::Length, run.required_sag));
     const double force = 2 * tension * 1000 / root_q;
     if (!usable({tension, force})) return calculation_fault(context);
+    run.horizontal_tension = tension;
     context.write("Shunt_Dyn_Required_Tension_Edit", from_metric(context, Quantity::LargeForce, tension),
                   pattern::Measure);
     context.write("Shunt_Dyn_Required_Force_Edit", from_metric(context, Quantity::Force, force), pattern::Measure);
@@ -81,6 +85,7 @@ bool shunt_actual(CalcContext& context, RunValues& run, double root_q, double fo
     if (tension == 0) return calculation_fault(context);
     const double sag = from_metric(context, Quantity::Length, parabola(context, run, tension));
     if (!usable({tension, sag})) return calculation_fault(context);
+    run.horizontal_tension = tension;
     context.write("Shunt_Dyn_Actual_Tension_Edit", from_metric(context, Quantity::LargeForce, tension),
                   pattern::Measure);
     context.write("Shunt_Dyn_Actual_Sag_Edit", sag, pattern::Measure);

@@ -48,9 +48,21 @@ bool read_stick(CalcContext& context, const RunValues& run, StickReadings& r) {
     return r.stick != Abort_Value;
 }
 
+// The theodolite e along the span, t above the ground, sighting both supports,
+// and the stick standing beside it up to the cable.
+void stick_sketch(RunValues& run, const StickReadings& r, double z_near, double rise, double stick) {
+    const SpanPoint station{r.near, -z_near};
+    const SpanPoint ground{r.near, -z_near - r.theodolite};
+    run.sketch.rise_known = true;
+    run.sketch.rise = rise;
+    run.sketch.stations = {station};
+    run.sketch.sights = {{station, {0, 0}}, {station, {run.span_length, rise}}};
+    run.sketch.sticks = {{ground, {ground.x, ground.y + stick}}};
+}
+
 // Sagging: the parabola of the required sag through both supports gives the
 // cable's height at the theodolite.
-bool stick_required(CalcContext& context, const RunValues& run, const StickReadings& r, double z_near, double rise) {
+bool stick_required(CalcContext& context, RunValues& run, const StickReadings& r, double z_near, double rise) {
     const double span = run.span_length;
     const double k = span * span / (8 * run.required_sag);
     const double u = k * rise / span - span / 2;  // near support from the low point
@@ -62,6 +74,7 @@ bool stick_required(CalcContext& context, const RunValues& run, const StickReadi
     if (!all_finite({k, u, s, y_theodolite, y_near, height})) return calculation_fault(context);
     context.write("HSM_Required_Stick_Height_Edit", height, pattern::Measure);
     context.write("HSM_Required_Sag_Edit", run.required_sag, pattern::Measure);
+    stick_sketch(run, r, z_near, rise, height);
     return true;
 }
 
@@ -82,6 +95,7 @@ bool stick_actual(CalcContext& context, RunValues& run, const StickReadings& r, 
     if (!all_finite({q, p, c, sag}) || sag < 0) return calculation_fault(context);
     context.write("HSM_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;
+    stick_sketch(run, r, z_near, rise, r.stick);
     return true;
 }
 

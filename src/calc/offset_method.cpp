@@ -195,6 +195,19 @@ std::vector<std::string> listing(const CalcContext& context, const RunValues& ru
             ""};
 }
 
+// The elevation seen from the side: the theodolite stands off the line, so it
+// is drawn at its foot on the line (the angle at N gives it), at its height,
+// sighting both supports and the middle point.
+void offset_sketch(RunValues& run, const Plan& p, const Levels& z) {
+    const SpanPoint station{p.near_distance * std::cos(p.beta), -z.near};
+    run.sketch.rise_known = true;
+    run.sketch.rise = z.far - z.near;
+    run.sketch.stations = {station};
+    run.sketch.sights = {{station, {0, 0}},
+                         {station, {p.near_to_middle, z.middle - z.near}},
+                         {station, {run.span_length, z.far - z.near}}};
+}
+
 void write_outputs(CalcContext& context, RunValues& run, const Plan& p, const Levels& z) {
     double reading = 0;
     if (run.sagging) {
@@ -208,6 +221,7 @@ void write_outputs(CalcContext& context, RunValues& run, const Plan& p, const Le
     context.write("Off_2S_Percent_Edit", p.percent, pattern::Time);
     context.write("Off_2S_Actual_Tension_Edit", 0, pattern::Measure);
     context.write("Off_2S_Vert_Angle_Mid_Req_Edit", reading, pattern::Angle);
+    offset_sketch(run, p, z);
 }
 
 }  // namespace

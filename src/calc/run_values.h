@@ -15,7 +15,7 @@ struct RunValues {
     bool sagging = true;        // sag mode item 0 ("Sag Cable"); any other item checks a sag
     double actual_sag = 0;      // S, set by the method when checking a sag
     SpanSketch sketch;          // what the method observed, for the span diagram
-    double horizontal_tension = 0;  // H in N, set by the methods that find it
+    double horizontal_tension = 0;  // H in kN, set by the dynamometer methods
 };
 
 }  // namespace vortan

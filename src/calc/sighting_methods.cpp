@@ -24,13 +24,28 @@ NumberField distance_field(const CalcContext& context, const char* field, const 
             Convert_Limit(context, Quantity::Length, Longest_Distance)};
 }
 
+// The sight line between the boards, parallel to the chord; the supports'
+// heights are not observed.
+void sightboard_sketch(RunValues& run, double near, double far) {
+    run.sketch.stations = {{0, -near}};
+    run.sketch.sights = {{{0, -near}, {run.span_length, -far}}};
+}
+
+// The level line from the telescope below the near support, touching the low point.
+void level_sketch(RunValues& run, double rise, double telescope) {
+    run.sketch.rise_known = true;
+    run.sketch.rise = rise;
+    run.sketch.stations = {{0, -telescope}};
+    run.sketch.sights = {{{0, -telescope}, {run.span_length, -telescope}}};
+}
+
 void write_percent(CalcContext& context, const std::string& field, double percent) {
     context.form.set_text(field, format_number(percent, pattern::Percent, context.numbers) + " %");
 }
 
 // Sightboard, sagging: sqrt(near) + sqrt(far) = 2 sqrt(D) for a sight line
 // tangent to the low point.
-bool sightboard_required(CalcContext& context, const RunValues& run, double far) {
+bool sightboard_required(CalcContext& context, RunValues& run, double far) {
     const double sag = run.required_sag;
     // A far board more than four sags down leaves no near distance: squaring
     // the negative root would set the board for another sag.
@@ -44,6 +59,7 @@ bool sightboard_required(CalcContext& context, const RunValues& run, double far)
     context.write("SBM_Required_Sag_Height_Near_Edit", near, pattern::Measure);
     write_percent(context, "SBM_Required_Percent_Edit", percent);
     context.write("SBM_Required_Sag_Edit", sag, pattern::Measure);
+    sightboard_sketch(run, near, far);
     return true;
 }
 
@@ -59,12 +75,13 @@ bool sightboard_actual(CalcContext& context, RunValues& run, double near, double
     write_percent(context, "SBM_Actual_Percent_Edit", percent);
     context.write("SBM_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;
+    sightboard_sketch(run, near, far);
     return true;
 }
 
 // Level sighting, sagging: the telescope sits D (1 - h / 4D)^2 below the near
 // support, provided the low point lies between the structures.
-bool level_required(CalcContext& context, const RunValues& run, double rise) {
+bool level_required(CalcContext& context, RunValues& run, double rise) {
     const double span = run.span_length;
     const double sag = run.required_sag;
     const double x = span * span / (8 * sag);
@@ -80,6 +97,7 @@ bool level_required(CalcContext& context, const RunValues& run, double rise) {
     write_percent(context, "LSM_Required_Percent_Edit", percent);
     context.write("LSM_Required_Telescope_Height_Edit", height, pattern::Measure);
     context.write("LSM_Required_Sag_Edit", sag, pattern::Measure);
+    level_sketch(run, rise, height);
     return true;
 }
 
@@ -96,6 +114,7 @@ bool level_actual(CalcContext& context, RunValues& run, double rise, double tele
     write_percent(context, "LSM_Actual_Percent_Edit", percent);
     context.write("LSM_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;
+    level_sketch(run, rise, telescope);
     return true;
 }
 

@@ -59,6 +59,17 @@ std::optional<Sighting> sag_from_tangent(double a, double h, double t_m, double 
     return Sighting{sag, percent};
 }
 
+// The theodolite, its tangent line of slope t across the span and its sights
+// to the supports (the near one only when it stands back in the adjacent span).
+void tangent_sketch(RunValues& run, SpanPoint station, double slope, double rise) {
+    const double span = run.span_length;
+    run.sketch.rise_known = true;
+    run.sketch.rise = rise;
+    run.sketch.stations = {station};
+    run.sketch.sights = {{station, {span, station.y + slope * (span - station.x)}}, {station, {span, rise}}};
+    if (station.x < 0) run.sketch.sights.push_back({station, {0, 0}});
+}
+
 // Sagging: the reading to set, where the line will touch, the sag it gives.
 bool write_required(CalcContext& context, const RunValues& run, const TangentPage& page, double slope,
                     double percent) {
@@ -99,10 +110,14 @@ bool Tangent_1_Span_Method(CalcContext& context, RunValues& run) {
     const double span = run.span_length, sag = run.required_sag;
     double h = span * std::tan(far_angle) - a;
     // 4
-    if (!run.sagging) return write_actual(context, run, page, sag_from_tangent(a, h, std::tan(*tangent_angle), span));
+    if (!run.sagging) {
+        tangent_sketch(run, {0, -a}, std::tan(*tangent_angle), h);
+        return write_actual(context, run, page, sag_from_tangent(a, h, std::tan(*tangent_angle), span));
+    }
     // 3
     if (a * sag < 0) return calculation_fault(context);
     double slope = (4 * std::sqrt(a * sag) + h - 4 * sag) / span;
+    tangent_sketch(run, {0, -a}, slope, h);
     return write_required(context, run, page, slope, 50 * std::sqrt(a / sag));
 }
 
@@ -129,6 +144,7 @@ bool Tangent_2_Span_Method(CalcContext& context, RunValues& run) {
     // 4
     if (!run.sagging) {
         double t_m = std::tan(*tangent_angle);
+        tangent_sketch(run, {-b, -near_height}, t_m, h);
         return write_actual(context, run, page, sag_from_tangent(near_height - b * t_m, h, t_m, span));
     }
     // 3
@@ -139,6 +155,7 @@ bool Tangent_2_Span_Method(CalcContext& context, RunValues& run) {
     double slope = (std::sqrt(q) + x - b) / k;
     double r = (near_height - b * slope) / sag;
     if (!(r >= 0)) return calculation_fault(context);
+    tangent_sketch(run, {-b, -near_height}, slope, h);
     return write_required(context, run, page, slope, 50 * std::sqrt(r));
 }
 

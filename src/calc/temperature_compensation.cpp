@@ -55,6 +55,12 @@ void Calc_Required_Temp_BitBtnClick(CalcContext& context) {
     context.write("Compensated_Temperature_Degrees_Edit", actual + creep, pattern::Time);
 }
 
+double schedule_sag(const ScheduleRows& rows, double temperature) {
+    if (rows.upper_temperature == rows.lower_temperature) return rows.upper_sag;
+    return rows.upper_sag - (rows.upper_temperature - temperature) * (rows.upper_sag - rows.lower_sag) /
+                                (rows.upper_temperature - rows.lower_temperature);
+}
+
 std::optional<double> compensated_sag(CalcContext& context) {
     auto aborted = [](double value) { return value == Abort_Value; };
     // 1-4: the entries that are only checked here.
@@ -93,9 +99,7 @@ std::optional<double> compensated_sag(CalcContext& context) {
                        "Compensated_Temperature_Degrees_Edit"))
         return std::nullopt;
     // 14-15: linear interpolation, extended beyond the two rows where needed.
-    double sag = upper == lower
-                     ? upper_sag
-                     : upper_sag - (upper - compensated) * (upper_sag - lower_sag) / (upper - lower);
+    double sag = schedule_sag({upper, upper_sag, lower, lower_sag}, compensated);
     if (!all_finite({sag})) {
         calculation_fault(context);
         return std::nullopt;

@@ -72,6 +72,10 @@ void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "", "Options_Menu", "&Options");
     b.container(ControlKind::MenuItem, "Options_Menu", "Setup_Option", "S&etup").shortcut = "Ctrl+E";
     b.container(ControlKind::MenuItem, "Options_Menu", "Always_on_Top_Option", "Always &on Top");
+    Control& aids = b.container(ControlKind::MenuItem, "Options_Menu", "Show_Sag_Aids_Option",
+                                "Span &Diagram and Checks");
+    aids.shortcut = "F6";
+    aids.checked = true;
     b.container(ControlKind::MenuItem, "", "Help_Menu", "&Help");
     b.container(ControlKind::MenuItem, "Help_Menu", "Help_Option", "&Help");
     b.container(ControlKind::MenuItem, "Help_Menu", "About_Option", "&About");
@@ -206,6 +210,30 @@ void add_cable_sag_page(FormBuilder& b, Form& form) {
     b.button(buttons, "Help_Context_Sensitive_BitBtn", "Help", "Help on the selected sag method");
 }
 
+// Beside the method pages, in a side dock of its own so the fields keep their
+// places: the span to scale, notes on the result's accuracy and, when
+// checking a cable, its sag against the schedule.
+void add_sag_aids(FormBuilder& b) {
+    const std::string panel = "Sag_Aids_Panel";
+    b.container(ControlKind::Panel, "", panel, "Span Diagram and Checks").docked = true;
+    b.container(ControlKind::Drawing, panel, "Span_Diagram_Drawing", "").hint =
+        "The sag-span to scale, as the last calculation found it";
+    b.label(panel, "Accuracy_Notes_Label", "");
+    const std::string group = "Sag_Tolerance_GroupBox";
+    b.container(ControlKind::GroupBox, panel, group, " Sag Tolerance Check : ");
+    b.read_only(group, "Tolerance_Required_Sag_Edit", "Required Sag :",
+                "Sag the schedule asks for at the compensated temperature", b.unit(Length_Units));
+    b.read_only(group, "Tolerance_Actual_Sag_Edit", "Actual Sag :", "Actual sag found by the check",
+                b.unit(Length_Units));
+    b.read_only(group, "Tolerance_Difference_Edit", "Difference :", "Actual sag less required sag",
+                b.unit(Length_Units));
+    b.read_only(group, "Tolerance_Difference_Percent_Edit", "Difference % :",
+                "Difference as a percentage of the required sag");
+    b.read_only(group, "Tolerance_Result_Edit", "Result :",
+                "Pass or fail against the tolerance set under Setup, Program Settings")
+        .characters = 30;
+}
+
 void add_hidden_state(FormBuilder& b) {
     for (const std::string& flag : main_window_flags()) b.hidden(ControlKind::CheckBox, flag);
     for (const char* edit : {"Required_Sag_Edit", "Actual_Sag_Edit", "Conversion_Temp_Edit"})
@@ -253,6 +281,7 @@ void build_main_form(Form& form) {
     add_cable_sag_page(b, form);
     form.control("Transmission_Line_PageControl").active_page = 0;
     form.control("Hours_Units_Label").caption = "Hrs";
+    add_sag_aids(b);
     add_hidden_state(b);
     add_record_state(b);
     // Shows the hint of the control under the mouse.

@@ -103,6 +103,7 @@ void MainWindow::wire_workflow_handlers() {
         {"Delete_Projects_Option", &MainWindow::Delete_Projects_OptionClick},
         {"Restore_Factory_Defaults_Option", &MainWindow::Restore_Factory_Defaults_OptionClick},
         {"Always_on_Top_Option", &MainWindow::Always_on_Top_OptionClick},
+        {"Show_Sag_Aids_Option", &MainWindow::Show_Sag_Aids_OptionClick},
         {"Exit_Option", &MainWindow::Exit_OptionClick},
         {"Exit_BitBtn", &MainWindow::Exit_OptionClick},
         {"Settings_BitBtn", &MainWindow::Settings_BitBtnClick},
@@ -158,7 +159,8 @@ void MainWindow::start() {
 
 void MainWindow::Calculate_Sag_BitBtnClick() {
     CalcContext c = context();
-    vortan::Calculate_Sag_BitBtnClick(c);
+    const RunValues run = vortan::Calculate_Sag_BitBtnClick(c);
+    show_sag_aids(c, run);
 }
 
 void MainWindow::Calc_Required_Temp_BitBtnClick() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/calc_context.h"
+#include "calc/run_values.h"
 #include "form/form.h"
 #include "project/profile_file.h"
 #include "project/program_settings.h"
@@ -52,6 +53,13 @@ public:
     void Span_Data_Changed();
     void Calc_Method_PageControlChange();
     void Sag_New_or_Existing_RadioGroupClick();
+
+    // ---- aids beside the results (main_window_sag_aids.cpp) ----
+    // The span diagram, the accuracy notes and the tolerance check of a run
+    // that ended well; a failed run empties them.
+    void show_sag_aids(CalcContext& context, const RunValues& run);
+    void clear_sag_aids();
+    void Show_Sag_Aids_OptionClick();
 
     // ---- navigation and display (main_window_navigation.cpp) ----
     void display();
@@ -195,6 +203,7 @@ private:
     NumberFormat numbers_;
     Form form_;
     int units_when_setup_opened_ = 0;
+    std::vector<std::string> data_fields_;  // the fields a reset empties
     std::string last_opened_project_;
     std::string window_caption_ = "Vortan";
     ProgramPlaces places_;

@@ -49,7 +49,11 @@ void MainWindow::update_span_count_label() {
 void MainWindow::input_fields_reset() {
     bool span_changed = form_.checked("Span_Data_Changed_CheckBox");
     bool cable_changed = form_.checked("Cable_Data_Changed_CheckBox");
-    for (const std::string& field : project_data_fields(form_)) form_.set_text(field, "");
+    // The form's controls are fixed once built: their walk is done only once,
+    // not at every sag-span shown.
+    if (data_fields_.empty()) data_fields_ = project_data_fields(form_);
+    for (const std::string& field : data_fields_) form_.set_text(field, "");
+    clear_sag_aids();
     set_defaults();
     form_.set_checked("Span_Data_Changed_CheckBox", span_changed);
     form_.set_checked("Cable_Data_Changed_CheckBox", cable_changed);
@@ -67,6 +71,7 @@ void MainWindow::display() {
     if (count == 0) disable({"Last_Tower_BitBtn", "Delete_Curr_Span_Details_BitBtn"});
     if (count < 2) disable({"Jump_to_Span_BitBtn", "Last_Tower_BitBtn", "First_Tower_BitBtn"});
     update_span_count_label();
+    clear_sag_aids();  // until a stored cable sag is calculated again below
     if (count == 0) return;
     // 3-4: fresh fields; a new sag-span keeps what is typed.
     if (setup_.form().checked("Reset_All_Input_Fields_CheckBox")) {

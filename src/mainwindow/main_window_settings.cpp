@@ -46,6 +46,7 @@ void MainWindow::apply_settings(const ProgramSettings& s) {
     setup.set_item_index("Tab_Style_RadioGroup", tab_style);
     copy_tab_style();
     Set_Units_Labels(form_, setup, setup_.imperial());
+    setup.set_text("Sag_Tolerance_Percent_Edit", s.Sag_Tolerance_Percent);
     // 5: the window maximizes when it is first activated.
     form_.set_checked("Is_App_Maximised_CheckBox", s.WindowState_wsMaximized);
     // 6: a folder that has gone gives way to the default one.
@@ -72,6 +73,7 @@ ProgramSettings MainWindow::current_settings() const {
     for (size_t n = 0; n < s.Last_Used_File.size(); ++n) s.Last_Used_File[n] = form_.control(recent_entry(n)).caption;
     s.Units_of_Measure_RadioGroup = setup.item_index("Units_of_Measure_RadioGroup");
     s.Tab_Style_RadioGroup = setup.item_index("Tab_Style_RadioGroup");
+    s.Sag_Tolerance_Percent = setup.text("Sag_Tolerance_Percent_Edit");
     return s;
 }
 

@@ -37,6 +37,7 @@ void for_each_key(Settings& s, Visit&& visit) {
     visit("Units_of_Measure_RadioGroup", s.Units_of_Measure_RadioGroup);
     visit("Tab_Style_RadioGroup", s.Tab_Style_RadioGroup);
     visit("WindowState_wsMaximized", s.WindowState_wsMaximized);
+    visit("Sag_Tolerance_Percent", s.Sag_Tolerance_Percent);
 }
 
 struct KeyReader {

@@ -36,6 +36,7 @@ struct ProgramSettings {
     int Units_of_Measure_RadioGroup = 0;
     int Tab_Style_RadioGroup = 0;
     bool WindowState_wsMaximized = false;
+    std::string Sag_Tolerance_Percent = "1.5";  // as typed, with "." as the decimal point
     bool operator==(const ProgramSettings&) const = default;
 };
 

@@ -122,6 +122,11 @@ void add_program_page(FormBuilder& b) {
                    "Imperial : Feet (ft), Inches (in), Pounds-force (lbf), Degrees Farenheit (\xC2\xB0"
                    "F), Pounds (lb)."},
                   0);
+    b.edit(page, "Sag_Tolerance_Percent_Edit", "Sag Tolerance :",
+           "Largest difference of an actual sag from the required one that passes a check, in percent",
+           "Sag_Tolerance_Units_Label")
+        .text = "1.5";
+    b.form().control("Sag_Tolerance_Units_Label").caption = "%";
     // Kept for projects that may one day offer it; nothing reads it.
     b.hidden(ControlKind::CheckBox, "Autosave_Cable_Sag_Details_CheckBox").caption =
         "Automatically preserve changed Span / Cable details when moving to a new Cable / Span.";

@@ -43,6 +43,7 @@ TEST_F(SettingsFolder, WrittenTextHoldsEveryKeyInOrderAndReadsBack) {
     s.Last_Used_File = {"/p/Line A.vtn", "", "", "", "/p/\xC3\xA9t\xC3\xA9.vtn"};
     s.WindowState_wsMaximized = true;
     s.Tab_Style_RadioGroup = 2;
+    s.Sag_Tolerance_Percent = "2.5";
     EXPECT_EQ(program_settings_text(s),
               "[vortan]\r\nwindow_top_posn=20\r\nwindow_left_posn=30\r\nwindow_Width=800\r\nwindow_Height=600\r\n"
               "Load_Save_Directory_Edit=/home/crew/c:\\new\\table\\\r\nZenith_RadioButton=1\r\n"
@@ -51,7 +52,9 @@ TEST_F(SettingsFolder, WrittenTextHoldsEveryKeyInOrderAndReadsBack) {
               "Reset_All_Input_Fields_CheckBox=1\r\nLoad_Save_File_Edit=\r\nLast_Used_File_1=/p/Line A.vtn\r\n"
               "Last_Used_File_2=\r\nLast_Used_File_3=\r\nLast_Used_File_4=\r\n"
               "Last_Used_File_5=/p/\xC3\xA9t\xC3\xA9.vtn\r\nUnits_of_Measure_RadioGroup=0\r\n"
-              "Tab_Style_RadioGroup=2\r\nWindowState_wsMaximized=1\r\n");
+              "Tab_Style_RadioGroup=2\r\nWindowState_wsMaximized=1\r\n"
+              // Keys of later versions come after the keys every version writes.
+              "Sag_Tolerance_Percent=2.5\r\n");
     const fs::path file = folder / "sub" / "vortan.ini";
     ASSERT_EQ(write_program_settings(file, s), "");
     EXPECT_EQ(read_program_settings(file), s);

@@ -1,0 +1,75 @@
+#include "calc/sag_tolerance.h"
+
+#include "calc/temperature_compensation.h"
+
+#include <cmath>
+
+namespace vortan {
+
+namespace {
+
+constexpr const char* Tolerance_Fields[] = {"Tolerance_Required_Sag_Edit", "Tolerance_Actual_Sag_Edit",
+                                            "Tolerance_Difference_Edit", "Tolerance_Difference_Percent_Edit",
+                                            "Tolerance_Result_Edit"};
+
+// A number typed in a field, nothing for an empty field or other text.
+std::optional<double> field_number(const CalcContext& context, const char* field) {
+    if (context.form.text(field).empty()) return std::nullopt;
+    const double value = context.number(field);
+    if (value == Abort_Value) return std::nullopt;
+    return value;
+}
+
+std::string percent_text(const CalcContext& context, double percent) {
+    // One decimal: the tolerance itself is set to tenths of a percent.
+    return format_number(percent, pattern::Time, context.numbers) + " %";
+}
+
+}  // namespace
+
+std::optional<SagTolerance> check_sag_tolerance(const CalcContext& context, double actual_sag,
+                                                double tolerance_percent) {
+    auto upper = field_number(context, "Upper_Temperature_Degrees_Edit");
+    auto upper_sag = field_number(context, "Upper_Sag_Edit");
+    auto lower = field_number(context, "Lower_Temperature_Degrees_Edit");
+    auto lower_sag = field_number(context, "Lower_Sag_Edit");
+    auto compensated = field_number(context, "Compensated_Temperature_Degrees_Edit");
+    if (!upper || !upper_sag || !lower || !lower_sag || !compensated) return std::nullopt;
+    // The same consistency the sagging run demands of the rows.
+    if (*upper < *lower || (*upper == *lower && *upper_sag != *lower_sag)) return std::nullopt;
+    const double required = schedule_sag({*upper, *upper_sag, *lower, *lower_sag}, *compensated);
+    if (!(required > 0) || !std::isfinite(required) || !std::isfinite(actual_sag)) return std::nullopt;
+    const double difference = actual_sag - required;
+    const double percent = difference / required * 100;
+    if (!std::isfinite(percent)) return std::nullopt;
+    return SagTolerance{required, difference, percent, std::fabs(percent) <= tolerance_percent};
+}
+
+double sag_tolerance_percent(const std::string& text, const NumberFormat& numbers) {
+    const double value = Text_To_Number(text, numbers);
+    return value != Abort_Value && value > 0 ? value : Default_Sag_Tolerance_Percent;
+}
+
+void clear_sag_tolerance(Form& form) {
+    for (const char* field : Tolerance_Fields) form.set_text(field, "");
+}
+
+void show_sag_tolerance(CalcContext& context, bool checking, double actual_sag, const std::string& tolerance_text) {
+    clear_sag_tolerance(context.form);
+    if (!checking) return;
+    const double tolerance = sag_tolerance_percent(tolerance_text, context.numbers);
+    auto check = check_sag_tolerance(context, actual_sag, tolerance);
+    if (!check) {
+        context.form.set_text("Tolerance_Result_Edit", "Enter both schedule rows to compare");
+        return;
+    }
+    context.write("Tolerance_Required_Sag_Edit", check->required_sag, pattern::Measure);
+    context.write("Tolerance_Actual_Sag_Edit", actual_sag, pattern::Measure);
+    context.write("Tolerance_Difference_Edit", check->difference, pattern::Measure);
+    context.form.set_text("Tolerance_Difference_Percent_Edit", percent_text(context, check->percent));
+    const std::string within = percent_text(context, tolerance);
+    context.form.set_text("Tolerance_Result_Edit",
+                          check->pass ? "PASS: within \xC2\xB1 " + within : "FAIL: outside \xC2\xB1 " + within);
+}
+
+}  // namespace vortan
