@@ -1,6 +1,7 @@
 #include "gui/form_binder.h"
 
 #include "gui/radio_group_box.h"
+#include "gui/span_diagram_view.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -193,6 +194,8 @@ void write_items(QWidget* widget, const Control& control) {
         group->set_index(control.item_index);
     } else if (auto* grid = qobject_cast<QTableWidget*>(widget)) {
         write_grid(grid, control.items);
+    } else if (auto* diagram = qobject_cast<SpanDiagramView*>(widget)) {
+        diagram->set_shapes(control.items);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/design_scale.h"
 #include "gui/radio_group_box.h"
+#include "gui/span_diagram_view.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -189,6 +190,7 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
     }
     case ControlKind::Label: return named(new QLabel(qs(control.caption), parent), control);
     case ControlKind::Button: return named(new QPushButton(qs(control.caption), parent), control);
+    case ControlKind::Drawing: return named(new SpanDiagramView(parent), control);
     case ControlKind::Page:      // built by its page control
     case ControlKind::MenuItem:  // built into the menu bar
     case ControlKind::StatusBar:  // built by the window
@@ -334,7 +336,7 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
     };
 
     for (const Control* control : form_.children(parent)) {
-        if (!control->on_screen || placed_units_.count(control->name) != 0) continue;
+        if (!control->on_screen || control->docked || placed_units_.count(control->name) != 0) continue;
         if (control->kind == ControlKind::Page || control->kind == ControlKind::MenuItem ||
             control->kind == ControlKind::StatusBar)
             continue;
@@ -361,14 +363,16 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
 
 }  // namespace
 
-QWidget* build_form_view(const Form& form, QWidget* parent) {
+QWidget* build_form_panel(const Form& form, const std::string& panel, QWidget* parent) {
     auto* view = new QWidget(parent);
     auto* scale = new DesignScale(view);
-    ViewBuilder(form, *scale).fill(view, "", true);
+    ViewBuilder(form, *scale).fill(view, panel, true);
     // Deleted after the widgets whose layouts it serves: children go in order.
     scale->setParent(nullptr);
     scale->setParent(view);
     return view;
 }
+
+QWidget* build_form_view(const Form& form, QWidget* parent) { return build_form_panel(form, "", parent); }
 
 }  // namespace vortan::gui

@@ -13,5 +13,8 @@ namespace vortan::gui {
 
 // Builds the structure only; a FormBinder puts the model's state into it.
 QWidget* build_form_view(const Form& form, QWidget* parent = nullptr);
+// The controls inside one panel, for a window that shows the panel on its own
+// (a docked panel, which build_form_view leaves out).
+QWidget* build_form_panel(const Form& form, const std::string& panel, QWidget* parent = nullptr);
 
 }  // namespace vortan::gui

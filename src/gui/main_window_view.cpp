@@ -9,13 +9,16 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontInfo>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace vortan::gui {
 
@@ -42,6 +45,31 @@ QRect on_some_screen(QRect bounds) {
     return bounds;
 }
 
+// The form's docked panels, each in a dock of its own at the right, beside the
+// form's pages. The dock carries the panel's name, so that the panel's
+// visibility in the model shows and hides the dock.
+std::vector<QDockWidget*> add_docked_panels(const Form& form, QMainWindow* window) {
+    std::vector<QDockWidget*> docks;
+    for (const Control* control : form.children("")) {
+        if (!control->docked || !control->on_screen) continue;
+        auto* dock = new QDockWidget(QString::fromStdString(control->caption), window);
+        dock->setObjectName(QString::fromStdString(control->name));
+        dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+        QWidget* panel = build_form_panel(form, control->name, dock);
+        // Its notes wrap within the width of its other controls, so that the
+        // dock stays as narrow as its widest field row.
+        for (auto* label : panel->findChildren<QLabel*>()) {
+            const std::string name = label->objectName().toStdString();
+            if (form.has(name) && form.control(name).kind == ControlKind::Label) label->setWordWrap(true);
+        }
+        dock->setWidget(panel);
+        dock->setFixedWidth(dock->sizeHint().width());
+        window->addDockWidget(Qt::RightDockWidgetArea, dock);
+        docks.push_back(dock);
+    }
+    return docks;
+}
+
 }  // namespace
 
 MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow(parent), model_(model) {
@@ -49,6 +77,8 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     build_form_menus(model.form(), menuBar());
     setCentralWidget(build_form_view(model.form(), this));
     centralWidget()->installEventFilter(this);
+    docks_ = add_docked_panels(model.form(), this);
+    for (QDockWidget* dock : docks_) dock->installEventFilter(this);
     // The hints of the control under the mouse show on a one-panel status line.
     statusBar()->setObjectName(QStringLiteral("Status_Bar_Panel"));
     binder_ = new FormBinder(model.form(), this);
@@ -60,7 +90,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     setAcceptDrops(true);
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
-    resize(Design_Client_Size.width(), Design_Client_Size.height() + bars_height());
+    resize(Design_Client_Size.width() + docks_width(), Design_Client_Size.height() + bars_height());
 
     model.on_window_bounds_read = [this] { place_window(); };
     model.on_caption_changed = [this] { setWindowTitle(QString::fromStdString(model_.window_caption())); };
@@ -79,7 +109,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
 void MainWindowView::place_window() {
     const WindowBounds& b = model_.window_bounds();
     // The stored size is the client area below the menu bar, as at design time.
-    const QRect bounds = on_some_screen(QRect(b.left, b.top, b.width, b.height + bars_height()));
+    const QRect bounds = on_some_screen(QRect(b.left, b.top, b.width + docks_width(), b.height + bars_height()));
     if (isMaximized()) showNormal();
     move(bounds.topLeft());
     resize(bounds.size());
@@ -87,6 +117,19 @@ void MainWindowView::place_window() {
 
 int MainWindowView::bars_height() const {
     return menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+}
+
+int MainWindowView::docks_width() const {
+    int width = 0;
+    for (const QDockWidget* dock : docks_)
+        if (!dock->isHidden() && !dock->isFloating()) width += dock_width(dock);
+    return width;
+}
+
+int MainWindowView::dock_width(const QDockWidget* dock) const {
+    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    // Before the window is first laid out a dock has no width of its own yet.
+    return (design_captured_ ? dock->width() : dock->sizeHint().width()) + separator;
 }
 
 void MainWindowView::show_first_time() {
@@ -155,6 +198,13 @@ std::string MainWindowView::focused_control() const {
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize && design_captured_) scale_to_window();
+    // A dock shown or hidden beside the pages widens or narrows the window by
+    // its own width, so that the pages keep their size and scale.
+    auto* dock = qobject_cast<QDockWidget*>(watched);
+    const bool shown = event->type() == QEvent::Show, hidden = event->type() == QEvent::Hide;
+    if (dock && (shown || hidden) && design_captured_ && !dock->isFloating() && !isMaximized() && !isFullScreen() &&
+        isVisible())
+        resize(width() + (shown ? 1 : -1) * dock_width(dock), height());
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -162,8 +212,9 @@ void MainWindowView::report_bounds() {
     // The normal bounds are kept while maximized, so that the next start can
     // restore the window to them.
     const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
-    model_.set_window_state(WindowBounds{normal.y(), normal.x(), normal.width(), normal.height() - bars_height()},
-                            isMaximized());
+    model_.set_window_state(
+        WindowBounds{normal.y(), normal.x(), normal.width() - docks_width(), normal.height() - bars_height()},
+        isMaximized());
 }
 
 void MainWindowView::moveEvent(QMoveEvent* event) {

@@ -7,6 +7,10 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
+class QDockWidget;
+
 namespace vortan::gui {
 
 class FormBinder;
@@ -41,6 +45,9 @@ private:
     // The height the window adds to its client area: the menu bar above and
     // the status line below.
     int bars_height() const;
+    // The width the docks beside the pages add to it, and one dock's share.
+    int docks_width() const;
+    int dock_width(const QDockWidget* dock) const;
     // The design geometry of every component of the main form, in its order.
     std::vector<DesignComponent> design_components() const;
     void scale_to_window();
@@ -48,6 +55,7 @@ private:
 
     MainWindow& model_;
     FormBinder* binder_;
+    std::vector<QDockWidget*> docks_;
     bool close_agreed_ = false;
     bool design_captured_ = false;
 };

@@ -34,8 +34,10 @@ protected:
         set_client_size(MainWindowView::Design_Client_Size);
     }
     void set_client_size(QSize client) {
-        view.resize(client.width(), client.height() + view.menuBar()->sizeHint().height() +
-                                        view.statusBar()->sizeHint().height());
+        // The dock beside the pages keeps its width; the pages take the rest.
+        const int docks = view.width() - view.centralWidget()->width();
+        view.resize(client.width() + docks, client.height() + view.menuBar()->sizeHint().height() +
+                                                view.statusBar()->sizeHint().height());
         QApplication::processEvents();
         ASSERT_EQ(view.centralWidget()->size(), client);
     }
