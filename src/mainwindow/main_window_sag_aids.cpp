@@ -9,10 +9,6 @@ namespace vortan {
 
 namespace {
 
-// The drawing's design size: its shapes keep this aspect on screen.
-constexpr double Diagram_Width = 300;
-constexpr double Diagram_Height = 170;
-
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
@@ -29,8 +25,8 @@ void MainWindow::show_sag_aids(CalcContext& context, const RunValues& run) {
     const double sag = run.sagging ? run.required_sag : run.actual_sag;
     const std::string unit = context.imperial() ? "ft" : "m";
     form_.set_items("Span_Diagram_Drawing",
-                    diagram_shapes(span_diagram(run.span_length, sag, run.sagging, run.sketch), Diagram_Width,
-                                   Diagram_Height, unit));
+                    diagram_shapes(span_diagram(run.span_length, sag, run.sagging, run.sketch), Diagram_Design_Width,
+                                   Diagram_Design_Height, unit));
     form_.set_caption("Accuracy_Notes_Label", joined(accuracy_notes(context, run)));
     show_sag_tolerance(context, !run.sagging, run.actual_sag, setup_.form().text("Sag_Tolerance_Percent_Edit"));
 }
