@@ -8,6 +8,7 @@
 #include "ui/scriptedport.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -127,6 +128,37 @@ TEST_F(WindowScalingTest, F1OpensTheHelpOfTheFocusedControl) {
     QTest::keyClick(field, Qt::Key_F1);
     ASSERT_FALSE(port.transcript().empty());
     EXPECT_EQ(port.transcript().back(), "DIALOG help 108");
+}
+
+// The aids dock sits beside the pages: showing and hiding it (F6) widens and
+// narrows the window by its width, and the pages keep their design size.
+TEST_F(WindowScalingTest, TheAidsDockComesAndGoesWithoutScalingThePages) {
+    auto* dock = view.findChild<QDockWidget*>(QStringLiteral("Sag_Aids_Panel"));
+    ASSERT_NE(dock, nullptr);
+    ASSERT_TRUE(dock->isVisible());
+    EXPECT_GE(dock->x(), view.centralWidget()->geometry().right());
+    EXPECT_NE(dock->findChild<QWidget*>(QStringLiteral("Span_Diagram_Drawing")), nullptr);
+    const int with_dock = view.width();
+    view.activateWindow();
+    for (bool shown : {false, true}) {
+        QTest::keyClick(&view, Qt::Key_F6);
+        QApplication::processEvents();
+        EXPECT_EQ(dock->isVisible(), shown);
+        EXPECT_EQ(model.form().checked("Show_Sag_Aids_Option"), shown);
+        EXPECT_EQ(view.centralWidget()->size(), MainWindowView::Design_Client_Size) << shown;
+        EXPECT_EQ(view.width() < with_dock, !shown);
+    }
+    // F1 in the notes or the check opens their help.
+    for (auto [control, topic] : {std::pair{"Tolerance_Result_Edit", "302"}, {"Span_Diagram_Drawing", "300"}}) {
+        QWidget* widget = view.findChild<QWidget*>(QString::fromLatin1(control));
+        widget->setFocusPolicy(Qt::StrongFocus);
+        widget->setFocus();
+        QApplication::processEvents();
+        port.clear_transcript();
+        QTest::keyClick(widget, Qt::Key_F1);
+        ASSERT_FALSE(port.transcript().empty()) << control;
+        EXPECT_EQ(port.transcript().back(), std::string("DIALOG help ") + topic) << control;
+    }
 }
 
 }  // namespace
