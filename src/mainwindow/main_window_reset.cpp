@@ -43,6 +43,9 @@ void MainWindow::reset(std::optional<Answer> answer) {
         if (control->kind == ControlKind::Edit) form_.set_text(control->name, "");
     clearing_fields_ = false;
     form_.set_text("Load_Save_Directory_Edit", folder);
+    // The project's name went with the fields: the caption no longer names it
+    // (an open that follows names its own).
+    set_window_caption("Vortan");
     // 3-5: no records, the first type and position chosen.
     fill_current_inspector(form_, setup_.form());
     form_.set_items("Pole_Data_Listbox", {});

@@ -70,6 +70,7 @@ TEST_F(ProjectFiles, SavedProjectOpensAgainWithoutWarning) {
 
     form().user_click("New_Option");
     EXPECT_TRUE(form().items("Pole_Data_Listbox").empty());
+    EXPECT_EQ(window.window_caption(), "Vortan");  // no project is open to name
     port.clear_transcript();
     open(master());
     EXPECT_TRUE(port.transcript().empty());
