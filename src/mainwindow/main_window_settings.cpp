@@ -23,7 +23,10 @@ std::string recent_entry(size_t n) { return "Last_Used_File_" + std::to_string(n
 
 void MainWindow::apply_settings(const ProgramSettings& s) {
     Form& setup = setup_.form();
-    // 1: the window's place and size.
+    // 1: the window's place and size; first whether the dock beside the pages
+    // is shown, which the window's width is measured without.
+    form_.set_checked("Show_Sag_Aids_Option", s.Show_Sag_Aids_Option);
+    form_.set_visible("Sag_Aids_Panel", s.Show_Sag_Aids_Option);
     window_bounds_ = s.bounds;
     if (on_window_bounds_read) on_window_bounds_read();
     // 2: folder, options and the project open at exit.
@@ -74,6 +77,7 @@ ProgramSettings MainWindow::current_settings() const {
     s.Units_of_Measure_RadioGroup = setup.item_index("Units_of_Measure_RadioGroup");
     s.Tab_Style_RadioGroup = setup.item_index("Tab_Style_RadioGroup");
     s.Sag_Tolerance_Percent = setup.text("Sag_Tolerance_Percent_Edit");
+    s.Show_Sag_Aids_Option = form_.checked("Show_Sag_Aids_Option");
     return s;
 }
 

@@ -38,6 +38,7 @@ void for_each_key(Settings& s, Visit&& visit) {
     visit("Tab_Style_RadioGroup", s.Tab_Style_RadioGroup);
     visit("WindowState_wsMaximized", s.WindowState_wsMaximized);
     visit("Sag_Tolerance_Percent", s.Sag_Tolerance_Percent);
+    visit("Show_Sag_Aids_Option", s.Show_Sag_Aids_Option);
 }
 
 struct KeyReader {

@@ -180,5 +180,18 @@ TEST_F(ProgramSettingsWindow, AlwaysOnTopTogglesItsMarkAndTheStacking) {
     EXPECT_FALSE(flag("Always_on_Top_Option"));
 }
 
+// The aids dock and the tolerance come back as they were left.
+TEST_F(ProgramSettingsWindow, TheAidsDockAndTheToleranceAreKept) {
+    window.first_display({});
+    EXPECT_TRUE(form().control("Sag_Aids_Panel").visible);
+    form().user_click("Show_Sag_Aids_Option");
+    setup.form().set_text("Sag_Tolerance_Percent_Edit", "2.5");
+    ASSERT_TRUE(window.exit_requested());
+    NextRun next(places());
+    EXPECT_FALSE(next.window.form().control("Sag_Aids_Panel").visible);
+    EXPECT_FALSE(next.window.form().checked("Show_Sag_Aids_Option"));
+    EXPECT_EQ(next.setup.form().text("Sag_Tolerance_Percent_Edit"), "2.5");
+}
+
 }  // namespace
 }  // namespace vortan
