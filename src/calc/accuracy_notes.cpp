@@ -8,9 +8,6 @@ namespace vortan {
 
 namespace {
 
-constexpr int Series_Dynamometer_Page = 3;
-constexpr int Shunt_Dynamometer_Page = 9;
-
 std::string measure(const CalcContext& context, double value) {
     return format_number(value, pattern::Measure, context.numbers);
 }
@@ -18,8 +15,7 @@ std::string measure(const CalcContext& context, double value) {
 double sag_of(const RunValues& run) { return run.sagging ? run.required_sag : run.actual_sag; }
 
 std::optional<std::string> tension_note(const CalcContext& context, const RunValues& run) {
-    const int page = context.form.active_page("Calc_Method_PageControl");
-    if (page != Series_Dynamometer_Page && page != Shunt_Dynamometer_Page) return std::nullopt;
+    // Only the dynamometer methods find the horizontal tension.
     if (!(run.horizontal_tension > 0) || !(run.unit_weight > 0)) return std::nullopt;
     const double metric_sag = to_metric(context, Quantity::Length, sag_of(run));
     const double support = support_end_tension(run.horizontal_tension, run.unit_weight, metric_sag);
