@@ -154,29 +154,36 @@ bool file_in_use(const std::filesystem::path& file) {
 #endif
 }
 
-std::string file_crc(const std::filesystem::path& file,
-                     const std::function<void(std::uintmax_t, std::uintmax_t)>& progress) {
+std::string read_file_blocks(const std::filesystem::path& file, const FileBlockVisitor& visit,
+                             const FileProgress& progress) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) return "0";
-    std::uintmax_t size = std::filesystem::file_size(file, error);
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (error || size == 0) return "0";
-    if (file_in_use(file)) return File_In_Use;
+    // A lock held elsewhere is reported in place of the CRC; the bytes are
+    // still read for a visitor where the system lets them be read.
+    const bool in_use = file_in_use(file);
+    if (in_use && !visit) return File_In_Use;
     std::ifstream in(file, std::ios::binary);
+    // One small block used again and again: a buffer the size of a large file
+    // costs more in fresh memory than the read itself.
     std::vector<char> block(32768);
     std::uint32_t crc = 0;
-    std::uintmax_t read = 0, reported = 0;
+    std::uintmax_t read = 0;
     while (in) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        auto got = static_cast<size_t>(in.gcount());
+        const auto got = static_cast<size_t>(in.gcount());
         if (got == 0) break;
         crc = crc32(block.data(), got, crc);
+        if (visit) visit(block.data(), got, size);
         read += got;
-        if (progress && read - reported >= 10000) {
-            progress(read, size);
-            reported = read;
-        }
+        if (progress) progress(read, size);
     }
-    return crc_text(crc);
+    return in_use ? File_In_Use : crc_text(crc);
+}
+
+std::string file_crc(const std::filesystem::path& file, const FileProgress& progress) {
+    return read_file_blocks(file, {}, progress);
 }
 
 }  // namespace vortan

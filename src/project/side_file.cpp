@@ -4,13 +4,10 @@
 #include "project/line_splitter.h"
 #include "project/text_codec.h"
 
-#include <fstream>
 
 namespace vortan {
 
 namespace {
-
-constexpr size_t Block_Size = 256 * 1024;
 
 bool beyond_ascii(const char* data, size_t size) {
     unsigned char any = 0;  // OR-ed without an early exit, so the loop vectorises
@@ -44,40 +41,20 @@ std::string join_lines(const std::vector<std::string>& lines) {
     return text;
 }
 
-// The bytes go through one small block that is used again and again: a
-// buffer the size of a large file costs more in fresh memory than the read.
-SideFileContents read_side_file(const std::filesystem::path& file,
-                                const std::function<void(std::uintmax_t, std::uintmax_t)>& progress) {
-    SideFileContents contents{{}, "0"};
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return contents;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error || size == 0) return contents;
-    // A lock held elsewhere is reported in place of the CRC; on Windows it
-    // also keeps the bytes from being read at all.
-    const bool in_use = file_in_use(file);
-    if (in_use) contents.crc = File_In_Use;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return contents;
-    std::vector<char> block(Block_Size);
+SideFileContents read_side_file(const std::filesystem::path& file, const FileProgress& progress) {
     LineSplitter splitter;
-    std::uint32_t crc = 0;
-    std::uintmax_t read = 0;
-    bool non_ascii = false;
-    while (in) {
-        in.read(block.data(), static_cast<std::streamsize>(block.size()));
-        const auto got = static_cast<size_t>(in.gcount());
-        if (got == 0) break;
-        crc = crc32(block.data(), got, crc);
-        non_ascii = non_ascii || beyond_ascii(block.data(), got);
-        splitter.feed(block.data(), got);
-        if (read == 0) splitter.reserve_for(static_cast<size_t>(size));
-        read += got;
-        if (progress) progress(read, size);
-    }
+    bool non_ascii = false, reserved = false;
+    auto take_block = [&](const char* data, size_t size, std::uintmax_t file_size) {
+        non_ascii = non_ascii || beyond_ascii(data, size);
+        splitter.feed(data, size);
+        // Judged once, from the first block's lines.
+        if (!reserved) splitter.reserve_for(static_cast<size_t>(file_size));
+        reserved = true;
+    };
+    SideFileContents contents;
+    contents.crc = read_file_blocks(file, take_block, progress);
     contents.lines = splitter.finish();
     if (non_ascii) decode_lines(contents.lines);
-    if (!in_use && read > 0) contents.crc = crc_text(crc);
     return contents;
 }
 

@@ -1,9 +1,9 @@
 // A side file of a project: one list item a line, CR LF after every line.
 #pragma once
 
-#include <cstdint>
+#include "project/crc32.h"
+
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,8 +21,7 @@ struct SideFileContents {
 
 // The file read once, block by block: its lines and the CRC of its bytes.
 // `progress` hears the bytes read so far after every block.
-SideFileContents read_side_file(const std::filesystem::path& file,
-                                const std::function<void(std::uintmax_t read, std::uintmax_t size)>& progress = {});
+SideFileContents read_side_file(const std::filesystem::path& file, const FileProgress& progress = {});
 // The bytes a side file holds for these lines.
 std::string side_file_bytes(const std::vector<std::string>& lines);
 
