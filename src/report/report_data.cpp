@@ -133,25 +133,15 @@ std::vector<ReportRow> report_data_rows(const ReportSource& source) {
     return rows;
 }
 
-std::vector<std::string> report_data_lines(const ReportSource& source) {
-    std::vector<std::string> lines;
-    for (ReportRow& row : report_data_rows(source)) lines.push_back(std::move(row.line));
-    return lines;
-}
-
 namespace {
 char lower_ascii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-}  // namespace
 
-namespace {
 bool line_before(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(lower_ascii(x)) < static_cast<unsigned char>(lower_ascii(y));
     });
 }
 }  // namespace
-
-void sort_report_data(std::vector<std::string>& lines) { std::stable_sort(lines.begin(), lines.end(), line_before); }
 
 void sort_report_rows(std::vector<ReportRow>& rows) {
     std::stable_sort(rows.begin(), rows.end(),

@@ -29,11 +29,9 @@ struct ReportRow {
 
 // The data lines in sag-span order, each sag-span's cable sags in list order.
 std::vector<ReportRow> report_data_rows(const ReportSource& source);
-std::vector<std::string> report_data_lines(const ReportSource& source);
 
-// Sorts whole lines alphabetically with the letter case of A to Z ignored; the
-// blanks that centre the near structure take part in the order.
-void sort_report_data(std::vector<std::string>& lines);
+// Sorts the rows by their whole lines alphabetically with the letter case of A
+// to Z ignored; the blanks that centre the near structure take part in the order.
 void sort_report_rows(std::vector<ReportRow>& rows);
 
 // The text shown for a setup-list line named by a stored index: the line, or

@@ -27,7 +27,10 @@ std::string standard_cable_sag(const std::string& span, const std::string& type,
 class ReportData : public ::testing::Test {
 protected:
     std::vector<std::string> lines(bool imperial = false) {
-        return report_data_lines({spans, cables, types, positions, code_names, imperial, NumberFormat{}});
+        std::vector<std::string> printed;
+        for (ReportRow& row : report_data_rows({spans, cables, types, positions, code_names, imperial, NumberFormat{}}))
+            printed.push_back(std::move(row.line));
+        return printed;
     }
     // The characters of a column, and the same without its blanks.
     static std::string column(const std::string& line, int start, int width) {
@@ -118,7 +121,10 @@ TEST_F(ReportData, ImperialUnitsKeepAnEmptyOrUnreadableValueAsStored) {
 TEST(ReportSort, ShortNearNamesComeFirstAndLetterCaseIsIgnored) {
     std::vector<std::string> lines = {"  aaaaaaaaa  |1", "     zzz     |2", "   Mast-7    |3",
                                       "   mast-10   |4", "   MAST-1    |5", "   mast-1    |6"};
-    sort_report_data(lines);
+    std::vector<ReportRow> rows;
+    for (const std::string& line : lines) rows.push_back({line, {}});
+    sort_report_rows(rows);
+    for (size_t i = 0; i < rows.size(); ++i) lines[i] = rows[i].line;
     const std::vector<std::string> expected = {"     zzz     |2", "   MAST-1    |5", "   mast-1    |6",
                                                "   mast-10   |4", "   Mast-7    |3", "  aaaaaaaaa  |1"};
     EXPECT_EQ(lines, expected);
