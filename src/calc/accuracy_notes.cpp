@@ -12,12 +12,10 @@ std::string measure(const CalcContext& context, double value) {
     return format_number(value, pattern::Measure, context.numbers);
 }
 
-double sag_of(const RunValues& run) { return run.sagging ? run.required_sag : run.actual_sag; }
-
 std::optional<std::string> tension_note(const CalcContext& context, const RunValues& run) {
     // Only the dynamometer methods find the horizontal tension.
     if (!(run.horizontal_tension > 0) || !(run.unit_weight > 0)) return std::nullopt;
-    const double metric_sag = to_metric(context, Quantity::Length, sag_of(run));
+    const double metric_sag = to_metric(context, Quantity::Length, run.sag());
     const double support = support_end_tension(run.horizontal_tension, run.unit_weight, metric_sag);
     if (!std::isfinite(support)) return std::nullopt;
     const std::string unit = context.imperial() ? "lbf" : "kN";
@@ -28,12 +26,12 @@ std::optional<std::string> tension_note(const CalcContext& context, const RunVal
 }
 
 std::optional<std::string> catenary_note(const CalcContext& context, const RunValues& run) {
-    const double rise = run.sketch.rise_known ? run.sketch.rise : 0;
-    auto difference = catenary_difference_percent(run.span_length, rise, sag_of(run));
+    const double rise = run.sketch.rise_or_level();
+    auto difference = catenary_difference_percent(run.span_length, rise, run.sag());
     if (!difference || std::fabs(*difference) <= Catenary_Note_Percent) return std::nullopt;
-    auto exact = catenary_sag(run.span_length, rise, sag_of(run));
+    const double exact = run.sag() * (1 + *difference / 100);
     const std::string unit = context.imperial() ? "ft" : "m";
-    return "Catenary : at the same horizontal tension the exact catenary sags " + measure(context, *exact) + " " +
+    return "Catenary : at the same horizontal tension the exact catenary sags " + measure(context, exact) + " " +
            unit + ", " + measure(context, std::fabs(*difference)) + " % " + (*difference > 0 ? "more" : "less") +
            " than the parabola these results use.";
 }

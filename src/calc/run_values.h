@@ -16,6 +16,9 @@ struct RunValues {
     double actual_sag = 0;      // S, set by the method when checking a sag
     SpanSketch sketch;          // what the method observed, for the span diagram
     double horizontal_tension = 0;  // H in kN, set by the dynamometer methods
+
+    // The sag the run set out (sagging) or found (checking).
+    double sag() const { return sagging ? required_sag : actual_sag; }
 };
 
 }  // namespace vortan

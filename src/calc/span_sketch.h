@@ -26,6 +26,9 @@ struct SpanSketch {
     std::vector<SketchLine> sights;   // lines of sight: sightboards, telescope, tangent, to the supports
     std::vector<SpanPoint> stations;  // where the instrument (or the observer's eye) stands
     std::vector<SketchLine> sticks;   // a height stick, from the ground up to the cable
+
+    // The rise the cable hangs between: level where the method does not know it.
+    double rise_or_level() const { return rise_known ? rise : 0; }
 };
 
 }  // namespace vortan

@@ -205,7 +205,7 @@ SpanDiagram span_diagram(double span, double sag, bool sagging, const SpanSketch
     diagram.sagging = sagging;
     diagram.sketch = sketch;
     if (!positive(span) || !positive(sag)) return diagram;  // no cable: nothing to draw
-    const double rise = sketch.rise_known ? sketch.rise : 0;
+    const double rise = sketch.rise_or_level();
     diagram.far_support = {span, rise};
     for (int i = 0; i < Cable_Segments; ++i) {
         const double x = span * i / Cable_Segments;

@@ -53,7 +53,6 @@ void MainWindow::input_fields_reset() {
     // not at every sag-span shown.
     if (data_fields_.empty()) data_fields_ = project_data_fields(form_);
     for (const std::string& field : data_fields_) form_.set_text(field, "");
-    clear_sag_aids();
     set_defaults();
     form_.set_checked("Span_Data_Changed_CheckBox", span_changed);
     form_.set_checked("Cable_Data_Changed_CheckBox", cable_changed);

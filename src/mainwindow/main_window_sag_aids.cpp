@@ -22,10 +22,9 @@ void MainWindow::show_sag_aids(CalcContext& context, const RunValues& run) {
         clear_sag_aids();
         return;
     }
-    const double sag = run.sagging ? run.required_sag : run.actual_sag;
     const std::string unit = context.imperial() ? "ft" : "m";
     form_.set_items("Span_Diagram_Drawing",
-                    diagram_shapes(span_diagram(run.span_length, sag, run.sagging, run.sketch), Diagram_Design_Width,
+                    diagram_shapes(span_diagram(run.span_length, run.sag(), run.sagging, run.sketch), Diagram_Design_Width,
                                    Diagram_Design_Height, unit));
     form_.set_caption("Accuracy_Notes_Label", joined(accuracy_notes(context, run)));
     show_sag_tolerance(context, !run.sagging, run.actual_sag, setup_.form().text("Sag_Tolerance_Percent_Edit"));

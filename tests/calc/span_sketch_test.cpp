@@ -20,9 +20,8 @@ protected:
         EXPECT_TRUE(flag("Data_Calc_Successful_CheckBox")) << (messages().empty() ? "" : messages().back());
         return values;
     }
-    static double sag_of(const RunValues& r) { return r.sagging ? r.required_sag : r.actual_sag; }
     static double cable(const RunValues& r, double x) {
-        return parabola_height(r.span_length, sag_of(r), r.sketch.rise_known ? r.sketch.rise : 0, x);
+        return parabola_height(r.span_length, r.sag(), r.sketch.rise_or_level(), x);
     }
     // The least height of the cable over a line across the span: 0 when the
     // line touches the cable from below, as a sight line to it does.
