@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontInfo>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -127,9 +126,8 @@ int MainWindowView::docks_width() const {
 }
 
 int MainWindowView::dock_width(const QDockWidget* dock) const {
-    const int separator = style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
-    // Before the window is first laid out a dock has no width of its own yet.
-    return (design_captured_ ? dock->width() : dock->sizeHint().width()) + separator;
+    // A dock's width is fixed when it is made, so it holds before the window is laid out.
+    return dock->width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
 }
 
 void MainWindowView::show_first_time() {

@@ -30,7 +30,6 @@ inline constexpr int Accuracy_Notes = 301;
 inline constexpr int Sag_Tolerance = 302;
 }  // namespace help_topic
 
-
 // "winhelp " folder "vortan.hlp": the contents.
 std::string help_contents_command(const std::string& program_folder);
 // The F1 form: one blank after "winhelp".
