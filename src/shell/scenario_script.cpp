@@ -67,10 +67,10 @@ std::string printed_value(const Control& c) {
 
 class ScenarioRunner {
 public:
-    explicit ScenarioRunner(const std::function<void(const std::string&)>& out)
-        : out_(out), main_(port_, setup_) {
+    ScenarioRunner(ScriptedPort& port, SetupEditor& setup, MainWindow& main,
+                   const std::function<void(const std::string&)>& out)
+        : out_(out), port_(port), setup_(setup), main_(main) {
         port_.sink = out;
-        main_.start();
     }
 
     void run_line(const std::string& line);
@@ -88,9 +88,9 @@ private:
     }
 
     const std::function<void(const std::string&)>& out_;
-    ScriptedPort port_;
-    SetupEditor setup_;
-    MainWindow main_;
+    ScriptedPort& port_;
+    SetupEditor& setup_;
+    MainWindow& main_;
     bool in_setup_ = false;
 };
 
@@ -181,7 +181,17 @@ void ScenarioRunner::run_line(const std::string& line) {
 
 int run_scenario_script(std::istream& script, const std::function<void(const std::string&)>& out,
                         const std::function<void(const std::string&)>& errors) {
-    ScenarioRunner runner(out);
+    ScriptedPort port;
+    SetupEditor setup;
+    MainWindow main(port, setup);
+    main.start();
+    return run_scenario_script(script, port, setup, main, out, errors);
+}
+
+int run_scenario_script(std::istream& script, ScriptedPort& port, SetupEditor& setup, MainWindow& main,
+                        const std::function<void(const std::string&)>& out,
+                        const std::function<void(const std::string&)>& errors) {
+    ScenarioRunner runner(port, setup, main, out);
     std::string line;
     int number = 0;
     while (std::getline(script, line)) {

@@ -8,6 +8,10 @@
 
 namespace vortan {
 
+class MainWindow;
+class ScriptedPort;
+class SetupEditor;
+
 // Exit statuses of a script run.
 inline constexpr int Script_Completed = 0;
 inline constexpr int Script_Bad_Line = 2;
@@ -15,6 +19,11 @@ inline constexpr int Script_Unanswered = 3;
 
 // `out` receives the transcript, `errors` the reason a script stopped early.
 int run_scenario_script(std::istream& script, const std::function<void(const std::string&)>& out,
+                        const std::function<void(const std::string&)>& errors);
+// The same against a main window the caller made and started, with its port
+// and setup editor (a window on screen, for its pictures).
+int run_scenario_script(std::istream& script, ScriptedPort& port, SetupEditor& setup, MainWindow& main,
+                        const std::function<void(const std::string&)>& out,
                         const std::function<void(const std::string&)>& errors);
 
 }  // namespace vortan
