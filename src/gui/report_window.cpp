@@ -1,5 +1,6 @@
 #include "gui/report_window.h"
 
+#include "gui/message_box.h"
 #include "gui/report_font.h"
 #include "gui/report_export.h"
 #include "gui/report_printer.h"
@@ -8,7 +9,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -148,9 +148,7 @@ QString chosen_file(QWidget* parent, const QString& title, const QString& name, 
 
 void report_failure(QWidget* parent, const QString& failure) {
     if (failure.isEmpty()) return;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Error : ") + failure,
-                    QMessageBox::Ok, parent);
-    box.exec();
+    show_message_box(parent, MessageKind::Error, Buttons::OK, "Error : " + failure.toStdString());
 }
 }  // namespace
 
