@@ -60,16 +60,16 @@ RunValues Calculate_Sag_BitBtnClick(CalcContext& context) {
     // 3-5: span length, date and the cable temperature.
     run.span_length = read_span_length(context);
     if (Read_Required_Text(context, "Sag_Date_Edit", "SAG Date", Cable_Sag_Page).empty()) return run;
-    if (Read_Number_Field(context, "Actual_Cable_Temperature_Edit", "Actual Cable Temperature",
-                          Cable_Sag_Page, Convert_Limit(context, Quantity::Temperature, -20),
-                          Convert_Limit(context, Quantity::Temperature, 80)) == Abort_Value)
-        return run;
+    const double actual_temperature = Read_Number_Field(
+        context, "Actual_Cable_Temperature_Edit", "Actual Cable Temperature", Cable_Sag_Page,
+        Convert_Limit(context, Quantity::Temperature, -20), Convert_Limit(context, Quantity::Temperature, 80));
+    if (actual_temperature == Abort_Value) return run;
     // 6: the cable's unit weight.
     find_unit_weight(context, run);
     // 7-8: the required sag, when sagging a cable.
     run.sagging = form.item_index("Sag_New_or_Existing_RadioGroup") == 0;
     if (run.sagging) {
-        auto sag = compensated_sag(context);
+        auto sag = compensated_sag(context, actual_temperature);
         if (!sag) return run;
         run.required_sag = *sag;
         if (run.required_sag <= 0) {

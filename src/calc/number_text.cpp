@@ -30,6 +30,28 @@ void replace_all(std::string& text, std::string_view what, char with) {
         text.replace(at, what.size(), 1, with);
 }
 
+// A thousands separator stands only between groups of three digits of the
+// integer part ("1,234.5"): "7,7" typed for 7.7 under a point-decimal locale
+// is no number, rather than 77.
+bool thousands_grouped(std::string_view text, const NumberFormat& numbers) {
+    const std::string_view separator = numbers.thousands;
+    if (separator.empty() || text.find(separator) == std::string_view::npos) return true;
+    size_t integer_end = std::min(text.find('E'), numbers.decimal.empty() ? text.npos : text.find(numbers.decimal));
+    if (integer_end != text.npos && text.find(separator, integer_end) != text.npos) return false;
+    std::string_view integer = text.substr(0, integer_end);
+    if (!integer.empty() && (integer.front() == '+' || integer.front() == '-')) integer.remove_prefix(1);
+    bool first = true;
+    while (true) {
+        const size_t end = integer.find(separator);
+        const std::string_view group = integer.substr(0, end);
+        const bool digits = std::all_of(group.begin(), group.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || group.empty() || group.size() > 3 || (!first && group.size() != 3)) return false;
+        if (end == integer.npos) return true;
+        integer.remove_prefix(end + separator.size());
+        first = false;
+    }
+}
+
 constexpr char Decimal_Mark = '\x01';  // stands for the locale's decimal separator while checking
 
 // Steps 5 to 8 of the reader: the characters allowed and where the signs may stand.
@@ -75,6 +97,7 @@ double Text_To_Number(const std::string& original, const NumberFormat& numbers) 
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     remove_all(text, " ");
     for (std::string_view space : Unicode_Spaces) remove_all(text, space);
+    if (!thousands_grouped(text, numbers)) return Abort_Value;
     remove_all(text, numbers.thousands);
     if (text.empty()) return Abort_Value;
     replace_all(text, numbers.decimal, Decimal_Mark);

@@ -19,6 +19,30 @@ double read_temperature(CalcContext& context, const std::string& field, const st
                              Convert_Limit(context, Quantity::Temperature, Highest_Temperature));
 }
 
+// The creep allowance is a difference of temperatures: its bounds convert as one.
+double read_creep(CalcContext& context, const std::string& caption) {
+    return Read_Number_Field(context, "Temperature_Compensation_Edit", caption, Cable_Sag_Page,
+                             Convert_Limit(context, Quantity::TemperatureDifference, Lowest_Temperature),
+                             Convert_Limit(context, Quantity::TemperatureDifference, Highest_Temperature));
+}
+
+// The actual temperature is absolute: its bounds follow the units in force, so
+// a summer temperature in degrees F is not taken as 0 by a quiet read.
+double read_actual_temperature(CalcContext& context) {
+    return read_temperature(context, "Actual_Cable_Temperature_Edit", "Actual Cable Temperature");
+}
+
+// The schedule column is final sag when the allowance cools the cable,
+// initial sag when it warms it.
+void show_sag_heading(Form& form, double creep) {
+    if (Abort_Value < creep && creep < 0)
+        form.set_caption("Sag_Label", "Final Sag");
+    else if (creep > 0)
+        form.set_caption("Sag_Label", "Initial Sag");
+    else
+        form.set_caption("Sag_Label", "Sag");
+}
+
 double read_schedule_sag(CalcContext& context, const std::string& field, const std::string& caption) {
     return Read_Number_Field(context, field, caption, Cable_Sag_Page, 0,
                              Convert_Limit(context, Quantity::Length, Largest_Schedule_Sag));
@@ -38,19 +62,10 @@ void Calc_Required_Temp_BitBtnClick(CalcContext& context) {
     Form& form = context.form;
     form.set_text("Compensated_Temperature_Degrees_Edit", "0");
     if (form.text("Temperature_Compensation_Edit").empty()) return;
-    // The creep allowance is a difference of temperatures: its bounds stay fixed.
-    double creep = Read_Number_Field(context, "Temperature_Compensation_Edit", "Creep Allowance",
-                                     Cable_Sag_Page, Lowest_Temperature, Highest_Temperature);
-    if (Abort_Value < creep && creep < 0)
-        form.set_caption("Sag_Label", "Final Sag");
-    else if (creep > 0)
-        form.set_caption("Sag_Label", "Initial Sag");
-    else
-        form.set_caption("Sag_Label", "Sag");
+    const double creep = read_creep(context, "Creep Allowance");
+    show_sag_heading(form, creep);
     if (form.text("Actual_Cable_Temperature_Edit").empty() || creep == Abort_Value) return;
-    // The actual temperature is absolute: its bounds follow the units in force, so
-    // a summer temperature in degrees F is not taken as 0 by a quiet read.
-    double actual = read_temperature(context, "Actual_Cable_Temperature_Edit", "Actual Cable Temperature");
+    const double actual = read_actual_temperature(context);
     if (actual == Abort_Value) return;
     context.write("Compensated_Temperature_Degrees_Edit", actual + creep, pattern::Time);
 }
@@ -61,20 +76,22 @@ double schedule_sag(const ScheduleRows& rows, double temperature) {
                                 (rows.upper_temperature - rows.lower_temperature);
 }
 
-std::optional<double> compensated_sag(CalcContext& context) {
+std::optional<double> compensated_sag(CalcContext& context, double actual_temperature) {
     auto aborted = [](double value) { return value == Abort_Value; };
-    // 1-4: the entries that are only checked here.
-    if (aborted(read_temperature(context, "Temperature_Compensation_Edit",
-                                 "Creep Allowance (Temperature Compensation)")))
-        return std::nullopt;
+    // 1-4: the creep allowance, and the entries that are only checked here.
+    const double creep = read_creep(context, "Creep Allowance (Temperature Compensation)");
+    if (aborted(creep)) return std::nullopt;
     if (aborted(Read_Number_Field(context, "Hours_Since_Cable_Runout_Edit", "Hours Since Cable Runout",
                                   Cable_Sag_Page, 0, Most_Hours_Of_Presag)))
         return std::nullopt;
     if (aborted(read_temperature(context, "Upper_Temperature_Degrees_Edit", "Upper Temperature")) ||
         aborted(read_temperature(context, "Lower_Temperature_Degrees_Edit", "Lower Temperature")))
         return std::nullopt;
-    // 5-8: the compensated temperature and the two schedule temperatures.
-    Calc_Required_Temp_BitBtnClick(context);
+    // 5-8: the compensated temperature from the values this run has read and
+    // accepted (a range question is asked once a run), and the two schedule
+    // temperatures.
+    show_sag_heading(context.form, creep);
+    context.write("Compensated_Temperature_Degrees_Edit", actual_temperature + creep, pattern::Time);
     double compensated = read_temperature(context, "Compensated_Temperature_Degrees_Edit", "Compensated Temperature");
     if (aborted(compensated)) return std::nullopt;
     double upper = read_temperature(context, "Upper_Temperature_Degrees_Edit", "Upper Temperature");

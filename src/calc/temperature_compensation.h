@@ -24,8 +24,9 @@ struct ScheduleRows {
 // extended beyond them; equal temperatures give the upper sag.
 double schedule_sag(const ScheduleRows& rows, double temperature);
 
-// The temperature block of a run in sag mode "Sag Cable": the required sag D,
-// or nothing when the run must end.
-std::optional<double> compensated_sag(CalcContext& context);
+// The temperature block of a run in sag mode "Sag Cable", on the actual cable
+// temperature the run has read: the required sag D, or nothing when the run
+// must end.
+std::optional<double> compensated_sag(CalcContext& context, double actual_temperature);
 
 }  // namespace vortan

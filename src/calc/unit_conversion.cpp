@@ -16,6 +16,7 @@ double metric_to_imperial(Quantity kind, double metric) {
     case Quantity::MassPerLength: return metric / Kg_Per_Km_Per_Lbs_Per_Mile;
     case Quantity::Force: return metric / Newtons_Per_Pound_Force;
     case Quantity::LargeForce: return metric * 1000.0 / Newtons_Per_Pound_Force;
+    case Quantity::TemperatureDifference: return metric * 9.0 / 5.0;
     }
     return metric;
 }
@@ -28,6 +29,7 @@ double imperial_to_metric(Quantity kind, double imperial) {
     case Quantity::MassPerLength: return imperial * Kg_Per_Km_Per_Lbs_Per_Mile;
     case Quantity::Force: return imperial * Newtons_Per_Pound_Force;
     case Quantity::LargeForce: return imperial * Newtons_Per_Pound_Force / 1000.0;
+    case Quantity::TemperatureDifference: return imperial * 5.0 / 9.0;
     }
     return imperial;
 }

@@ -13,6 +13,9 @@ enum class Quantity {
     MassPerLength = 3,// kg/km <-> lbs/mile
     Force = 4,        // N <-> lbf
     LargeForce = 5,   // kN <-> lbf
+    // A difference of two temperatures (the creep allowance): degrees C <->
+    // degrees F by the factor 1.8 alone, without the offset of the freezing point.
+    TemperatureDifference = 6,
 };
 
 // One pound-force in newtons (standard gravity on the avoirdupois pound).

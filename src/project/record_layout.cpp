@@ -38,7 +38,7 @@ const std::vector<RecordField>& cable_sag_layout() {
         {"Sag_Date_Edit", Text},
         {"Hours_Since_Cable_Runout_Edit", Text},                         // 10
         {"Actual_Cable_Temperature_Edit", Measure, Temperature},
-        {"Temperature_Compensation_Edit", Measure, Temperature},
+        {"Temperature_Compensation_Edit", Measure, Quantity::TemperatureDifference},
         {"Upper_Temperature_Degrees_Edit", Measure, Temperature},
         {"Lower_Temperature_Degrees_Edit", Measure, Temperature},
         {"Upper_Sag_Edit", Measure, Length},                             // 15

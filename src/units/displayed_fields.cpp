@@ -31,7 +31,7 @@ const std::vector<DisplayedMeasure>& displayed_measures() {
         {"Actual_Cable_Temperature_Edit", Quantity::Temperature},
         {"Compensated_Temperature_Degrees_Edit", Quantity::Temperature},
         {"Lower_Temperature_Degrees_Edit", Quantity::Temperature},
-        {"Temperature_Compensation_Edit", Quantity::Temperature},
+        {"Temperature_Compensation_Edit", Quantity::TemperatureDifference},
         {"Upper_Temperature_Degrees_Edit", Quantity::Temperature},
         {"Tan_2S_Actual_Tension_Edit", Quantity::LargeForce}, {"Tan_1S_Actual_Tension_Edit", Quantity::LargeForce},
         {"Series_Dyn_Actual_Tension_Edit", Quantity::LargeForce},

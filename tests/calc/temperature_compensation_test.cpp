@@ -88,7 +88,7 @@ TEST_F(RequiredSag, InterpolatesTheSchedule) {
         type("Actual_Cable_Temperature_Edit", c.actual);
         type("Temperature_Compensation_Edit", c.creep);
         CalcContext ctx = context();
-        auto sag = compensated_sag(ctx);
+        auto sag = compensated_sag(ctx, Text_To_Number(c.actual, NumberFormat{}));
         if (c.expected_sag) {
             ASSERT_TRUE(sag.has_value());
             EXPECT_EQ(text("Compensated_Sag_Edit"), c.expected_sag);
@@ -111,7 +111,7 @@ TEST_F(RequiredSag, QuietRunSkipsTheConsistencyChecks) {
     type("Temperature_Compensation_Edit", "0");
     given_quiet();
     CalcContext ctx = context();
-    auto sag = compensated_sag(ctx);
+    auto sag = compensated_sag(ctx, 15);
     ASSERT_TRUE(sag.has_value());
     EXPECT_DOUBLE_EQ(*sag, 9.5);
     EXPECT_TRUE(messages().empty());
@@ -122,14 +122,14 @@ TEST_F(RequiredSag, HoursOfPresagAreCheckedButChangeNothing) {
     for (const char* hours : {"0", "504"}) {
         type("Hours_Since_Cable_Runout_Edit", hours);
         CalcContext ctx = context();
-        auto sag = compensated_sag(ctx);
+        auto sag = compensated_sag(ctx, 15);
         ASSERT_TRUE(sag.has_value());
         EXPECT_DOUBLE_EQ(*sag, 9.5);
     }
     type("Hours_Since_Cable_Runout_Edit", "505");
     port.queue_answer(Answer::No);
     CalcContext ctx = context();
-    EXPECT_FALSE(compensated_sag(ctx).has_value());
+    EXPECT_FALSE(compensated_sag(ctx, 15).has_value());
     EXPECT_NE(messages().back().find("Hours Since Cable Runout should be a number between 0.00 and 504.00"),
               std::string::npos);
 }
