@@ -73,6 +73,41 @@ std::optional<Readings> read_fields(CalcContext& context, const RunValues& run) 
     return in;
 }
 
+// Bearings are read to the second: a bearing between two others leaves their
+// angles adding up to within a second.
+constexpr double One_Second = std::numbers::pi / (180.0 * 3600.0);
+
+// True when bearing `middle` lies inside the angle from `first` to `last`.
+bool between(double first, double middle, double last) {
+    return Horizontal_Angle_Between(first, middle) + Horizontal_Angle_Between(middle, last) <=
+           Horizontal_Angle_Between(first, last) + One_Second;
+}
+
+// The adjacent, near, middle and far points lie on the line in that order, so
+// seen from the theodolite each bearing lies between its neighbours. Anything
+// else is a sighting of some other point, and no sag follows from it.
+bool refuse_bearings_out_of_order(CalcContext& context, const Readings& in) {
+    const char* field = nullptr;
+    std::string text;
+    if (!between(in.near, in.middle, in.far)) {
+        field = "Off_2S_Horiz_Bearing_Angle_Mid_Edit";
+        text = "Error : The Horizontal Angle (Middle) must lie between the Horizontal Angle (Near) and the Horizontal "
+               "Angle (Far).  The point sighted would be outside the span.\n\r\n\rSight the cable at a point between "
+               "the near and the far structure, and enter its bearing as the Horizontal Angle (Middle).";
+    } else if (!between(in.adjacent, in.near, in.far)) {
+        field = "Off_2S_Horiz_Bearing_Angle_Adjacent_Edit";
+        text = "Error : The Horizontal Angle (Near) must lie between the Horizontal Angle (Adjacent) and the "
+               "Horizontal Angle (Far).  The adjacent structure stands one span back from the near structure."
+               "\n\r\n\rCheck the bearings to the adjacent, the near and the far structure.";
+    } else {
+        return false;
+    }
+    context.form.set_active_page("Transmission_Line_PageControl", Cable_Sag_Page);
+    context.form.set_focus(field);
+    show_error(context, text);
+    return true;
+}
+
 // The angle at N follows from its sine only up to a right angle; it is obtuse
 // when the theodolite's foot on the line falls on the adjacent span's side of
 // N, which the triangle OAF tells: OA = r d, OF = d, AF = b + L.
@@ -229,6 +264,7 @@ void write_outputs(CalcContext& context, RunValues& run, const Plan& p, const Le
 bool Offset_2_Span_Method(CalcContext& context, RunValues& run) {
     auto in = read_fields(context, run);
     if (!in) return false;
+    if (refuse_bearings_out_of_order(context, *in)) return false;
     auto plan = plan_geometry(*in, run.span_length);
     if (!plan) return calculation_fault(context);
     auto levels = run.sagging ? required_levels(*in, *plan, run.span_length, run.required_sag)

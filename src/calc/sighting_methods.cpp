@@ -3,6 +3,7 @@
 #include "calc/calculation_fault.h"
 #include "calc/field_readers.h"
 #include "calc/number_text.h"
+#include "calc/sight_line_touch.h"
 #include "calc/unit_conversion.h"
 
 #include <cmath>
@@ -18,6 +19,14 @@ constexpr double Longest_Distance = 100;  // m
 const char* const Low_Point_Message =
     "Error: The low point is not in this sag-span.  \n\r\n\rThe Level Sighting Method cannot be used for this "
     "sag-span.";
+
+// A board more than four sags below its support sees a line that touches the
+// cable's curve beyond the other support.
+const TouchAdvice Sightboard_Advice{
+    "Fix the far sightboard less than 4 times the sag below the far support, or use another method.",
+    "Fix the near sightboard less than 4 times the sag below the near support, or use another method."};
+const TouchAdvice Level_Advice{"Use another method: the low point of this cable is not between the structures.",
+                               "Use another method: the low point of this cable is not between the structures."};
 
 NumberField distance_field(const CalcContext& context, const char* field, const char* caption, double lower) {
     return {field, caption, Cable_Sag_Page, Convert_Limit(context, Quantity::Length, lower),
@@ -47,11 +56,13 @@ void write_percent(CalcContext& context, const std::string& field, double percen
 // tangent to the low point.
 bool sightboard_required(CalcContext& context, RunValues& run, double far) {
     const double sag = run.required_sag;
-    // A far board more than four sags down leaves no near distance: squaring
-    // the negative root would set the board for another sag.
-    if (far > 4 * sag) return calculation_fault(context);
     const double root = 2 * std::sqrt(sag) - std::sqrt(far);
     const double near = root * root;
+    // A far board more than four sags down leaves no near distance: squaring
+    // the negative root would set the board for a line touching behind the near support.
+    const double touch = touch_point(run.span_length, sag, (near - far) / run.span_length);
+    if (!all_finite({touch})) return calculation_fault(context);
+    if (refuse_touch_outside_span(context, run.span_length, touch, Sightboard_Advice)) return false;
     const double ratio = near / sag;
     if (!(ratio >= 0)) return calculation_fault(context);
     const double percent = 50 * std::sqrt(ratio);
@@ -71,7 +82,9 @@ bool sightboard_actual(CalcContext& context, RunValues& run, double near, double
     const double ratio = near / sag;
     if (!(ratio >= 0)) return calculation_fault(context);
     const double percent = 50 * std::sqrt(ratio);
-    if (!all_finite({sag, percent})) return calculation_fault(context);
+    const double touch = touch_point(run.span_length, sag, (near - far) / run.span_length);
+    if (!all_finite({sag, percent, touch})) return calculation_fault(context);
+    if (refuse_touch_outside_span(context, run.span_length, touch, Sightboard_Advice)) return false;
     write_percent(context, "SBM_Actual_Percent_Edit", percent);
     context.write("SBM_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;
@@ -110,7 +123,9 @@ bool level_actual(CalcContext& context, RunValues& run, double rise, double tele
     if (!(discriminant > 0)) return calculation_fault(context);
     const double sag = (std::sqrt(discriminant) - b) / 2;
     const double percent = 50 * std::sqrt(telescope / sag);
-    if (!all_finite({sag, percent}) || sag < 0) return calculation_fault(context);
+    const double touch = touch_point(run.span_length, sag, -rise / run.span_length);
+    if (!all_finite({sag, percent, touch}) || sag < 0) return calculation_fault(context);
+    if (refuse_touch_outside_span(context, run.span_length, touch, Level_Advice)) return false;
     write_percent(context, "LSM_Actual_Percent_Edit", percent);
     context.write("LSM_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;

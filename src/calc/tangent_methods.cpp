@@ -4,6 +4,7 @@
 #include "calc/calculation_fault.h"
 #include "calc/field_readers.h"
 #include "calc/number_text.h"
+#include "calc/sight_line_touch.h"
 #include "calc/unit_conversion.h"
 
 #include <cmath>
@@ -23,9 +24,19 @@ struct TangentPage {
 const TangentPage Tangent_1_Page{"Tan_1S_"};
 const TangentPage Tangent_2_Page{"Tan_2S_"};
 
+// From the near structure a line touches beyond the far support only when the
+// theodolite stands more than four sags below the near one.
+const TouchAdvice Tangent_1_Advice{
+    "Set up the theodolite nearer to the near support, or use another method.",
+    "Set up the theodolite less than 4 times the sag below the near support, or use another method."};
+// From the adjacent structure a lower theodolite touches the cable farther on.
+const TouchAdvice Tangent_2_Advice{"Set up the theodolite lower at the adjacent structure, or use another method.",
+                                   "Set up the theodolite higher at the adjacent structure, or use another method."};
+
 struct Sighting {
     double sag;
     double percent;  // where the line touches, from the near support
+    double touch;    // the same place as a distance
 };
 
 double read_vertical(CalcContext& context, const std::string& field, const std::string& caption) {
@@ -55,8 +66,9 @@ std::optional<Sighting> sag_from_tangent(double a, double h, double t_m, double 
     double sag = (std::sqrt(discriminant) - b) / 2;
     if (!(sag > 0) || a / sag < 0) return std::nullopt;
     double percent = 50 * std::sqrt(a / sag);
-    if (!all_finite({sag, percent})) return std::nullopt;
-    return Sighting{sag, percent};
+    double touch = touch_point(span, sag, t_m - h / span);
+    if (!all_finite({sag, percent, touch})) return std::nullopt;
+    return Sighting{sag, percent, touch};
 }
 
 // The theodolite, its tangent line of slope t across the span and its sights
@@ -82,9 +94,10 @@ bool write_required(CalcContext& context, const RunValues& run, const TangentPag
     return true;
 }
 
-bool write_actual(CalcContext& context, RunValues& run, const TangentPage& page,
+bool write_actual(CalcContext& context, RunValues& run, const TangentPage& page, const TouchAdvice& advice,
                   const std::optional<Sighting>& sighting) {
     if (!sighting) return calculation_fault(context);
+    if (refuse_touch_outside_span(context, run.span_length, sighting->touch, advice)) return false;
     context.form.set_text(page.field("Actual_Percent_Edit"), percent_text(context, sighting->percent));
     context.write(page.field("Actual_Sag_Edit"), sighting->sag, pattern::Angle);
     context.write(page.field("Actual_Tension_Edit"), 0, pattern::Measure);
@@ -112,11 +125,14 @@ bool Tangent_1_Span_Method(CalcContext& context, RunValues& run) {
     // 4
     if (!run.sagging) {
         tangent_sketch(run, {0, -a}, std::tan(*tangent_angle), h);
-        return write_actual(context, run, page, sag_from_tangent(a, h, std::tan(*tangent_angle), span));
+        return write_actual(context, run, page, Tangent_1_Advice,
+                            sag_from_tangent(a, h, std::tan(*tangent_angle), span));
     }
     // 3
     if (a * sag < 0) return calculation_fault(context);
     double slope = (4 * std::sqrt(a * sag) + h - 4 * sag) / span;
+    if (refuse_touch_outside_span(context, span, touch_point(span, sag, slope - h / span), Tangent_1_Advice))
+        return false;
     tangent_sketch(run, {0, -a}, slope, h);
     return write_required(context, run, page, slope, 50 * std::sqrt(a / sag));
 }
@@ -145,7 +161,8 @@ bool Tangent_2_Span_Method(CalcContext& context, RunValues& run) {
     if (!run.sagging) {
         double t_m = std::tan(*tangent_angle);
         tangent_sketch(run, {-b, -near_height}, t_m, h);
-        return write_actual(context, run, page, sag_from_tangent(near_height - b * t_m, h, t_m, span));
+        return write_actual(context, run, page, Tangent_2_Advice,
+                            sag_from_tangent(near_height - b * t_m, h, t_m, span));
     }
     // 3
     double k = span * span / (8 * sag);
@@ -153,6 +170,8 @@ bool Tangent_2_Span_Method(CalcContext& context, RunValues& run) {
     double q = b * b - 2 * x * b + 2 * k * near_height;
     if (!(q >= 0) || k == 0) return calculation_fault(context);
     double slope = (std::sqrt(q) + x - b) / k;
+    if (refuse_touch_outside_span(context, span, touch_point(span, sag, slope - h / span), Tangent_2_Advice))
+        return false;
     double r = (near_height - b * slope) / sag;
     if (!(r >= 0)) return calculation_fault(context);
     tangent_sketch(run, {-b, -near_height}, slope, h);
