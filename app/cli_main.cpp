@@ -17,13 +17,16 @@ vortan::DateTime local_time_now() {
 }
 
 int usage() {
-    std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc PROJECT.vtn | report PROJECT.vtn\n";
+    std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc [--imperial] PROJECT.vtn | "
+                 "report PROJECT.vtn\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::strcmp(argv[1], "recalc") == 0 && std::strcmp(argv[2], "--imperial") == 0)
+        return vortan::recalc_project(argv[3], [](const std::string& line) { std::cout << line << '\n'; }, true);
     if (argc != 3) return usage();
     if (std::strcmp(argv[1], "script") == 0) {
         std::ifstream script(argv[2], std::ios::binary);

@@ -32,11 +32,12 @@ int check_project(const std::string& master, const std::function<void(const std:
     return all_match ? 0 : 1;
 }
 
-int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out) {
+int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out, bool imperial) {
     ScriptedPort port;
     port.sink = out;
     port.set_default_answer(Answer::Yes);  // load even a changed project: it is only recalculated
     SetupEditor setup;
+    setup.form().set_item_index("Units_of_Measure_RadioGroup", imperial ? 1 : 0);
     MainWindow window(port, setup);
     window.start();
     Form& form = window.form();

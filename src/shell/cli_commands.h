@@ -12,9 +12,11 @@ namespace vortan {
 // Exit status 0 when every side file matches the CRC the master file keeps.
 int check_project(const std::string& master, const std::function<void(const std::string&)>& out);
 
-// Shows every stored cable sag in turn, as the display does, and writes one
-// line of results for each; exit status 0 when the project could be read.
-int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out);
+// Shows every stored cable sag in turn, as the display does, in metric or
+// imperial units, and writes one line of results for each; exit status 0 when
+// the project could be read.
+int recalc_project(const std::string& master, const std::function<void(const std::string&)>& out,
+                   bool imperial = false);
 
 // Opens the project and runs the Report command at the time given: each line
 // of the report window goes to out, each message shown on the way to

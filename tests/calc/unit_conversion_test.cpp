@@ -25,6 +25,8 @@ TEST(UnitConversion, FactorsOfEveryKind) {
         {"one pound-force in newtons", Quantity::Force, 4.4482216152605, 1},
         {"one pound-force in kilonewtons", Quantity::LargeForce, 0.0044482216152605, 1},
         {"100 kN", Quantity::LargeForce, 100, 22480.894},
+        {"a creep allowance of -10 C is 18 F colder, not 14 F", Quantity::TemperatureDifference, -10, -18},
+        {"creep bounds", Quantity::TemperatureDifference, 80, 144},
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.name);
