@@ -124,6 +124,15 @@ bool write_clino_sag(CalcContext& context, RunValues& run, const char* field, do
 bool Height_Stick_Method(CalcContext& context, RunValues& run) {
     StickReadings r{};
     if (!read_stick(context, run, r)) return false;
+    // Beyond the far structure the stick would measure a cable that is not there.
+    if (r.near > run.span_length) {
+        context.form.set_active_page("Transmission_Line_PageControl", Cable_Sag_Page);
+        context.form.set_focus("HSM_Near_Distance_Edit");
+        show_error(context, "Error : The Near Distance is longer than the Span Length.  The theodolite would stand "
+                            "beyond the far structure, where no cable hangs above it.\n\r\n\rSet up the theodolite "
+                            "on the line between the near and the far structure.");
+        return false;
+    }
     const double z_near = std::tan(r.near_angle) * r.near;
     const double z_far = std::tan(r.far_angle) * (run.span_length - r.near);
     const double rise = z_far - z_near;

@@ -64,6 +64,12 @@ const RefusalCase Refusals[] = {
      "Error : The Horizontal Angle (Near) must lie between the Horizontal Angle (Adjacent) and the Horizontal Angle "
      "(Far).  The adjacent structure stands one span back from the near structure.\n\r\n\rCheck the bearings to the "
      "adjacent, the near and the far structure."},
+    {"sets up the height stick beyond the far structure", 6, true, "300", "5",
+     {{"HSM_Near_Vert_Angle_Edit", "88"}, {"HSM_Far_Vert_Angle_Edit", "92"}, {"HSM_Theodolite_Height_Edit", "1.5"},
+      {"HSM_Near_Distance_Edit", "320"}, {"HSM_Actual_Stick_Height_Edit", "8"}},
+     "Error : The Near Distance is longer than the Span Length.  The theodolite would stand beyond the far structure, "
+     "where no cable hangs above it.\n\r\n\rSet up the theodolite on the line between the near and the far "
+     "structure."},
 };
 
 class ImpossibleSightings : public testing::MainWindowTest {};
@@ -71,7 +77,8 @@ class ImpossibleSightings : public testing::MainWindowTest {};
 TEST_F(ImpossibleSightings, AreRefusedWithWhyAndWhatToChange) {
     const std::vector<std::string> outputs = {"Actual_Sag_Edit", "SBM_Required_Sag_Height_Near_Edit",
                                               "Tan_1S_Req_Vertical_Angle_Mid_Edit", "Tan_2S_Req_Vertical_Angle_Mid_Edit",
-                                              "Off_2S_Vert_Angle_Mid_Req_Edit", "Off_2S_Actual_Sag_Edit"};
+                                              "Off_2S_Vert_Angle_Mid_Req_Edit", "Off_2S_Actual_Sag_Edit",
+                                              "HSM_Actual_Sag_Edit"};
     for (const RefusalCase& c : Refusals) {
         SCOPED_TRACE(c.name);
         given_header("T1", "T2", c.span);
