@@ -17,6 +17,11 @@ void show_error(CalcContext& context, const std::string& text) {
     context.port.message(MessageKind::Error, Buttons::OK, text);
 }
 
+void show_error_at(CalcContext& context, const std::string& field, int page, const std::string& text) {
+    point_at(context, field, page);
+    show_error(context, text);
+}
+
 double read_number_text(UserPort& port, const NumberFormat& numbers, const std::string& text,
                         const std::string& caption, double lower, double upper,
                         const std::function<void()>& point_at_field) {

@@ -43,5 +43,7 @@ std::string Check_Sag_Span_Entry(CalcContext& context, bool allow_blank);
 
 // Shows an error box with OK, even while quiet.
 void show_error(CalcContext& context, const std::string& text);
+// The same, after bringing the field to correct to the user.
+void show_error_at(CalcContext& context, const std::string& field, int page, const std::string& text);
 
 }  // namespace vortan

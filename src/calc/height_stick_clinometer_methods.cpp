@@ -126,9 +126,7 @@ bool Height_Stick_Method(CalcContext& context, RunValues& run) {
     if (!read_stick(context, run, r)) return false;
     // Beyond the far structure the stick would measure a cable that is not there.
     if (r.near > run.span_length) {
-        context.form.set_active_page("Transmission_Line_PageControl", Cable_Sag_Page);
-        context.form.set_focus("HSM_Near_Distance_Edit");
-        show_error(context, "Error : The Near Distance is longer than the Span Length.  The theodolite would stand "
+        show_error_at(context, "HSM_Near_Distance_Edit", Cable_Sag_Page, "Error : The Near Distance is longer than the Span Length.  The theodolite would stand "
                             "beyond the far structure, where no cable hangs above it.\n\r\n\rSet up the theodolite "
                             "on the line between the near and the far structure.");
         return false;

@@ -102,9 +102,7 @@ bool refuse_bearings_out_of_order(CalcContext& context, const Readings& in) {
     } else {
         return false;
     }
-    context.form.set_active_page("Transmission_Line_PageControl", Cable_Sag_Page);
-    context.form.set_focus(field);
-    show_error(context, text);
+    show_error_at(context, field, Cable_Sag_Page, text);
     return true;
 }
 
