@@ -17,7 +17,6 @@ struct CalcContext {
     bool imperial() const;
     // Calculating without messages.
     bool quiet() const;
-    double number(const std::string& field) const { return Text_To_Number(form.text(field), numbers); }
     void write(const std::string& field, double value, const char* pattern) {
         form.set_text(field, format_number(value, pattern, numbers));
     }

@@ -1,5 +1,7 @@
 #include "calc/field_readers.h"
 
+#include "calc/unit_conversion.h"
+#include "project/record_layout.h"
 #include "project/text_compare.h"
 
 namespace vortan {
@@ -22,13 +24,14 @@ void show_error_at(CalcContext& context, const std::string& field, int page, con
     show_error(context, text);
 }
 
-double read_number_text(UserPort& port, const NumberFormat& numbers, const std::string& text,
-                        const std::string& caption, double lower, double upper,
-                        const std::function<void()>& point_at_field) {
+namespace {
+
+// A value checked against its range, with the messages of read_number_text.
+double read_number_value(UserPort& port, const NumberFormat& numbers, double value, const std::string& caption,
+                         double lower, double upper, const std::function<void()>& point_at_field) {
     const std::string range = "The " + caption + " should be a number between " +
                               format_number(lower, pattern::Measure, numbers) + " and " +
                               format_number(upper, pattern::Measure, numbers) + ".";
-    double value = text.empty() ? Abort_Value : Text_To_Number(text, numbers);
     if (value == Abort_Value) {
         if (point_at_field) point_at_field();
         port.message(MessageKind::Error, Buttons::OK, "Error : " + range);
@@ -42,16 +45,34 @@ double read_number_text(UserPort& port, const NumberFormat& numbers, const std::
     return answer == Answer::Yes ? value : Abort_Value;
 }
 
+}  // namespace
+
+double read_number_text(UserPort& port, const NumberFormat& numbers, const std::string& text,
+                        const std::string& caption, double lower, double upper,
+                        const std::function<void()>& point_at_field) {
+    const double value = text.empty() ? Abort_Value : Text_To_Number(text, numbers);
+    return read_number_value(port, numbers, value, caption, lower, upper, point_at_field);
+}
+
+double field_value(const CalcContext& context, const std::string& field) {
+    const Control& shown = context.form.control(field);
+    if (!shown.source.empty()) {
+        const auto kind = stored_quantity(field);
+        const double stored = Text_To_Number(shown.source, NumberFormat{});
+        if (kind && stored != Abort_Value) return context.imperial() ? metric_to_imperial(*kind, stored) : stored;
+    }
+    return shown.text.empty() ? Abort_Value : Text_To_Number(shown.text, context.numbers);
+}
+
 double Read_Number_Field(CalcContext& context, const NumberField& entry) {
-    const std::string& text = context.form.text(entry.field);
+    const double value = field_value(context, entry.field);
     if (context.quiet()) {
         // Quiet runs never ask: a value out of range reads as 0.
-        double value = text.empty() ? Abort_Value : Text_To_Number(text, context.numbers);
         if (value == Abort_Value) return Abort_Value;
         return entry.lower <= value && value <= entry.upper ? value : 0;
     }
-    return read_number_text(context.port, context.numbers, text, entry.caption, entry.lower, entry.upper,
-                            [&] { point_at(context, entry.field, entry.page); });
+    return read_number_value(context.port, context.numbers, value, entry.caption, entry.lower, entry.upper,
+                             [&] { point_at(context, entry.field, entry.page); });
 }
 
 double Read_Number_Field(CalcContext& context, const std::string& field, const std::string& caption,

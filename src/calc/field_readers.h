@@ -29,6 +29,11 @@ double read_number_text(UserPort& port, const NumberFormat& numbers, const std::
                         const std::string& caption, double lower, double upper,
                         const std::function<void()>& point_at_field);
 
+// The number a field stands for: while it shows a stored measure unedited, the
+// stored value in the units in force (not its rounded display); otherwise its
+// text read as typed. Abort_Value for an empty or unreadable field.
+double field_value(const CalcContext& context, const std::string& field);
+
 // The accepted value, Abort_Value, or 0 for an out-of-range value while quiet.
 double Read_Number_Field(CalcContext& context, const NumberField& entry);
 double Read_Number_Field(CalcContext& context, const std::string& field, const std::string& caption,

@@ -1,5 +1,6 @@
 #include "calc/sag_tolerance.h"
 
+#include "calc/field_readers.h"
 #include "calc/temperature_compensation.h"
 
 #include <cmath>
@@ -12,10 +13,9 @@ constexpr const char* Tolerance_Fields[] = {"Tolerance_Required_Sag_Edit", "Tole
                                             "Tolerance_Difference_Edit", "Tolerance_Difference_Percent_Edit",
                                             "Tolerance_Result_Edit"};
 
-// A number typed in a field, nothing for an empty field or other text.
+// The number in a field, nothing for an empty field or other text.
 std::optional<double> field_number(const CalcContext& context, const char* field) {
-    if (context.form.text(field).empty()) return std::nullopt;
-    const double value = context.number(field);
+    const double value = field_value(context, field);
     if (value == Abort_Value) return std::nullopt;
     return value;
 }

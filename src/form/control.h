@@ -66,6 +66,9 @@ struct Control {
     bool checked = false;
     bool sorted = false;
     std::string text;
+    // The stored text a shown text was made from (a record's metric value shown
+    // rounded, or in other units); dropped as soon as the text changes.
+    std::string source;
     std::vector<std::string> items;  // list entries, radio group items
     int item_index = -1;             // list, combo box and radio group selection
     int value = 0;                   // spin edit value; page control: tab style (0 tabs, 1 flat, 2 buttons)

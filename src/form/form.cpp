@@ -65,7 +65,17 @@ void Form::run(const std::function<void()>& handler) {
 const std::string& Form::text(const std::string& name) const { return control(name).text; }
 
 void Form::set_text(const std::string& name, const std::string& text) {
-    if (assign<std::string>(name, &Control::text, text, Property::Text)) run(control(name).on_change);
+    Control& c = control(name);
+    if (c.text == text) return;
+    c.source.clear();
+    c.text = text;
+    notify(c, Property::Text);
+    run(c.on_change);
+}
+
+void Form::set_shown(const std::string& name, const std::string& text, const std::string& source) {
+    set_text(name, text);
+    control(name).source = source;
 }
 
 bool Form::checked(const std::string& name) const { return control(name).checked; }

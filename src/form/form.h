@@ -41,8 +41,12 @@ public:
 
     // ---- edits ----
     const std::string& text(const std::string& name) const;
-    // Runs the change handler only when the text really changes.
+    // Runs the change handler only when the text really changes; a change
+    // drops the text's source.
     void set_text(const std::string& name, const std::string& text);
+    // Shows `text` made from the stored `source`, which the text then stands for.
+    void set_shown(const std::string& name, const std::string& text, const std::string& source);
+    const std::string& source(const std::string& name) const { return control(name).source; }
 
     // ---- check boxes, radio buttons, menu check marks ----
     bool checked(const std::string& name) const;

@@ -41,8 +41,12 @@ std::string field_text(const CalcContext& context, const RecordField& field) {
     switch (field.kind) {
     case FieldKind::Integer: return std::to_string(integer_of(context.form, field.name));
     case FieldKind::ListIndex: return std::to_string(list_index(context, field.name));
-    case FieldKind::Measure:
+    case FieldKind::Measure: {
+        // A measure shown unedited is stored back exactly as it was stored.
+        const std::string& source = context.form.source(field.name);
+        if (!source.empty()) return source;
         return metric_storage_text(context.form.text(field.name), field.quantity, context.imperial(), context.numbers);
+    }
     case FieldKind::TypedText: break;
     }
     return context.form.text(field.name);
@@ -56,10 +60,13 @@ std::string build_record(const CalcContext& context, const std::vector<RecordFie
 
 // A text field of a record into its named field, measures in the units in force.
 void load_text(CalcContext& context, const RecordField& field, const std::string& stored) {
-    std::string shown = field.kind == FieldKind::Measure
-                            ? display_text_of_stored(stored, field.quantity, context.imperial(), context.numbers)
-                            : stored;
-    context.form.set_text(field.name, shown);
+    if (field.kind != FieldKind::Measure) {
+        context.form.set_text(field.name, stored);
+        return;
+    }
+    // The shown text stands for the stored value, which calculations use.
+    context.form.set_shown(field.name,
+                           display_text_of_stored(stored, field.quantity, context.imperial(), context.numbers), stored);
 }
 
 void load_texts(CalcContext& context, const std::string& record, int first, int last) {

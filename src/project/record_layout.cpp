@@ -107,4 +107,11 @@ const std::vector<RecordField>& cable_sag_layout() {
 
 std::optional<int> record_integer(const std::string& record, int n) { return strict_integer(record_field(record, n)); }
 
+std::optional<Quantity> stored_quantity(const std::string& field) {
+    for (const auto* layout : {&sag_span_layout(), &cable_sag_layout()})
+        for (const RecordField& f : *layout)
+            if (f.kind == FieldKind::Measure && field == f.name) return f.quantity;
+    return std::nullopt;
+}
+
 }  // namespace vortan

@@ -31,6 +31,9 @@ inline constexpr int Cable_Sag_Field_Count = 74;
 const std::vector<RecordField>& sag_span_layout();
 const std::vector<RecordField>& cable_sag_layout();
 
+// The quantity of a field that records store as a metric measure, or nullopt.
+std::optional<Quantity> stored_quantity(const std::string& field);
+
 // The strict integer of a record field, or nullopt.
 std::optional<int> record_integer(const std::string& record, int n);
 

@@ -50,6 +50,13 @@ void convert_displayed_fields(CalcContext& context, bool from_imperial, bool to_
     bool kept[3];
     for (int i = 0; i < 3; ++i) kept[i] = form.checked(flags[i]);
     for (const DisplayedMeasure& measure : displayed_measures()) {
+        // A stored value is shown afresh from what was stored, not from its rounded display.
+        const std::string source = form.source(measure.field);
+        if (!source.empty()) {
+            form.set_shown(measure.field, display_text_of_stored(source, measure.kind, to_imperial, context.numbers),
+                           source);
+            continue;
+        }
         const std::string& text = form.text(measure.field);
         double value = text.empty() ? Abort_Value : Text_To_Number(text, context.numbers);
         if (value == Abort_Value) continue;
