@@ -9,6 +9,7 @@
 #include "project/record_layout.h"
 #include "project/side_file.h"
 #include "project/text_codec.h"
+#include "setup/vertical_circle.h"
 
 #include <algorithm>
 #include <array>
@@ -88,6 +89,7 @@ void MainWindow::read_project() {
     fill_project_details(form_, setup);
     for (const char* circle : Circles)
         setup.set_checked(circle, profile.boolean(Master_Section, circle, std::string(circle) == "Zenith_RadioButton"));
+    choose_one_vertical_circle(setup);
     // 7-8: the lists, each checked against its CRC.
     if (!read_side_files(name, profile)) return;
     // 9-11

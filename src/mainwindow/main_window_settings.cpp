@@ -5,6 +5,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/sag_mode.h"
 #include "project/project_file_set.h"
+#include "setup/vertical_circle.h"
 #include "shell/command_line_project.h"
 #include "units/displayed_fields.h"
 
@@ -34,6 +35,7 @@ void MainWindow::apply_settings(const ProgramSettings& s) {
     setup.set_checked("Zenith_RadioButton", s.Zenith_RadioButton);
     setup.set_checked("Nadir_RadioButton", s.Nadir_RadioButton);
     setup.set_checked("Altitude_RadioButton", s.Altitude_RadioButton);
+    choose_one_vertical_circle(setup);
     setup.set_item_index("Sort_Report_Data_RadioGroup", s.Sort_Report_Data_RadioGroup == 1 ? 1 : 0);
     form_.set_checked("Splash_Screen_Dont_Show_This_Again_CheckBox", s.Splash_Screen_Dont_Show_This_Again_CheckBox);
     // The stacking follows the restored check mark, so that menu and window agree.

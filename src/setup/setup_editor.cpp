@@ -4,16 +4,11 @@
 #include "setup/setup_editor_layout.h"
 #include "setup/setup_list_buttons.h"
 #include "setup/setup_record_fields.h"
+#include "setup/vertical_circle.h"
 #include "shell/help_launcher.h"
 #include "units/unit_labels.h"
 
 namespace vortan {
-
-namespace {
-
-const char* const Circles[] = {"Zenith_RadioButton", "Altitude_RadioButton", "Nadir_RadioButton"};
-
-}  // namespace
 
 SetupEditor::SetupEditor() {
     build_setup_form(form_);
@@ -26,11 +21,15 @@ void SetupEditor::wire_handlers() {
         form_.control(field).on_change = [this] { form_.set_checked("Inspector_Changed_CheckBox", true); };
     for (const char* field : Code_Name_Fields)
         form_.control(field).on_change = [this] { form_.set_checked("Code_Name_Changed_CheckBox", true); };
-    // Choosing one vertical circle clears the other two.
-    for (const char* circle : Circles) {
+    // Choosing one vertical circle clears the other two; the chosen one cannot
+    // be cleared, as a radio button cannot be clicked off.
+    for (const char* circle : Circle_Buttons) {
         form_.control(circle).on_change = [this, circle] {
-            if (!form_.checked(circle)) return;
-            for (const char* other : Circles)
+            if (!form_.checked(circle)) {
+                form_.set_checked(circle, true);
+                return;
+            }
+            for (const char* other : Circle_Buttons)
                 if (std::string(other) != circle) form_.set_checked(other, false);
         };
     }

@@ -7,18 +7,21 @@
 #include "mainwindow/main_window.h"
 #include "project/setup_lists.h"
 #include "setup/setup_editor.h"
+#include "calc/angle_entry.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 using namespace vortan;
@@ -104,6 +107,33 @@ TEST_F(SetupEditorDialogTest, TheTabStyleReachesEveryTabSetAtOnce) {
     });
     model.form().user_click("Settings_BitBtn");
     EXPECT_TRUE(view.findChild<QTabWidget*>("Transmission_Line_PageControl")->documentMode());
+}
+
+// The three vertical circles share one frame, so that Qt keeps one chosen as
+// the model does; each circle's graduation is drawn beside them.
+// VORTAN_SCREENSHOT=FILE.png saves the page as shown.
+TEST_F(SetupEditorDialogTest, TheTheodolitePageKeepsOneCircleAndDrawsEach) {
+    when_shown<SetupEditorDialog>([&](SetupEditorDialog* shown) {
+        in_dialog<QTabWidget>("Settings_PageControl")->setCurrentIndex(setup_page::Theodolite_Settings);
+        auto* zenith = in_dialog<QRadioButton>("Zenith_RadioButton");
+        auto* nadir = in_dialog<QRadioButton>("Nadir_RadioButton");
+        EXPECT_EQ(zenith->parentWidget(), in_dialog<QRadioButton>("Altitude_RadioButton")->parentWidget());
+        EXPECT_EQ(zenith->parentWidget(), nadir->parentWidget());
+        QTest::mouseClick(nadir, Qt::LeftButton);
+        QTest::mouseClick(nadir, Qt::LeftButton);  // clicking the chosen one keeps it
+        EXPECT_TRUE(nadir->isChecked());
+        EXPECT_FALSE(zenith->isChecked());
+        EXPECT_EQ(vertical_circle(setup.form()), VerticalCircle::Nadir);
+        for (const char* drawing : {"Zenith_Graduation_Drawing", "Altitude_Graduation_Drawing", "Nadir_Graduation_Drawing"})
+            EXPECT_GE(in_dialog<QWidget>(drawing)->width(), 100) << drawing;
+        if (const char* file = std::getenv("VORTAN_SCREENSHOT")) {
+            shown->resize(900, 560);
+            QApplication::processEvents();
+            shown->grab().save(QString::fromLocal8Bit(file));
+        }
+        QTest::mouseClick(in_dialog<QPushButton>("Setup_OK_BitBtn"), Qt::LeftButton);
+    });
+    model.form().user_click("Settings_BitBtn");
 }
 
 }  // namespace
