@@ -253,7 +253,7 @@ Scene shunt_dynamometer(const Cable& cable, double unit_weight, std::mt19937_64&
     const double pull = tension(cable, unit_weight), separation = std::round(uniform(random, 500, 5000));
     const double aimed = std::min(uniform(random, 300, 4500), pull);  // N
     const double deflection =
-        std::clamp(separation / (2 * std::sqrt(std::pow(2 * pull / aimed, 2) - 1)), 2.0, 1000.0);
+        std::clamp(separation / (2 * std::sqrt(std::pow(2 * pull / aimed, 2) - 1)), 10.0, 1000.0);
     s.parameters = {cable.sag, separation, deflection};
     s.observe = [cable, unit_weight](const std::vector<double>& p) {
         const double leg = std::hypot(p[1] / 2, p[2]);
