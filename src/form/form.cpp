@@ -66,16 +66,24 @@ const std::string& Form::text(const std::string& name) const { return control(na
 
 void Form::set_text(const std::string& name, const std::string& text) {
     Control& c = control(name);
-    if (c.text == text) return;
-    c.source.clear();
-    c.text = text;
-    notify(c, Property::Text);
-    run(c.on_change);
+    if (c.text != text) replace_text(c, text, "");
 }
 
 void Form::set_shown(const std::string& name, const std::string& text, const std::string& source) {
-    set_text(name, text);
-    control(name).source = source;
+    Control& c = control(name);
+    if (c.text == text)
+        c.source = source;
+    else
+        replace_text(c, text, source);
+}
+
+// The source is in place before the change handler runs, so a handler that
+// reads the field already reads the value the text stands for.
+void Form::replace_text(Control& c, const std::string& text, const std::string& source) {
+    c.text = text;
+    c.source = source;
+    notify(c, Property::Text);
+    run(c.on_change);
 }
 
 bool Form::checked(const std::string& name) const { return control(name).checked; }

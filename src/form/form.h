@@ -91,6 +91,7 @@ private:
     template <typename T>
     bool assign(const std::string& name, T Control::*member, T value, Property property);
     void notify(const Control& control, Property property);
+    void replace_text(Control& control, const std::string& text, const std::string& source);
     bool select(Control& control, int index);
     void follow_selection(Control& control);
     static void run(const std::function<void()>& handler);

@@ -99,6 +99,34 @@ TEST_F(FormTest, DisabledButtonIgnoresClicks) {
     EXPECT_EQ(clicks, 1);
 }
 
+// A shown text stands for the stored text it was made from until the text changes.
+TEST_F(FormTest, AShownTextKeepsItsSourceOnlyWhileUnchanged) {
+    struct Row {
+        const char* what_happened;
+        std::function<void(Form&)> act;
+        std::string source;
+    };
+    const Row rows[] = {
+        {"the user typed the shown text again", [](Form& f) { f.user_type("Span_Length_Edit", "1,230.45"); },
+         "375.1234"},
+        {"the user typed another length", [](Form& f) { f.user_type("Span_Length_Edit", "1,230.5"); }, ""},
+        {"the user emptied the field", [](Form& f) { f.user_type("Span_Length_Edit", ""); }, ""},
+        {"another record showed the same text",
+         [](Form& f) { f.set_shown("Span_Length_Edit", "1,230.45", "375.1235"); }, "375.1235"},
+        {"another record showed another text", [](Form& f) { f.set_shown("Span_Length_Edit", "3.28", "1"); }, "1"},
+    };
+    for (const Row& row : rows) {
+        form.set_shown("Span_Length_Edit", "1,230.45", "375.1234");
+        row.act(form);
+        EXPECT_EQ(form.source("Span_Length_Edit"), row.source) << row.what_happened;
+    }
+    // A change handler already reads the value the new text stands for.
+    std::string read;
+    form.control("Span_Length_Edit").on_change = [&] { read = form.source("Span_Length_Edit"); };
+    form.set_shown("Span_Length_Edit", "820.25", "250");
+    EXPECT_EQ(read, "250");
+}
+
 TEST_F(FormTest, UnknownNamesAreProgrammingErrors) {
     EXPECT_THROW(form.text("Nothing_Edit"), UnknownControl);
     EXPECT_THROW(form.add(ControlKind::Edit, "Span_Length_Edit"), std::logic_error);
