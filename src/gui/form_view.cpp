@@ -92,6 +92,7 @@ struct Column {
     int next_field = 0;     // index of the next field in the row
     bool edit_row = false;  // may the next edit continue this row?
     bool takes_height = false;
+    bool takes_width = false;
 };
 
 class ViewBuilder {
@@ -102,6 +103,7 @@ public:
 
 private:
     bool only_buttons(const std::string& parent) const;
+    bool takes_spare_width(const Control& control) const;
     void fill_button_row(QWidget* container, const std::string& parent);
     QWidget* make(const Control& control, QWidget* parent);
     QWidget* make_page_control(const Control& control, QWidget* parent);
@@ -219,6 +221,16 @@ QWidget* ViewBuilder::make_page_control(const Control& control, QWidget* parent)
     return tabs;
 }
 
+// A drawing grows with the window, and so does a frame that holds one.
+bool ViewBuilder::takes_spare_width(const Control& control) const {
+    if (!control.on_screen) return false;
+    if (control.kind == ControlKind::Drawing) return true;
+    if (control.kind != ControlKind::GroupBox && control.kind != ControlKind::Panel) return false;
+    for (const Control* child : form_.children(control.name))
+        if (takes_spare_width(*child)) return true;
+    return false;
+}
+
 bool ViewBuilder::only_buttons(const std::string& parent) const {
     auto children = form_.children(parent);
     for (const Control* child : children)
@@ -273,14 +285,16 @@ void ViewBuilder::place_other(Column& column, const Control& control, QWidget* w
     const int row = ++column.row;
     column.edit_row = false;
     column.takes_height = column.takes_height || takes_spare_height(control.kind);
+    const bool takes_width = takes_spare_width(control);
+    column.takes_width = column.takes_width || takes_width;
     QGridLayout* grid = column.grid;
     const bool captioned_list =
         control.kind == ControlKind::ComboBox || control.kind == ControlKind::ListBox;
     if (captioned_list && !control.caption.empty()) {
         add(grid, caption_label(control, widget, container), row, 0);
         add(grid, widget, row, 1, -1, Qt::AlignLeft);
-    } else if (control.kind == ControlKind::Button || control.kind == ControlKind::GroupBox ||
-               control.kind == ControlKind::RadioGroup) {
+    } else if (!takes_width && (control.kind == ControlKind::Button || control.kind == ControlKind::GroupBox ||
+                                control.kind == ControlKind::RadioGroup)) {
         // Frames as wide as their content keep related choices together.
         add(grid, widget, row, 0, -1, Qt::AlignLeft);
     } else {
@@ -305,13 +319,18 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
     bool any_takes_height = false;
 
     auto finish_band = [&] {
+        bool any_takes_width = false;
         for (Column& column : columns) {
             // Empty grid columns still take spacing: the stretch comes right after the last.
-            column.grid->setColumnStretch(column.grid->columnCount(), 1);
+            if (column.takes_width)
+                band->setStretchFactor(column.grid, 1);
+            else
+                column.grid->setColumnStretch(column.grid->columnCount(), 1);
             if (!column.takes_height) column.grid->setRowStretch(column.row + 1, 1);
+            any_takes_width = any_takes_width || column.takes_width;
         }
-        // The last column takes the spare width of the band.
-        if (band && !columns.empty()) band->setStretchFactor(columns.back().grid, 1);
+        // Columns that grow share the spare width of the band; else the last takes it.
+        if (band && !columns.empty() && !any_takes_width) band->setStretchFactor(columns.back().grid, 1);
         bool takes_height = false;
         for (const Column& column : columns) takes_height = takes_height || column.takes_height;
         if (band && takes_height) bands->setStretchFactor(band, 1);
@@ -344,7 +363,9 @@ void ViewBuilder::fill(QWidget* container, const std::string& parent, bool top_a
         if (control->covers_parent) continue;  // laid over the container, not in its grid
 
         const bool new_column = control->beside_previous && control->kind != ControlKind::Edit;
-        if (!band || (band_ends && !new_column)) {
+        // A drawing shows what the control before it stands for: it stays in its column.
+        const bool illustrates = control->kind == ControlKind::Drawing && !new_column && band;
+        if (!band || (band_ends && !new_column && !illustrates)) {
             add_band();
         } else if (new_column) {
             add_column();

@@ -184,6 +184,10 @@ QSize SpanDiagramView::sizeHint() const { return {300, 170}; }
 
 QSize SpanDiagramView::minimumSizeHint() const { return {150, 85}; }
 
+int SpanDiagramView::heightForWidth(int width) const {
+    return static_cast<int>(std::lround(width * Diagram_Design_Height / Diagram_Design_Width));
+}
+
 void SpanDiagramView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -22,6 +22,9 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // As tall as the design area is for the width: no blank bands around it.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
 
     struct Shape {
         QString kind;   // line, mark or text

@@ -2,6 +2,7 @@
 
 #include "form/form_builder.h"
 #include "project/setup_lists.h"
+#include "setup/circle_graduation.h"
 #include "setup/vertical_circle.h"
 
 namespace vortan {
@@ -85,25 +86,21 @@ void add_structure_page(FormBuilder& b) {
 
 void add_theodolite_page(FormBuilder& b) {
     const std::string page = add_page(b, "Theodolite_Settings_TabSheet", "Theodolite Settings");
-    // One frame holds the three circles, so that choosing one clears the others.
+    // One frame holds the three circles, so that choosing one clears the
+    // others; each circle's graduation is drawn under its button.
     const std::string group = "Vertical_Circle_GroupBox";
     b.container(ControlKind::GroupBox, page, group, " Vertical Circle : ");
+    const VerticalCircle circles[] = {VerticalCircle::Zenith, VerticalCircle::Altitude, VerticalCircle::Nadir};
     const char* captions[] = {"Zenith", "Altitude", "Nadir"};
-    for (int i = 0; i < 3; ++i) b.container(ControlKind::RadioButton, group, Circle_Buttons[i], captions[i]);
+    for (int i = 0; i < 3; ++i) {
+        b.container(ControlKind::RadioButton, group, Circle_Buttons[i], captions[i]).beside_previous = i > 0;
+        b.container(ControlKind::Drawing, group, std::string(captions[i]) + "_Graduation_Drawing", "").items =
+            circle_graduation_shapes(circles[i]);
+    }
     b.form().control("Zenith_RadioButton").checked = true;
     b.label(page, "Theodolite_Note_Label",
             "Only one vertical circle should be used for a project.  When you change vertical circles, all data in "
-            "the project will be calculated according to this setting.")
-        .beside_previous = true;
-    // Each circle's graduation on both faces.
-    const std::string drawings = "Circle_Graduations_Panel";
-    b.container(ControlKind::Panel, page, drawings, "");
-    const VerticalCircle circles[] = {VerticalCircle::Zenith, VerticalCircle::Altitude, VerticalCircle::Nadir};
-    for (int i = 0; i < 3; ++i) {
-        Control& drawing = b.container(ControlKind::Drawing, drawings, std::string(captions[i]) + "_Graduation_Drawing", "");
-        drawing.items = circle_graduation_shapes(circles[i]);
-        drawing.beside_previous = i > 0;
-    }
+            "the project will be calculated according to this setting.");
 }
 
 void add_project_page(FormBuilder& b) {

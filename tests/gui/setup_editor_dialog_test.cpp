@@ -7,6 +7,7 @@
 #include "mainwindow/main_window.h"
 #include "project/setup_lists.h"
 #include "setup/setup_editor.h"
+#include "setup/vertical_circle.h"
 #include "calc/angle_entry.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 using namespace vortan;
 using namespace vortan::gui;
@@ -110,27 +112,49 @@ TEST_F(SetupEditorDialogTest, TheTabStyleReachesEveryTabSetAtOnce) {
 }
 
 // The three vertical circles share one frame, so that Qt keeps one chosen as
-// the model does; each circle's graduation is drawn beside them.
-// VORTAN_SCREENSHOT=FILE.png saves the page as shown.
+// the model does; each circle's graduation is painted under its button and
+// grows with the window. VORTAN_SCREENSHOT=FILE.png saves the page as the
+// program shows it, VORTAN_SCREENSHOT_LARGE=FILE.png enlarged by half.
 TEST_F(SetupEditorDialogTest, TheTheodolitePageKeepsOneCircleAndDrawsEach) {
     when_shown<SetupEditorDialog>([&](SetupEditorDialog* shown) {
+        shown->fit_pages();
         in_dialog<QTabWidget>("Settings_PageControl")->setCurrentIndex(setup_page::Theodolite_Settings);
         auto* zenith = in_dialog<QRadioButton>("Zenith_RadioButton");
         auto* nadir = in_dialog<QRadioButton>("Nadir_RadioButton");
         EXPECT_EQ(zenith->parentWidget(), in_dialog<QRadioButton>("Altitude_RadioButton")->parentWidget());
         EXPECT_EQ(zenith->parentWidget(), nadir->parentWidget());
-        QTest::mouseClick(nadir, Qt::LeftButton);
-        QTest::mouseClick(nadir, Qt::LeftButton);  // clicking the chosen one keeps it
+        const QPoint indicator(8, nadir->height() / 2);
+        QTest::mouseClick(nadir, Qt::LeftButton, {}, indicator);
+        QTest::mouseClick(nadir, Qt::LeftButton, {}, indicator);  // clicking the chosen one keeps it
         EXPECT_TRUE(nadir->isChecked());
         EXPECT_FALSE(zenith->isChecked());
         EXPECT_EQ(vertical_circle(setup.form()), VerticalCircle::Nadir);
-        for (const char* drawing : {"Zenith_Graduation_Drawing", "Altitude_Graduation_Drawing", "Nadir_Graduation_Drawing"})
-            EXPECT_GE(in_dialog<QWidget>(drawing)->width(), 100) << drawing;
-        if (const char* file = std::getenv("VORTAN_SCREENSHOT")) {
-            shown->resize(900, 560);
-            QApplication::processEvents();
-            shown->grab().save(QString::fromLocal8Bit(file));
+        const char* drawings[] = {"Zenith_Graduation_Drawing", "Altitude_Graduation_Drawing", "Nadir_Graduation_Drawing"};
+        auto widths = [&] {
+            std::vector<int> found;
+            for (const char* drawing : drawings) found.push_back(in_dialog<QWidget>(drawing)->width());
+            return found;
+        };
+        QApplication::processEvents();
+        if (const char* file = std::getenv("VORTAN_SCREENSHOT")) shown->grab().save(QString::fromLocal8Bit(file));
+        const std::vector<int> shown_widths = widths();
+        for (size_t i = 0; i < 3; ++i) {
+            // The accepted half of face left is painted: the shapes were read.
+            const QImage image = in_dialog<QWidget>(drawings[i])->grab().toImage();
+            int blue = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    blue += qBlue(image.pixel(x, y)) > 100 && qRed(image.pixel(x, y)) < 80;
+            EXPECT_GT(blue, 50) << drawings[i];
+            EXPECT_GE(shown_widths[i], shown->width() / 4) << drawings[i];
+            const QRect button = in_dialog<QWidget>(Circle_Buttons[i])->geometry();
+            const QRect drawing = in_dialog<QWidget>(drawings[i])->geometry();
+            EXPECT_TRUE(drawing.left() == button.left() && drawing.top() > button.bottom()) << drawings[i];
         }
+        shown->setFixedSize(shown->size() * 3 / 2);
+        QApplication::processEvents();
+        for (size_t i = 0; i < 3; ++i) EXPECT_GT(widths()[i], shown_widths[i] * 5 / 4) << drawings[i];
+        if (const char* large = std::getenv("VORTAN_SCREENSHOT_LARGE")) shown->grab().save(QString::fromLocal8Bit(large));
         QTest::mouseClick(in_dialog<QPushButton>("Setup_OK_BitBtn"), Qt::LeftButton);
     });
     model.form().user_click("Settings_BitBtn");

@@ -83,39 +83,6 @@ TEST_F(ProjectFiles, SavedProjectOpensAgainWithoutWarning) {
     EXPECT_FALSE(flag("Data_Changed_Since_Load_CheckBox"));
 }
 
-// Whatever a master file says of the circles, one is chosen: the one the
-// calculation uses, and the one the next save writes.
-TEST_F(ProjectFiles, AProjectOpensWithExactlyOneVerticalCircle) {
-    struct Case {
-        const char* name;
-        const char* zenith;
-        const char* altitude;
-        const char* nadir;
-        const char* chosen;
-    };
-    const Case cases[] = {
-        {"a file that sets no circle", "0", "0", "0", "Zenith_RadioButton"},
-        {"a file that sets Zenith and Altitude", "1", "1", "0", "Altitude_RadioButton"},
-        {"a file that sets all three", "1", "1", "1", "Altitude_RadioButton"},
-        {"a file that sets Nadir alone", "0", "0", "1", "Nadir_RadioButton"},
-    };
-    given_saved_project();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ProfileFile profile = master_profile();
-        profile.set("vortan", "Zenith_RadioButton", c.zenith);
-        profile.set("vortan", "Altitude_RadioButton", c.altitude);
-        profile.set("vortan", "Nadir_RadioButton", c.nadir);
-        overwrite(master(), profile.to_text());
-        open(master());
-        const std::vector<const char*> circles = {"Zenith_RadioButton", "Altitude_RadioButton", "Nadir_RadioButton"};
-        for (const char* circle : circles) EXPECT_EQ(setup.form().checked(circle), std::string(circle) == c.chosen);
-        form().user_click("Save_BitBtn");
-        for (const char* circle : circles)
-            EXPECT_EQ(master_profile().text("vortan", circle), std::string(circle) == c.chosen ? "1" : "0") << circle;
-    }
-}
-
 TEST_F(ProjectFiles, TamperedSideFileIsNamedInTheWarning) {
     given_saved_project();
     overwrite(folder / "line.spd", "1\tT1\tT2\t301\t-1\t\r\n");

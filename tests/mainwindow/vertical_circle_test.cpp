@@ -1,82 +1,102 @@
-// The vertical circle on the Theodolite Settings page: always exactly one, and
-// each circle's graduation drawn with its readings where the circle has them.
+// The vertical circle: whatever the user clicks and whatever a settings or
+// project file says, exactly one is chosen, and it is the one a save writes.
 #include "setup/vertical_circle.h"
 
-#include "support/main_window_fixture.h"
+#include "calc/angle_entry.h"
+#include "mainwindow/main_window.h"
+#include "project/profile_file.h"
+#include "project/program_settings.h"
+#include "setup/setup_editor.h"
+#include "ui/scriptedport.h"
 
-#include <cmath>
-#include <map>
-#include <sstream>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <utility>
+#include <vector>
 
 namespace vortan {
 namespace {
 
-class VerticalCircleChoice : public testing::MainWindowTest {};
+namespace fs = std::filesystem;
 
-TEST_F(VerticalCircleChoice, TheUserCannotLeaveNoCircleChosen) {
-    struct Step {
-        const char* name;  // what the user did
-        const char* button;
-        bool checked;
-        VerticalCircle after;
-    };
-    const Step steps[] = {
-        {"clears the Zenith circle that is chosen", "Zenith_RadioButton", false, VerticalCircle::Zenith},
-        {"picks Altitude", "Altitude_RadioButton", true, VerticalCircle::Altitude},
-        {"picks Nadir", "Nadir_RadioButton", true, VerticalCircle::Nadir},
-        {"clears Nadir", "Nadir_RadioButton", false, VerticalCircle::Nadir},
-        {"clears Zenith, not chosen", "Zenith_RadioButton", false, VerticalCircle::Nadir},
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.name);
-        setup.form().user_check(step.button, step.checked);
-        int chosen = 0;
-        for (const char* button : Circle_Buttons) chosen += setup.form().checked(button);
-        EXPECT_EQ(chosen, 1);
-        EXPECT_EQ(vertical_circle(setup.form()), step.after);
-    }
+enum class Source { Settings, Project };
+
+struct Case {
+    const char* name;
+    Source source;
+    bool zenith, altitude, nadir;                         // what the file says
+    std::vector<std::pair<const char*, bool>> clicks;     // then the user checks or unchecks
+    VerticalCircle chosen;
+};
+
+const std::vector<Case> Cases = {
+    {"settings with none", Source::Settings, false, false, false, {}, VerticalCircle::Zenith},
+    {"settings with all three", Source::Settings, true, true, true, {}, VerticalCircle::Altitude},
+    {"settings with Zenith and Nadir", Source::Settings, true, false, true, {}, VerticalCircle::Zenith},
+    {"settings with Nadir, which the user clears", Source::Settings, false, false, true,
+     {{"Nadir_RadioButton", false}}, VerticalCircle::Nadir},
+    {"project with none", Source::Project, false, false, false, {}, VerticalCircle::Zenith},
+    {"project with Zenith and Altitude", Source::Project, true, true, false, {}, VerticalCircle::Altitude},
+    {"project with Nadir and Zenith", Source::Project, true, false, true, {}, VerticalCircle::Zenith},
+    {"project with Nadir, then the user picks Altitude and clears it and Zenith", Source::Project, false,
+     false, true, {{"Altitude_RadioButton", true}, {"Altitude_RadioButton", false}, {"Zenith_RadioButton", false}},
+     VerticalCircle::Altitude},
+};
+
+int circles_chosen(const Form& setup) {
+    int chosen = 0;
+    for (const char* button : Circle_Buttons) chosen += setup.checked(button);
+    return chosen;
 }
 
-// The label a drawing puts at the top, right, bottom and left of each face.
-std::map<std::string, std::string> labels_around(const std::vector<std::string>& shapes) {
-    const double centres[] = {0.25, 0.75};  // face left, face right
-    const char* faces[] = {"left", "right"};
-    std::map<std::string, std::string> found;
-    for (const std::string& shape : shapes) {
-        std::istringstream in(shape);
-        std::string kind, anchor, text;
-        double x = 0, y = 0;
-        in >> kind >> anchor >> x >> y;
-        std::getline(in >> std::ws, text);
-        EXPECT_TRUE(std::isfinite(x) && std::isfinite(y) && x >= 0 && x <= 1 && y >= 0 && y <= 1) << shape;
-        if (kind != "text" || text.find('\xC2') == std::string::npos) continue;
-        const int face = x < 0.5 ? 0 : 1;
-        const double dx = (x - centres[face]) * 300, dy = (y - 86.0 / 170) * 170;
-        const char* where = std::fabs(dx) > std::fabs(dy) ? (dx > 0 ? "right" : "left") : (dy < 0 ? "top" : "bottom");
-        found[std::string(faces[face]) + " " + where] = text.substr(0, text.find('\xC2'));
-    }
-    return found;
-}
-
-TEST(CircleGraduation, EachFaceShowsTheCirclesReadings) {
-    struct Case {
-        VerticalCircle circle;
-        const char* face_left[4];   // top, right, bottom, left
-        const char* face_right[4];
-    };
-    const Case cases[] = {
-        {VerticalCircle::Zenith, {"0", "90", "180", "270"}, {"0", "270", "180", "90"}},
-        {VerticalCircle::Altitude, {"90", "0", "270", "180"}, {"90", "180", "270", "0"}},
-        {VerticalCircle::Nadir, {"180", "90", "0", "270"}, {"180", "270", "0", "90"}},
-    };
-    const char* places[] = {"top", "right", "bottom", "left"};
-    for (const Case& c : cases) {
-        const auto found = labels_around(circle_graduation_shapes(c.circle));
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(found.at(std::string("left ") + places[i]), c.face_left[i]) << places[i];
-            EXPECT_EQ(found.at(std::string("right ") + places[i]), c.face_right[i]) << places[i];
+TEST(VerticalCircleChoice, ExactlyOneIsChosenAndItIsTheOneSaved) {
+    const fs::path folder = fs::temp_directory_path() / ("vortan-circle-" + std::to_string(::getpid()));
+    const fs::path settings = folder / "vortan.ini";
+    const fs::path master = folder / "line.vtn";
+    for (const Case& c : Cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        if (c.source == Source::Settings) {
+            ProgramSettings given;
+            given.Zenith_RadioButton = c.zenith;
+            given.Altitude_RadioButton = c.altitude;
+            given.Nadir_RadioButton = c.nadir;
+            ASSERT_EQ(write_program_settings(settings, given), "");
         }
+        ScriptedPort port;
+        SetupEditor setup;
+        MainWindow window(port, setup);
+        window.set_places({settings, folder, ""});
+        window.start();
+        window.first_display({});
+        window.form().set_text("Load_Save_File_Edit", master.string());
+        if (c.source == Source::Project) {
+            ASSERT_TRUE(window.save_project());
+            ProfileFile profile = ProfileFile::read(master);
+            profile.set("vortan", "Zenith_RadioButton", c.zenith ? "1" : "0");
+            profile.set("vortan", "Altitude_RadioButton", c.altitude ? "1" : "0");
+            profile.set("vortan", "Nadir_RadioButton", c.nadir ? "1" : "0");
+            std::ofstream(master, std::ios::binary) << profile.to_text();
+            window.read_project();
+        }
+        EXPECT_EQ(circles_chosen(setup.form()), 1) << "after the load";
+        for (const auto& [button, checked] : c.clicks) {
+            setup.form().user_check(button, checked);
+            EXPECT_EQ(circles_chosen(setup.form()), 1) << button << " " << checked;
+        }
+        EXPECT_EQ(vertical_circle(setup.form()), c.chosen);
+        ASSERT_TRUE(window.save_project());
+        const ProfileFile saved = ProfileFile::read(master);
+        for (const char* button : Circle_Buttons)
+            EXPECT_EQ(saved.text("vortan", button), vertical_circle_name(setup.form()) + "_RadioButton" == button ? "1" : "0")
+                << button;
     }
+    fs::remove_all(folder);
 }
 
 }  // namespace
