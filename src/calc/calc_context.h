@@ -8,6 +8,8 @@
 
 namespace vortan {
 
+enum class Quantity;  // calc/unit_conversion.h
+
 struct CalcContext {
     Form& form;         // the main window
     const Form& setup;  // the setup editor
@@ -20,6 +22,10 @@ struct CalcContext {
     void write(const std::string& field, double value, const char* pattern) {
         form.set_text(field, format_number(value, pattern, numbers));
     }
+    // A result a cable-sag record keeps (a sag in the units in force): shown
+    // with the pattern, and stored as the metric display rounds it, so that
+    // the record is the same whatever the units and separators in force.
+    void write_result(const std::string& field, double value, Quantity kind, const char* pattern);
 };
 
 }  // namespace vortan

@@ -43,7 +43,7 @@ void find_unit_weight(const CalcContext& context, RunValues& run) {
 void common_end(CalcContext& context, const RunValues& run) {
     Form& form = context.form;
     if (form.item_index("Sag_New_or_Existing_RadioGroup") == 1)
-        context.write("Actual_Sag_Edit", run.actual_sag, pattern::Measure);
+        context.write_result("Actual_Sag_Edit", run.actual_sag, Quantity::Length, pattern::Measure);
     form.set_checked("Cable_Data_Changed_CheckBox", true);
     form.set_checked("Data_Changed_Since_Load_CheckBox", true);
     form.set_checked("Data_Calc_Successful_CheckBox", true);

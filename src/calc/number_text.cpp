@@ -114,6 +114,21 @@ double Text_To_Number(const std::string& original, const NumberFormat& numbers) 
     return value;
 }
 
+std::optional<std::string> rewritten_number(const std::string& text, const NumberFormat& from, const NumberFormat& to) {
+    if (Text_To_Number(text, from) == Abort_Value) return std::nullopt;
+    std::string digits = text;
+    remove_all(digits, " ");
+    for (std::string_view space : Unicode_Spaces) remove_all(digits, space);
+    remove_all(digits, from.thousands);
+    replace_all(digits, from.decimal, Decimal_Mark);
+    std::string rewritten;
+    for (char c : digits) {
+        if (c == Decimal_Mark) rewritten += to.decimal;
+        else rewritten += c;
+    }
+    return rewritten;
+}
+
 namespace {
 
 struct PatternShape {

@@ -122,7 +122,7 @@ std::optional<double> compensated_sag(CalcContext& context, double actual_temper
         return std::nullopt;
     }
     context.write("Compensated_Sag_Edit", sag, pattern::Measure);
-    context.form.set_text("Required_Sag_Edit", context.form.text("Compensated_Sag_Edit"));
+    context.write_result("Required_Sag_Edit", sag, Quantity::Length, pattern::Measure);
     return sag;
 }
 

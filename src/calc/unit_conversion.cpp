@@ -71,18 +71,19 @@ bool is_file_format(const NumberFormat& numbers) {
 
 std::string metric_storage_text(const std::string& typed, Quantity kind, bool imperial,
                                 const NumberFormat& numbers) {
-    if (!imperial && is_file_format(numbers)) return typed;
+    if (!imperial) return rewritten_number(typed, numbers, NumberFormat{}).value_or(typed);
     double value = typed.empty() ? Abort_Value : Text_To_Number(typed, numbers);
     if (value == Abort_Value) return typed;
-    return format_number(imperial ? imperial_to_metric(kind, value) : value, pattern::Stored, NumberFormat{});
+    return format_number(imperial_to_metric(kind, value), pattern::Stored, NumberFormat{});
 }
 
 std::string display_text_of_stored(const std::string& stored, Quantity kind, bool imperial,
                                    const NumberFormat& numbers) {
     if (!imperial && is_file_format(numbers)) return stored;
+    if (!imperial) return rewritten_number(stored, NumberFormat{}, numbers).value_or(stored);
     double value = stored.empty() ? Abort_Value : Text_To_Number(stored, NumberFormat{});
     if (value == Abort_Value) return stored;
-    return format_number(imperial ? metric_to_imperial(kind, value) : value, pattern::Measure, numbers);
+    return format_number(metric_to_imperial(kind, value), pattern::Measure, numbers);
 }
 
 }  // namespace vortan

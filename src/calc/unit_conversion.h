@@ -32,18 +32,18 @@ double from_metric(const CalcContext& context, Quantity kind, double metric);
 
 // In place: the metric value of a field shown in the units in force ("###,###,##0.00").
 void Convert_Field_To_Display(CalcContext& context, const std::string& field, Quantity kind);
-// In place: a field's value in the units in force turned into metric ("###,###,##0.00000000").
+// In place: a field's value in the units in force turned into metric ("##0.00000000").
 void Convert_Field_To_Metric(CalcContext& context, const std::string& field, Quantity kind);
 
 // The text a record or setup line stores for a measure typed in the units in
-// force: metric, in the file number format (",", "."). Metric text typed with
-// the file's separators is kept exactly as typed; an empty or unreadable text
-// is stored as it is.
+// force: metric, with "." as decimal point and no grouping, on every machine.
+// Metric text keeps the digits as typed; imperial text is converted to eight
+// decimals; an empty or unreadable text is stored as it is.
 std::string metric_storage_text(const std::string& typed, Quantity kind, bool imperial,
                                 const NumberFormat& numbers);
 
 // The text a field shows for a stored metric measure, in the units in force.
-// Metric text is shown as stored when the separators are the file's.
+// Metric text keeps every stored digit, with the decimal separator in force.
 std::string display_text_of_stored(const std::string& stored, Quantity kind, bool imperial,
                                    const NumberFormat& numbers);
 

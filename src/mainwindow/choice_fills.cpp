@@ -38,12 +38,15 @@ std::vector<std::string> choices(const Form& setup, size_t column, const std::ve
     return items;
 }
 
-// Selects the remembered index, or item 0 when it lies beyond the list.
+// Selects the remembered index, or item 0 when it names no item, and
+// remembers what was selected: a record is never stored under a selection
+// that no item shows.
 void select_remembered(Form& main, const std::string& combo, const std::string& index_spin) {
     int index = main.value(index_spin);
     int last = static_cast<int>(main.items(combo).size()) - 1;
-    if (index > last) index = last < 0 ? -1 : 0;
+    if (index > last || index < 0) index = last < 0 ? -1 : 0;
     main.set_item_index(combo, index);
+    main.set_value(index_spin, index);
 }
 
 }  // namespace
@@ -76,7 +79,7 @@ void fill_current_inspector(Form& main, const Form& setup) {
 void fill_structure_types(Form& main, const Form& setup) {
     main.set_items("Cable_Type_ComboBox", {});
     main.set_items("Cable_Type_ComboBox", choices(setup, 0, {}));
-    main.set_item_index("Cable_Type_ComboBox", main.value("Cable_Type_ComboBox_Index_SpinEdit"));
+    select_remembered(main, "Cable_Type_ComboBox", "Cable_Type_ComboBox_Index_SpinEdit");
 }
 
 void fill_cable_positions(Form& main, const Form& setup) {

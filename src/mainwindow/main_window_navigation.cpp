@@ -219,11 +219,17 @@ void MainWindow::Jump_to_Span_BitBtnClick() {
 
 void MainWindow::cable_selection_changed(const std::string& sender) {
     if (form_.checked("Span_Data_Changed_CheckBox") || form_.checked("Cable_Data_Changed_CheckBox")) {
+        // The edits are preserved under the selection they were typed and
+        // calculated for (its names and its cable's mass), then the new
+        // choice is made again.
+        const int chosen = form_.item_index(sender);
+        select_remembered_cable();
         preserve_question();
         if (!form_.checked("Data_Calc_Successful_CheckBox") && !form_.checked("User_Declined_Preserve_CheckBox")) {
             select_remembered_cable();
             return;
         }
+        form_.set_item_index(sender, chosen);
     }
     input_fields_reset();
     if (sender == "Cable_Type_ComboBox") fill_cable_positions(form_, setup_.form());

@@ -33,14 +33,29 @@ std::string renumbered(const std::string& record, int span) {
 
 void MainWindow::Commit_Span_Changes_BitBtnClick() {
     CalcContext c = context();
-    if (Check_Sag_Span_Entry(c, /*allow_blank=*/false) == "T")
-        store_sag_span_record(form_, span_number(), build_sag_span_record(c));
+    // A header that cannot be stored stays on screen as changed, so that
+    // leaving it still asks.
+    if (Check_Sag_Span_Entry(c, /*allow_blank=*/false) != "T") return;
+    store_sag_span_record(form_, span_number(), build_sag_span_record(c));
     update_span_count_label();
     form_.set_checked("Span_Data_Changed_CheckBox", false);
 }
 
 void MainWindow::Commit_Cable_Bundle_Changes_BitBtnClick() {
     form_.set_checked("Data_Calc_Successful_CheckBox", false);
+    // A cable sag is kept only under a chosen cable, which its key names...
+    for (const char* combo : {"Cable_Type_ComboBox", "Cable_Position_ComboBox", "Cable_Code_Name_ComboBox"}) {
+        if (form_.item_index(combo) >= 0) continue;
+        port_.message(MessageKind::Error, Buttons::OK,
+                      "Error : No Cable has been chosen.\n\r\n\rChoose a Structure Type, Cable Position and Cable Name "
+                      "(add them in Setup if there are none) before preserving the Cable / Sag data.");
+        return;
+    }
+    // ... and with its sag-span: a new span's header is stored first.
+    if (span_number() > span_count()) {
+        Commit_Span_Changes_BitBtnClick();
+        if (span_number() > span_count()) return;
+    }
     form_.set_checked("Calcualte_Without_Messages_CheckBox", false);
     Calculate_Sag_BitBtnClick();
     if (!form_.checked("Data_Calc_Successful_CheckBox")) return;

@@ -51,8 +51,14 @@ void MainWindow::reset(std::optional<Answer> answer) {
     form_.set_items("Pole_Data_Listbox", {});
     form_.set_items("Cable_Bundle_Record_Listbox", {});
     display();
-    for (const char* combo : {"Cable_Type_ComboBox", "Cable_Position_ComboBox"})
-        if (!form_.items(combo).empty()) form_.set_item_index(combo, 0);
+    // The first of every choice list, and the index fields naming the same.
+    for (const char* index : {"Cable_Type_ComboBox_Index_SpinEdit", "Cable_Position_ComboBox_Index_SpinEdit",
+                              "Cable_Code_Name_ComboBox_Index_SpinEdit"})
+        form_.set_value(index, 0);
+    fill_structure_types(form_, setup_.form());
+    fill_cable_positions(form_, setup_.form());
+    fill_code_names(form_, setup_.form());
+    copy_cable_selection_to_index_fields();
     // 6-7: defaults, on the first span and the first pages.
     set_defaults();
     set_span_number(1);
@@ -70,6 +76,7 @@ void MainWindow::reset(std::optional<Answer> answer) {
         fill_structure_types(form_, setup);
         fill_cable_positions(form_, setup);
         fill_code_names(form_, setup);
+        copy_cable_selection_to_index_fields();
         for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) setup.set_text(text, "");
     }
     // 9-11

@@ -47,6 +47,9 @@ std::string field_text(const CalcContext& context, const RecordField& field) {
         if (!source.empty()) return source;
         return metric_storage_text(context.form.text(field.name), field.quantity, context.imperial(), context.numbers);
     }
+    case FieldKind::TypedNumber:
+        return rewritten_number(context.form.text(field.name), context.numbers, NumberFormat{})
+            .value_or(context.form.text(field.name));
     case FieldKind::TypedText: break;
     }
     return context.form.text(field.name);
@@ -60,6 +63,13 @@ std::string build_record(const CalcContext& context, const std::vector<RecordFie
 
 // A text field of a record into its named field, measures in the units in force.
 void load_text(CalcContext& context, const RecordField& field, const std::string& stored) {
+    if (field.kind == FieldKind::TypedNumber) {
+        const bool file_separators = context.numbers.decimal == NumberFormat{}.decimal;
+        context.form.set_text(field.name, file_separators ? stored
+                                                          : rewritten_number(stored, NumberFormat{}, context.numbers)
+                                                                .value_or(stored));
+        return;
+    }
     if (field.kind != FieldKind::Measure) {
         context.form.set_text(field.name, stored);
         return;

@@ -8,6 +8,7 @@ namespace vortan {
 namespace {
 constexpr FieldKind Int = FieldKind::Integer;
 constexpr FieldKind Text = FieldKind::TypedText;
+constexpr FieldKind Number = FieldKind::TypedNumber;
 constexpr FieldKind Measure = FieldKind::Measure;
 constexpr Quantity Length = Quantity::Length;
 constexpr Quantity Small = Quantity::SmallLength;
@@ -36,7 +37,7 @@ const std::vector<RecordField>& cable_sag_layout() {
         {"Code_Name_ListBox", FieldKind::ListIndex},
         {"Sag_New_or_Existing_RadioGroup", Int},
         {"Sag_Date_Edit", Text},
-        {"Hours_Since_Cable_Runout_Edit", Text},                         // 10
+        {"Hours_Since_Cable_Runout_Edit", Number},                         // 10
         {"Actual_Cable_Temperature_Edit", Measure, Temperature},
         {"Temperature_Compensation_Edit", Measure, Quantity::TemperatureDifference},
         {"Upper_Temperature_Degrees_Edit", Measure, Temperature},
@@ -46,61 +47,61 @@ const std::vector<RecordField>& cable_sag_layout() {
         {"Required_Sag_Edit", Measure, Length},
         {"Actual_Sag_Edit", Measure, Length},
         {"Calc_Method_PageControl", Int},
-        {"Swing_Number_of_Swings_Edit", Text},                           // 20
-        {"Swing_Actual_Time_Edit", Text},
+        {"Swing_Number_of_Swings_Edit", Number},                           // 20
+        {"Swing_Actual_Time_Edit", Number},
         {"LSM_Support_Height_Difference_Edit", Measure, Length},
         {"LSM_Actual_Telescope_Height_Edit", Measure, Length},
         {"SBM_Actual_Sag_Height_Near_Edit", Measure, Length},
         {"SBM_Actual_Sag_Height_Far_Edit", Measure, Length},             // 25
-        {"WAVE_Number_of_Return_Waves_Edit", Text},
-        {"WAVE_Actual_Time_Edit", Text},
+        {"WAVE_Number_of_Return_Waves_Edit", Number},
+        {"WAVE_Actual_Time_Edit", Number},
         {"Shunt_Dyn_Fulcrum_Seperation_Edit", Measure, Small},
         {"Shunt_Dyn_Deflection_Edit", Measure, Small},
         {"Shunt_Dyn_Actual_Force_Edit", Measure, Quantity::Force},       // 30
-        {"Series_Dyn_Mechanical_Advantage_Edit", Text},
+        {"Series_Dyn_Mechanical_Advantage_Edit", Number},
         {"Series_Dyn_Actual_Tension_Edit", Measure, Quantity::LargeForce},
         {"Off_1S_Tangent_Height_Near_Edit", Measure, Length},
         {"Off_1S_Tangent_Height_Mid_Edit", Measure, Length},
         {"Off_1S_Tangent_Height_Far_Edit", Measure, Length},             // 35
-        {"Off_1S_Horiz_Angle_Near_Edit", Text},
-        {"Off_1S_Horiz_Angle_Mid_Edit", Text},
-        {"Off_1S_Horiz_Angle_Far_Edit", Text},
-        {"Off_1S_Vert_Angle_Near_Edit", Text},
-        {"Off_1S_Vert_Angle_Mid_Actual_Edit", Text},                     // 40
-        {"Off_1S_Vert_Angle_Far_Edit", Text},
+        {"Off_1S_Horiz_Angle_Near_Edit", Number},
+        {"Off_1S_Horiz_Angle_Mid_Edit", Number},
+        {"Off_1S_Horiz_Angle_Far_Edit", Number},
+        {"Off_1S_Vert_Angle_Near_Edit", Number},
+        {"Off_1S_Vert_Angle_Mid_Actual_Edit", Number},                     // 40
+        {"Off_1S_Vert_Angle_Far_Edit", Number},
         {"Off_1S_Slope_Dist_Near_Edit", Measure, Length},
         {"Off_1S_Slope_Dist_Mid_Edit", Measure, Length},
         {"Off_1S_Slope_Dist_Far_Edit", Measure, Length},
-        {"Off_1S_Vert_Angle_to_Tangent_Near_Edit", Text},                // 45
-        {"Off_1S_Vert_Angle_to_Tangent_Mid_Edit", Text},
-        {"Off_1S_Vert_Angle_to_Tangent_Far_Edit", Text},
+        {"Off_1S_Vert_Angle_to_Tangent_Near_Edit", Number},                // 45
+        {"Off_1S_Vert_Angle_to_Tangent_Mid_Edit", Number},
+        {"Off_1S_Vert_Angle_to_Tangent_Far_Edit", Number},
         {"Off_2S_Adjacent_Structure_Edit", Text},
         {"Off_2S_Adjacent_Span_Edit", Measure, Length},
-        {"Off_2S_Horiz_Bearing_Angle_Adjacent_Edit", Text},              // 50
-        {"Off_2S_Horiz_Bearing_Angle_Near_Edit", Text},
-        {"Off_2S_Horiz_Bearing_Angle_Mid_Edit", Text},
-        {"Off_2S_Horiz_Bearing_Angle_Far_Edit", Text},
-        {"Off_2S_Vert_Angle_Near_Edit", Text},
-        {"Off_2S_Vert_Angle_Mid_Act_Edit", Text},                        // 55
-        {"Off_2S_Vert_Angle_Far_Edit", Text},
+        {"Off_2S_Horiz_Bearing_Angle_Adjacent_Edit", Number},              // 50
+        {"Off_2S_Horiz_Bearing_Angle_Near_Edit", Number},
+        {"Off_2S_Horiz_Bearing_Angle_Mid_Edit", Number},
+        {"Off_2S_Horiz_Bearing_Angle_Far_Edit", Number},
+        {"Off_2S_Vert_Angle_Near_Edit", Number},
+        {"Off_2S_Vert_Angle_Mid_Act_Edit", Number},                        // 55
+        {"Off_2S_Vert_Angle_Far_Edit", Number},
         {"Tan_1S_Thedolite_Height_Edit", Measure, Length},
-        {"Tan_1S_Vert_Angle_Far_Edit", Text},
-        {"Tan_1S_Act_Vertical_Angle_Mid_Edit", Text},
+        {"Tan_1S_Vert_Angle_Far_Edit", Number},
+        {"Tan_1S_Act_Vertical_Angle_Mid_Edit", Number},
         {"Tan_2S_Adjacent_Structure_Edit", Text},                        // 60
         {"Tan_2S_Adjacent_Span_Edit", Measure, Length},
-        {"Tan_2S_Vert_Angle_Near_Edit", Text},
-        {"Tan_2S_Act_Vertical_Angle_Mid_Edit", Text},
-        {"Tan_2S_Vert_Angle_Far_Edit", Text},
-        {"HSM_Near_Vert_Angle_Edit", Text},                              // 65
-        {"HSM_Far_Vert_Angle_Edit", Text},
+        {"Tan_2S_Vert_Angle_Near_Edit", Number},
+        {"Tan_2S_Act_Vertical_Angle_Mid_Edit", Number},
+        {"Tan_2S_Vert_Angle_Far_Edit", Number},
+        {"HSM_Near_Vert_Angle_Edit", Number},                              // 65
+        {"HSM_Far_Vert_Angle_Edit", Number},
         {"HSM_Theodolite_Height_Edit", Measure, Length},
         {"HSM_Actual_Stick_Height_Edit", Measure, Length},
         {"HSM_Near_Distance_Edit", Measure, Length},
-        {"Clino_1_Tan_Grad1_Edit", Text},                                // 70
-        {"Clino_1_Tan_Grad2_Edit", Text},
+        {"Clino_1_Tan_Grad1_Edit", Number},                                // 70
+        {"Clino_1_Tan_Grad2_Edit", Number},
         {"Clino_1_Tan_L1_Edit", Measure, Length},
-        {"Clino_2_Tan_Grad1_Edit", Text},
-        {"Clino_2_Tan_Grad2_Edit", Text},
+        {"Clino_2_Tan_Grad1_Edit", Number},
+        {"Clino_2_Tan_Grad2_Edit", Number},
     };
     return layout;
 }

@@ -14,6 +14,7 @@ namespace vortan {
 enum class FieldKind {
     Integer,    // a spin edit's value, a selection or a page index
     TypedText,  // the field's text exactly as typed
+    TypedNumber,  // a count, time or DDD.MMSS angle: stored with "." and no grouping
     Measure,    // a length, temperature or force, stored in metric
     ListIndex,  // the index of the setup-list line equal to the chosen name
 };

@@ -27,6 +27,13 @@ bool ScriptedPort::all_answers_used() const {
     return answers_.empty() && inputs_.empty() && files_.empty() && picks_.empty();
 }
 
+void ScriptedPort::clear_queues() {
+    answers_.clear();
+    inputs_.clear();
+    files_.clear();
+    picks_.clear();
+}
+
 Answer ScriptedPort::message(MessageKind kind, Buttons buttons, const std::string& text) {
     record(std::string("MESSAGE ") + to_string(kind) + " " + to_string(buttons) + " " +
            escape_message_text(text));

@@ -34,6 +34,8 @@ public:
     std::vector<std::string> messages() const;
     void clear_transcript() { transcript_.clear(); }
     bool all_answers_used() const;
+    // Forgets every queued answer, input, file and pick.
+    void clear_queues();
     const std::string& clipboard() const { return clipboard_; }
     // The spreadsheet data of the last report shown.
     const std::string& last_report_csv() const { return last_report_csv_; }
