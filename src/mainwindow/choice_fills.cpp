@@ -56,8 +56,9 @@ void fill_project_details(Form& main, const Form& setup) {
         main.set_text(text, setup.text(text));
 }
 
-void fill_inspector_choices(Form& main, const Form& setup) {
-    int remembered = std::max(main.item_index("Inspector_Surname_ComboBox"), 0);
+void fill_inspector_choices(Form& main, const Form& setup, bool keep_none) {
+    const int chosen = main.item_index("Inspector_Surname_ComboBox");
+    int remembered = keep_none ? chosen : std::max(chosen, 0);
     std::vector<std::string> surnames;
     for (const std::string& record : setup.items(setup_list::Inspectors)) surnames.push_back(record_field(record, 1));
     main.set_items("Inspector_Surname_ComboBox", {});
@@ -66,9 +67,10 @@ void fill_inspector_choices(Form& main, const Form& setup) {
         main.set_item_index("Inspector_Surname_ComboBox", remembered);
 }
 
-void fill_current_inspector(Form& main, const Form& setup) {
+void fill_current_inspector(Form& main, const Form& setup, bool choose_first) {
     main.set_text("Inspector_Given_Name_Edit", "");
-    if (main.item_index("Inspector_Surname_ComboBox") < 0 && !main.items("Inspector_Surname_ComboBox").empty())
+    if (choose_first && main.item_index("Inspector_Surname_ComboBox") < 0 &&
+        !main.items("Inspector_Surname_ComboBox").empty())
         main.set_item_index("Inspector_Surname_ComboBox", 0);
     int index = main.item_index("Inspector_Surname_ComboBox");
     const auto& inspectors = setup.items(setup_list::Inspectors);
@@ -96,9 +98,9 @@ void fill_code_names(Form& main, const Form& setup) {
     select_remembered(main, "Cable_Code_Name_ComboBox", "Cable_Code_Name_ComboBox_Index_SpinEdit");
 }
 
-void fill_all_choices(Form& main, const Form& setup) {
-    fill_inspector_choices(main, setup);
-    fill_current_inspector(main, setup);
+void fill_all_choices(Form& main, const Form& setup, bool stored_span_shown) {
+    fill_inspector_choices(main, setup, stored_span_shown);
+    fill_current_inspector(main, setup, !stored_span_shown);
     fill_structure_types(main, setup);
     fill_cable_positions(main, setup);
     fill_code_names(main, setup);

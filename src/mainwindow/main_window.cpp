@@ -68,7 +68,12 @@ void MainWindow::wire_handlers() {
     form_.control("Theodolite_Type_Edit").on_change = [this] {
         form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
     };
-    form_.control("Inspector_Surname_ComboBox").on_change = [this] { fill_current_inspector(form_, setup_.form()); };
+    form_.control("Inspector_Surname_ComboBox").on_change = [this] {
+        fill_current_inspector(form_, setup_.form());
+        // The inspector is part of the sag-span record: choosing another is an edit to keep.
+        form_.set_checked("Span_Data_Changed_CheckBox", true);
+        form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    };
     wire_workflow_handlers();
     form_.control("Calc_Method_PageControl").on_change = [this] { Calc_Method_PageControlChange(); };
     form_.control("Sag_New_or_Existing_RadioGroup").on_change = [this] {
@@ -246,7 +251,7 @@ void MainWindow::setup_opened() {
 
 void MainWindow::setup_closed() {
     Form& setup = setup_.form();
-    fill_all_choices(form_, setup);
+    fill_all_choices(form_, setup, span_number() <= span_count());
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup));
     bool was_imperial = units_when_setup_opened_ == 1;
     if (setup_.imperial() != was_imperial) {

@@ -84,7 +84,7 @@ void MainWindow::display() {
     form_.set_text("From_Tower_Edit", "");
     form_.set_text("To_Tower_Edit", "");
     load_sag_span_record(c, form_.items("Pole_Data_Listbox")[static_cast<size_t>(n - 1)]);
-    fill_current_inspector(form_, setup_.form());
+    fill_current_inspector(form_, setup_.form(), /*choose_first=*/false);
     int found = find_cable_sag_record(form_);
     if (found >= 0) {
         load_cable_sag_record(c, form_.items("Cable_Bundle_Record_Listbox")[static_cast<size_t>(found)]);

@@ -78,6 +78,13 @@ void MainWindow::Delete_Curr_Cable_Details_BitBtnClick() {
         port_.message(MessageKind::Error, Buttons::OK, "Error : No Cable / Sag data has been entered yet.");
         return;
     }
+    // The sag-span is shown afresh after a delete: its edits are offered for
+    // preserving first, and kept on screen when they cannot be stored.
+    if (form_.checked("Span_Data_Changed_CheckBox")) {
+        preserve_question();
+        if (form_.checked("Span_Data_Changed_CheckBox")) return;
+        if (form_.checked("User_Declined_Preserve_CheckBox")) display();  // the edits the user dropped go
+    }
     const std::string position = form_.text("Cable_Position_ComboBox");
     const std::string near_name = form_.text("From_Tower_Edit"), far_name = form_.text("To_Tower_Edit");
     if (port_.message(MessageKind::Warning, Buttons::YesNo,

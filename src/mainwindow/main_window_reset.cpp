@@ -99,6 +99,7 @@ void MainWindow::New_OptionClick() {
     if (!may_lose_unsaved_data()) return;
     reset(Answer::YesToAll);
     set_change_flags(false);
+    setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
 }
 
 }  // namespace vortan

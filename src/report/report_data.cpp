@@ -92,10 +92,15 @@ private:
         return position ? record_field(source_.code_names[*position], 1) : stale_index(stored_index);
     }
 
-    // Metric as stored; in imperial units written with "###,###,##0.00".
+    // In the units in force, written with "###,###,##0.00" and the separators
+    // in force, so that every value fits its column whatever it was stored
+    // as; a text that is not a number is printed as stored.
     std::string measure(std::string_view stored, Quantity kind) const {
-        return source_.imperial ? display_text_of_stored(std::string(stored), kind, true, source_.numbers)
-                                : std::string(stored);
+        const std::string text(stored);
+        const double value = text.empty() ? Abort_Value : Text_To_Number(text, NumberFormat{});
+        if (value == Abort_Value) return text;
+        return format_number(source_.imperial ? metric_to_imperial(kind, value) : value, pattern::Measure,
+                             source_.numbers);
     }
 
     // The 0-based positions of the cable sags of each span number, in list

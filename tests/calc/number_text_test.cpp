@@ -88,7 +88,7 @@ const FormatCase Format_Cases[] = {
     {"no negative zero", -0.001, pattern::Measure, English, "0.00"},
     {"carry into a new digit", 999.999, pattern::Measure, English, "1,000.00"},
     {"stored eight decimals", 820 / 3.281, pattern::Stored, English, "249.92380372"},
-    {"stored with grouping", 4000 / 3.281, pattern::Stored, English, "1,219.14050594"},
+    {"stored never grouped", 4000 / 3.281, pattern::Stored, English, "1219.14050594"},
     {"time one decimal", 12.687, pattern::Time, English, "12.7"},
     {"time of zero", 0, pattern::Time, English, "0.0"},
     {"angle without grouping", 12345.6789, pattern::Angle, English, "12345.6789"},

@@ -65,7 +65,7 @@ TEST_F(FieldConversion, ImperialConvertsBothWays) {
     EXPECT_EQ(to_metric("98.60", Quantity::Temperature), "37.00000000");
     EXPECT_EQ(to_display("1000", Quantity::MassPerLength), "3,547.80");
     EXPECT_EQ(to_metric("820", Quantity::Length), "249.92380372");
-    EXPECT_EQ(to_metric("4000", Quantity::Length), "1,219.14050594");
+    EXPECT_EQ(to_metric("4000", Quantity::Length), "1219.14050594");
 }
 
 TEST_F(FieldConversion, EmptyAndUnreadableTextsAreLeftAlone) {

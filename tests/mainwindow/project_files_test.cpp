@@ -134,7 +134,7 @@ TEST_F(ProjectFiles, ReadingUsesTheFileNumberFormatWhateverTheLocale) {
     window.set_numbers(NumberFormat{".", ","});
     open(master());
     EXPECT_EQ(window.numbers().decimal, ",");
-    EXPECT_EQ(text("Span_Length_Edit"), "1.250,50");
+    EXPECT_EQ(text("Span_Length_Edit"), "1250,5");
 }
 
 TEST_F(ProjectFiles, CableSagsOfNoSagSpanAreDroppedOnlyWhenTheUserAgrees) {

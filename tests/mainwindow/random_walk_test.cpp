@@ -91,6 +91,12 @@ std::optional<std::string> name_at(const std::vector<std::string>& names, std::o
     return names[static_cast<size_t>(*index)];
 }
 
+// What the walks did, so that a run shows it was not idle.
+struct Tally {
+    long steps = 0, stored = 0, questions = 0, preserves_compared = 0, files_compared = 0;
+};
+Tally tally;
+
 class Walk {
 public:
     Walk() : folder_(fresh_folder()), window_(port_, setup_) {
@@ -101,6 +107,9 @@ public:
         window_.start();
         port_.set_default_answer(Answer::Yes);
         run("file @/demo-line.vtn\nclick Open_Option");
+        // Two inspectors, so that a sag-span's inspector is a choice too.
+        run("setup\nset Inspector_Surname_Edit Hartley\nclick Next_Inspector_BitBtn\nclick Next_Inspector_BitBtn\n"
+            "set Inspector_Surname_Edit Okafor\nclick Previous_Inspector_BitBtn\nend");
     }
     ~Walk() {
         std::error_code ignored;
@@ -113,6 +122,7 @@ public:
 
     // Takes the step; the first invariant it breaks, or nothing.
     std::string take(const Step& step) {
+        ++tally.steps;
         port_.clear_queues();
         port_.set_default_answer(step.answer);
         const auto spans = form().items(Sag_Spans), cables = form().items(Cable_Sags);
@@ -154,6 +164,7 @@ private:
         if (edits_pending() || window_.span_number() > window_.span_count()) return run(step.script);
         const auto spans = form().items(Sag_Spans), cables = form().items(Cable_Sags);
         if (std::string broken = run(step.script); !broken.empty()) return broken;
+        ++tally.preserves_compared;
         if (form().items(Sag_Spans) != spans) return "unedited preserve changed the sag-spans";
         for (size_t i = 0; i < cables.size(); ++i)
             if (i >= form().items(Cable_Sags).size() || form().items(Cable_Sags)[i] != cables[i])
@@ -173,6 +184,7 @@ private:
             return "the records read back differ from the records saved";
         if (std::string broken = run("click Save_Option"); !broken.empty()) return broken;
         const auto again = file_bytes(folder_);
+        ++tally.files_compared;
         for (const auto& [name, bytes] : saved)
             if (again.at(name) != bytes) return "saving the opened project changed " + name;
         return "";
@@ -228,6 +240,8 @@ private:
                               port_.transcript()[i].find(" OK ") == std::string::npos);
         const bool stored = form().items(Sag_Spans) != spans || form().items(Cable_Sags) != cables;
         const bool converted = step.script.rfind("setup", 0) == 0 || step.script.rfind("locale", 0) == 0;
+        tally.stored += stored;
+        tally.questions += asked;
         if (asked || stored || converted) {
             typed_.clear();
             return "";
@@ -398,6 +412,9 @@ TEST(RandomWalk, RecordsStayWhereTheyWerePutAndFilesReadBackByteForByte) {
                    << as_script(shortest) << "-> " << (failure ? failure->second : std::string("(not reproduced)"));
         }
     }
+    std::printf("%ld steps: %ld stored records, %ld asked, %ld unedited preserves and %ld save-open-saves compared\n",
+                tally.steps, tally.stored, tally.questions, tally.preserves_compared, tally.files_compared);
+    EXPECT_GT(tally.stored, static_cast<long>(walks)) << "the walks stored too little to prove anything";
 }
 
 }  // namespace

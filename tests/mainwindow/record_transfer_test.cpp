@@ -61,7 +61,7 @@ TEST_F(RecordTransfer, ImperialLengthsAreStoredInMetric) {
         const char* typed;
         const char* stored;
     };
-    for (const Case& c : {Case{"820", "249.92380372"}, Case{"4000", "1,219.14050594"}, Case{"", ""},
+    for (const Case& c : {Case{"820", "249.92380372"}, Case{"4000", "1219.14050594"}, Case{"", ""},
                           Case{"abc", "abc"}}) {
         type("Span_Length_Edit", c.typed);
         EXPECT_EQ(record_field(span_record(), 4), c.stored) << c.typed;

@@ -129,7 +129,7 @@ TEST_F(SetupListsTest, MissingMassAsksForTheDefault) {
 TEST_F(SetupListsTest, ImperialMassAndDiameterAreStoredInMetric) {
     CodeNameEntry cable{"Wolf", "", "", "3,547.80", "1"};
     ASSERT_TRUE(lists.commit_code_name(1, cable, /*imperial=*/true, NumberFormat{}));
-    EXPECT_EQ(record_field(items(setup_list::Code_Names)[0], 4), "1,000.00132450");
+    EXPECT_EQ(record_field(items(setup_list::Code_Names)[0], 4), "1000.00132450");
     EXPECT_EQ(record_field(items(setup_list::Code_Names)[0], 5), "25.39876054");
 }
 
@@ -142,7 +142,7 @@ TEST(CodeNameDisplay, MassAndDiameterInTheUnitsInForce) {
     EXPECT_EQ(imperial.mass, "3,547.80");
     EXPECT_EQ(imperial.diameter, "1.00");
     CodeNameEntry german = code_name_entry_of(record, false, NumberFormat{".", ","});
-    EXPECT_EQ(german.diameter, "25,40");
+    EXPECT_EQ(german.diameter, "25,4");  // every stored digit, the decimal separator in force
 }
 
 TEST_F(SetupListsTest, CombinationChecksInOrder) {

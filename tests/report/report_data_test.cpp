@@ -52,7 +52,7 @@ protected:
 
 TEST_F(ReportData, ASagSpanWithoutCableSagsGivesThe37CharacterSpanPart) {
     ASSERT_EQ(lines().size(), 1u);
-    EXPECT_EQ(lines()[0], "     T1             T2         100   ");
+    EXPECT_EQ(lines()[0], "     T1             T2        100.00 ");
     EXPECT_EQ(lines()[0].size(), 37u);
 }
 
@@ -70,8 +70,8 @@ TEST_F(ReportData, EachCableSagOfTheSpanNumberGivesALineInListOrder) {
     const auto shown = lines();
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[0],
-              "     T1             T2         100       Tower           Top           Wolf       Pendulum/Swing   9.5   "
-              "  1000     20    07-Dec-2026 ");
+              "     T1             T2        100.00     Tower           Top           Wolf       Pendulum/Swing  9.50   "
+              " 1,000.00 20.00  07-Dec-2026 ");
     EXPECT_EQ(column(shown[1], 37, 45), "    Pole           Right          Lynx       ");
     EXPECT_EQ(column(shown[1], 82, 15), "Travelling Wave");
     EXPECT_EQ(column(shown[2], 37, 30), "    Tower          Left       ");
@@ -103,7 +103,7 @@ TEST_F(ReportData, ImperialUnitsConvertLengthsAndTemperaturesOnly) {
     cables = {standard_cable_sag("1", "0", "0", "0", "8")};
     const std::string metric = lines(false).at(0);
     const std::string imperial = lines(true).at(0);
-    EXPECT_EQ(column(metric, 30, 7), " 100   ");
+    EXPECT_EQ(column(metric, 30, 7), "100.00 ");  // every value in its column's format
     EXPECT_EQ(column(imperial, 30, 7), "328.10 ");
     EXPECT_EQ(column(imperial, 97, 9), " 31.17   ");        // 9.5 m
     EXPECT_EQ(column(imperial, 106, 9), "3,281.00 ");       // 1000 m
