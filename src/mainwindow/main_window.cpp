@@ -256,8 +256,17 @@ void MainWindow::setup_closed() {
     bool was_imperial = units_when_setup_opened_ == 1;
     if (setup_.imperial() != was_imperial) {
         Set_Units_Labels(form_, setup, setup_.imperial());
-        CalcContext c = context();
-        convert_displayed_fields(c, was_imperial, setup_.imperial());
+        const bool edits_pending =
+            form_.checked("Span_Data_Changed_CheckBox") || form_.checked("Cable_Data_Changed_CheckBox");
+        if (!edits_pending && span_number() <= span_count()) {
+            // Nothing typed to carry over: the records shown afresh, in the new units.
+            const bool changed_since_load = form_.checked("Data_Changed_Since_Load_CheckBox");
+            display();
+            form_.set_checked("Data_Changed_Since_Load_CheckBox", changed_since_load);
+        } else {
+            CalcContext c = context();
+            convert_displayed_fields(c, was_imperial, setup_.imperial());
+        }
     }
     copy_tab_style();
     // Showing the editor again clears its own mark; the project keeps it.

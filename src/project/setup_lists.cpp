@@ -48,9 +48,13 @@ std::string join_record(const std::vector<std::string>& fields) {
 }
 
 CodeNameEntry code_name_entry_of(const std::string& record, bool imperial, const NumberFormat& numbers) {
-    return {record_field(record, 1), record_field(record, 2), record_field(record, 3),
+    return {record_field(record, 1),
+            record_field(record, 2),
+            record_field(record, 3),
             display_text_of_stored(record_field(record, 4), Quantity::MassPerLength, imperial, numbers),
-            display_text_of_stored(record_field(record, 5), Quantity::SmallLength, imperial, numbers)};
+            display_text_of_stored(record_field(record, 5), Quantity::SmallLength, imperial, numbers),
+            record_field(record, 4),
+            record_field(record, 5)};
 }
 
 std::string inspector_count_text(int number, int count) {
@@ -140,7 +144,7 @@ bool SetupLists::commit_inspector(int number, const InspectorFields& fields) {
     return true;
 }
 
-bool SetupLists::check_code_name(int number, CodeNameEntry& entry, const NumberFormat& numbers) {
+bool SetupLists::check_code_name(int number, CodeNameEntry& entry, bool imperial, const NumberFormat& numbers) {
     if (entry.name.empty())
         return refuse(MessageKind::Error, "Error: Code Name cannot be null !", "Code_Name_Name_Edit");
     const std::vector<std::string>& lines = form_.items(setup_list::Code_Names);
@@ -164,8 +168,11 @@ bool SetupLists::check_code_name(int number, CodeNameEntry& entry, const NumberF
     auto focus = [this](const char* field) { return [this, field] { form_.set_focus(field); }; };
     if (read_number_text(port_, numbers, entry.mass, "Cable Mass", 1, 15000, focus("Cable_Mass_Edit")) == Abort_Value)
         return false;
-    if (!entry.diameter.empty() && read_number_text(port_, numbers, entry.diameter, "Cable Diameter", 1, 100,
-                                                    focus("Cable_Diameter_Edit")) == Abort_Value)
+    const auto millimetres = [imperial](double value) {
+        return imperial ? metric_to_imperial(Quantity::SmallLength, value) : value;
+    };
+    if (!entry.diameter.empty() && read_number_text(port_, numbers, entry.diameter, "Cable Diameter", millimetres(1),
+                                                    millimetres(100), focus("Cable_Diameter_Edit")) == Abort_Value)
         return false;
     return true;
 }
@@ -174,8 +181,10 @@ void SetupLists::store_code_name(int number, const CodeNameEntry& entry, bool im
     std::vector<std::string> lines = form_.items(setup_list::Code_Names);
     std::string record = join_record(
         {entry.name, entry.construction, entry.stranding,
-         metric_storage_text(entry.mass, Quantity::MassPerLength, imperial, numbers),
-         metric_storage_text(entry.diameter, Quantity::SmallLength, imperial, numbers)});
+         !entry.stored_mass.empty() ? entry.stored_mass
+                                    : metric_storage_text(entry.mass, Quantity::MassPerLength, imperial, numbers),
+         !entry.stored_diameter.empty() ? entry.stored_diameter
+                                        : metric_storage_text(entry.diameter, Quantity::SmallLength, imperial, numbers)});
     replace_or_append(lines, number, std::move(record));
     form_.set_items(setup_list::Code_Names, std::move(lines));
     changed();
@@ -183,7 +192,7 @@ void SetupLists::store_code_name(int number, const CodeNameEntry& entry, bool im
 }
 
 bool SetupLists::commit_code_name(int number, CodeNameEntry& entry, bool imperial, const NumberFormat& numbers) {
-    if (!check_code_name(number, entry, numbers)) return false;
+    if (!check_code_name(number, entry, imperial, numbers)) return false;
     store_code_name(number, entry, imperial, numbers);
     return true;
 }

@@ -34,6 +34,9 @@ using InspectorFields = std::array<std::string, 7>;
 // A code name as the user typed it: mass and diameter in the units in force.
 struct CodeNameEntry {
     std::string name, construction, stranding, mass, diameter;
+    // The stored metric texts an unedited mass and diameter stand for: stored
+    // back as they were, so that showing a record in other units never drifts it.
+    std::string stored_mass{}, stored_diameter{};
 };
 
 // A code-name record as the setup editor shows it, mass and diameter in the units in force.
@@ -65,7 +68,8 @@ public:
     bool commit_inspector(int number, const InspectorFields& fields);
     // The checks of a code name before it is stored, with their messages; may
     // ask to put the default mass 100 into entry.mass.
-    bool check_code_name(int number, CodeNameEntry& entry, const NumberFormat& numbers);
+    // The diameter's range is 1 to 100 mm, in the units in force.
+    bool check_code_name(int number, CodeNameEntry& entry, bool imperial, const NumberFormat& numbers);
     // Stores the entry (mass and diameter converted to metric) as record `number`.
     void store_code_name(int number, const CodeNameEntry& entry, bool imperial, const NumberFormat& numbers);
     // Checks and stores.

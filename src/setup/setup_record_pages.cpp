@@ -54,8 +54,10 @@ void SetupEditor::show_code_name() {
     CodeNameEntry entry;
     if (number >= 1 && number <= static_cast<int>(records.size()) && numbers_)
         entry = code_name_entry_of(records[static_cast<size_t>(number - 1)], imperial(), *numbers_);
-    const std::string* texts[] = {&entry.name, &entry.construction, &entry.stranding, &entry.mass, &entry.diameter};
-    for (size_t i = 0; i < std::size(Code_Name_Fields); ++i) form_.set_text(Code_Name_Fields[i], *texts[i]);
+    const std::string* texts[] = {&entry.name, &entry.construction, &entry.stranding};
+    for (size_t i = 0; i < std::size(texts); ++i) form_.set_text(Code_Name_Fields[i], *texts[i]);
+    form_.set_shown("Cable_Mass_Edit", entry.mass, entry.stored_mass);
+    form_.set_shown("Cable_Diameter_Edit", entry.diameter, entry.stored_diameter);
     form_.set_checked("Code_Name_Changed_CheckBox", false);
     form_.set_caption("Cable_Data_Count_Label", cable_count_text(number, static_cast<int>(records.size())));
 }
@@ -63,9 +65,10 @@ void SetupEditor::show_code_name() {
 void SetupEditor::commit_code_name() {
     CodeNameEntry entry{form_.text("Code_Name_Name_Edit"), form_.text("Cable_Construction_Type_Edit"),
                         form_.text("Cable_Stranding_Edit"), form_.text("Cable_Mass_Edit"),
-                        form_.text("Cable_Diameter_Edit")};
+                        form_.text("Cable_Diameter_Edit"),    form_.source("Cable_Mass_Edit"),
+                        form_.source("Cable_Diameter_Edit")};
     SetupLists lists(form_, *port_);
-    const bool valid = lists.check_code_name(form_.value("Code_Name_SpinEdit"), entry, *numbers_);
+    const bool valid = lists.check_code_name(form_.value("Code_Name_SpinEdit"), entry, imperial(), *numbers_);
     // A default mass the user accepted shows in its field.
     form_.set_text("Cable_Mass_Edit", entry.mass);
     form_.set_checked("Code_Name_Validated_CheckBox", valid);

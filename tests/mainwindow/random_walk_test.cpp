@@ -54,7 +54,7 @@ std::string as_script(const std::vector<Step>& steps) {
     for (const Step& step : steps) {
         if (step.answer) text += std::string("# every question: ") + to_string(*step.answer) + "\n";
         if (step.check == Check::UneditedPreserve) text += "# preserve what is shown, unedited\n";
-        if (step.check == Check::Reopen) text += "# save, open and save again\n";
+        if (step.check == Check::Reopen) text += "# save, then open and save again\n";
         text += step.script + "\n";
     }
     return text;
@@ -110,6 +110,11 @@ public:
         // Two inspectors, so that a sag-span's inspector is a choice too.
         run("setup\nset Inspector_Surname_Edit Hartley\nclick Next_Inspector_BitBtn\nclick Next_Inspector_BitBtn\n"
             "set Inspector_Surname_Edit Okafor\nclick Previous_Inspector_BitBtn\nend");
+        // A second conductor with a real mass and diameter, to be shown in both units.
+        run("setup\nclick Next_Code_Name_BitBtn\nset Code_Name_Name_Edit Wolf\nset Cable_Mass_Edit 1137\n"
+            "set Cable_Diameter_Edit 18.13\nclick Previous_Code_Name_BitBtn\nend");
+        for (const std::string& line : setup().items(setup_list::Code_Names))
+            conductors_[record_field(line, 1)] = record_field(line, 4) + "|" + record_field(line, 5);
     }
     ~Walk() {
         std::error_code ignored;
@@ -134,6 +139,7 @@ public:
         else if (step.check == Check::Reopen) broken = reopen(step);
         else broken = run(step.script);
         if (broken.empty()) broken = keys_and_selection();
+        if (broken.empty()) broken = conductors_kept();
         if (broken.empty()) broken = typed_kept(step, typed_into, before, spans, cables, shown);
         return broken;
     }
@@ -217,6 +223,17 @@ private:
         return "";
     }
 
+    // No conductor's mass or diameter changes: the walk never types them.
+    std::string conductors_kept() {
+        for (const std::string& line : setup().items(setup_list::Code_Names)) {
+            auto known = conductors_.find(record_field(line, 1));
+            const std::string now = record_field(line, 4) + "|" + record_field(line, 5);
+            if (known != conductors_.end() && known->second != now)
+                return "conductor " + known->first + " stored as " + known->second + " became " + now;
+        }
+        return "";
+    }
+
     // What was typed stays on screen or in a record, unless a question was answered.
     static std::string typed_field(const Step& step) {
         if (step.script.rfind("set ", 0) != 0) return "";
@@ -257,6 +274,7 @@ private:
     SetupEditor setup_;
     MainWindow window_;
     std::map<std::string, std::string> typed_;
+    std::map<std::string, std::string> conductors_;  // mass|diameter by code name
 };
 
 // ---- the steps a surveyor takes ----
@@ -282,7 +300,10 @@ public:
                                                   "click Delete_Curr_Span_Details_BitBtn"});
         else if (roll < 82) step.script = one_of({"click Reset_BitBtn", "click New_Option"});
         else if (roll < 84) step.script = "file @/demo-line.vtn\nclick Open_Option";
-        else if (roll < 88) step.script = "setup\nselect Units_of_Measure_RadioGroup " + std::to_string(pick(2)) + "\nend";
+        else if (roll < 88) step.script = "setup\nselect Units_of_Measure_RadioGroup " + std::to_string(pick(2)) +
+                                          one_of({"", "\nclick Next_Code_Name_BitBtn"}) +
+                                          one_of({"", "\nset Cable_Construction_Type_Edit ACSR " + std::to_string(pick(99))}) +
+                                          "\nend";
         else if (roll < 91) step.script = one_of({"locale , .", "locale . ,"});
         else if (roll < 97) {
             step.check = Check::UneditedPreserve;
@@ -290,7 +311,8 @@ public:
         } else {
             step.check = Check::Reopen;
             step.answer = Answer::Yes;
-            step.script = "file @/walk.vtn\nclick Open_Option";
+            // Read back on this machine or on one with the other separators.
+            step.script = one_of({"locale , .", "locale . ,"}) + "\nfile @/walk.vtn\nclick Open_Option";
         }
         return step;
     }
