@@ -83,8 +83,7 @@ void MainWindow::files_dropped(const std::vector<fs::path>& files) {
         return;
     }
     if (projects.empty()) return;
-    form_.set_text("Load_Save_File_Edit", projects.begin()->string() + ".vtn");
-    read_project();
+    open_project(projects.begin()->string() + ".vtn");
 }
 
 }  // namespace vortan

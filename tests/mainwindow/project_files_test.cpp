@@ -41,10 +41,7 @@ protected:
         port.queue_files({master()});
         form().user_click("Save_BitBtn");
     }
-    void open(const fs::path& file) {
-        form().set_text("Load_Save_File_Edit", file.string());
-        window.read_project();
-    }
+    void open(const fs::path& file) { window.open_project(file.string()); }
     std::string text_of_span_length() { return text("Span_Length_Edit"); }
     void overwrite(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
     std::string read(const fs::path& file) {
@@ -93,7 +90,9 @@ TEST_F(ProjectFiles, TamperedSideFileIsNamedInTheWarning) {
               "Warning: The following data has been modified or tampered with outside of this program and may now be "
               "corrupt : \n\r\t- Structure\n\r\n\rLoading corrupted data may cause this program to crash or behave "
               "strangely. \n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
-    EXPECT_TRUE(form().items("Pole_Data_Listbox").empty());  // No: no sag-spans
+    // No: the project on screen stays as it was.
+    EXPECT_EQ(form().items("Pole_Data_Listbox"), std::vector<std::string>{"1\tT1\tT2\t300\t-1\t"});
+    EXPECT_EQ(text("Load_Save_File_Edit"), master().string());
 }
 
 TEST_F(ProjectFiles, MissingCrcKeyAndEmptyFileWithZeroOpenQuietly) {
