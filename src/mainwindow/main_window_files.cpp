@@ -197,7 +197,8 @@ bool MainWindow::save_project() {
         const Form& owner = side.main_window ? form_ : setup_.form();
         std::string bytes = side_file_bytes(owner.items(side.list));
         profile.set(Master_Section, side.crc_key, bytes.empty() ? "0" : crc_text(crc32(bytes.data(), bytes.size())));
-        files.push_back({side_file_to_write(master, side.extension), std::move(bytes)});
+        // A side file found in another letter case is the one replaced.
+        files.push_back({side_file_path(master, side.extension), std::move(bytes)});
     }
     // Exactly one circle is written as the one in use.
     std::string circle = vertical_circle_name(setup_.form());
