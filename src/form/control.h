@@ -84,7 +84,8 @@ struct Control {
 
 // The caption as the user sees it. A menu item's, button's, tab's or field's
 // "&" marks the mnemonic key and is not shown ("&&" shows one "&"); a label
-// has no key and, like a plain caption, shows its text as written.
+// has no key and, like a plain caption, shows its text as written. A menu
+// separator ("-") shows no text.
 std::string shown_caption(const Control& control);
 
 }  // namespace vortan

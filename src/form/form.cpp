@@ -6,6 +6,7 @@ namespace vortan {
 
 std::string shown_caption(const Control& control) {
     if (control.plain_caption || control.kind == ControlKind::Label) return control.caption;
+    if (control.kind == ControlKind::MenuItem && control.caption == "-") return "";  // a separator line
     std::string shown;
     for (size_t i = 0; i < control.caption.size(); ++i) {
         if (control.caption[i] == '&' && ++i == control.caption.size()) break;
