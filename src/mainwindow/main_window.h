@@ -191,6 +191,9 @@ private:
     // the master; none when the user declines lists that do not match.
     std::optional<std::vector<std::vector<std::string>>> read_side_files(const std::filesystem::path& master,
                                                                          const ProfileFile& profile);
+    // Open steps 3 to 11: the project read and accepted replaces the one on screen.
+    void show_opened_project(const std::filesystem::path& master, const ProfileFile& profile,
+                             std::vector<std::vector<std::string>> lists);
     bool drop_orphan_cable_sags();
     void after_open_or_save(const std::filesystem::path& master);
     void apply_settings(const ProgramSettings& settings);

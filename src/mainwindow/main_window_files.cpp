@@ -81,6 +81,12 @@ bool MainWindow::open_project(const std::string& requested) {
     }
     auto lists = read_side_files(name, profile);
     if (!lists) return false;
+    show_opened_project(name, profile, std::move(*lists));
+    return true;
+}
+
+void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& profile,
+                                     std::vector<std::vector<std::string>> lists) {
     // 3-4: nothing of the old project stays.
     reset_without_asking();
     set_change_flags(false);
@@ -94,16 +100,15 @@ bool MainWindow::open_project(const std::string& requested) {
     choose_one_vertical_circle(setup);
     for (size_t n = 0; n < side_files().size(); ++n) {
         const SideFile& side = side_files()[n];
-        (side.main_window ? form_ : setup).set_items(side.list, std::move((*lists)[n]));
+        (side.main_window ? form_ : setup).set_items(side.list, std::move(lists[n]));
     }
     // 9-11
     after_open_or_save(name);
     fill_all_choices(form_, setup);
-    if (!setup_only) display();
+    if (!form_.checked("Load_Settings_From_Another_Project_CheckBox")) display();
     form_.set_checked("Data_Changed_Since_Load_CheckBox", false);
     setup.set_checked("Settings_Data_Changed_CheckBox", false);
     update_recent_projects();
-    return true;
 }
 
 std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files(const fs::path& master,
