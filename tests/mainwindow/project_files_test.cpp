@@ -124,7 +124,7 @@ TEST_F(ProjectFiles, OldVersionsAndMissingFilesAreRefused) {
     EXPECT_EQ(messages().back(), "Error : The Project :\n\r\n\r" + (folder / "plain.txt").string() + "\n\r\n\rdoes NOT Exist !");
     open(folder / "none.vtn");
     EXPECT_NE(messages().back().find("does NOT Exist !"), std::string::npos);
-    EXPECT_EQ(text("Load_Save_File_Edit"), "");  // the last opened project: none yet
+    EXPECT_EQ(text("Load_Save_File_Edit"), "");  // still no project open
 }
 
 TEST_F(ProjectFiles, ReadingUsesTheFileNumberFormatWhateverTheLocale) {
