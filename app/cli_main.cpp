@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -34,9 +35,12 @@ int main(int argc, char** argv) {
             std::cerr << "vortan-cli: cannot read " << argv[2] << "\n";
             return 2;
         }
+        // The script's fixture files lie in the folder of its name beside it.
+        std::filesystem::path fixtures = argv[2];
+        fixtures.replace_extension();
         return vortan::run_scenario_script(
             script, [](const std::string& line) { std::cout << line << '\n'; },
-            [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; });
+            [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; }, fixtures);
     }
     auto print = [](const std::string& line) { std::cout << line << '\n'; };
     if (std::strcmp(argv[1], "check") == 0) return vortan::check_project(argv[2], print);

@@ -48,6 +48,9 @@ struct Control {
     ControlKind kind = ControlKind::Edit;
     std::string parent;       // name of the container control, empty at the top level
     std::string caption;      // button, label, group and page text; an edit's leading label
+    // The caption is data shown as written (a file path): an "&" in it marks
+    // no mnemonic key.
+    bool plain_caption = false;
     std::string hint;
     std::string shortcut;     // menu item: its key, written as "Ctrl+O" or "F5"
     std::string unit_label;   // name of the unit label shown after an edit, if any
@@ -78,5 +81,11 @@ struct Control {
     std::function<void()> on_click;   // buttons and menu items
     std::function<bool()> on_changing;  // page control: may the active page be left?
 };
+
+// The caption as the user sees it. A menu item's, button's, tab's or field's
+// "&" marks the mnemonic key and is not shown ("&&" shows one "&"); a label
+// has no key and, like a plain caption, shows its text as written. A menu
+// separator ("-") shows no text.
+std::string shown_caption(const Control& control);
 
 }  // namespace vortan

@@ -4,6 +4,17 @@
 
 namespace vortan {
 
+std::string shown_caption(const Control& control) {
+    if (control.plain_caption || control.kind == ControlKind::Label) return control.caption;
+    if (control.kind == ControlKind::MenuItem && control.caption == "-") return "";  // a separator line
+    std::string shown;
+    for (size_t i = 0; i < control.caption.size(); ++i) {
+        if (control.caption[i] == '&' && ++i == control.caption.size()) break;
+        shown += control.caption[i];
+    }
+    return shown;
+}
+
 Control& Form::add(ControlKind kind, const std::string& name, const std::string& parent) {
     if (by_name_.count(name) != 0) throw std::logic_error("control added twice: " + name);
     if (!parent.empty() && !has(parent)) throw UnknownControl(parent);

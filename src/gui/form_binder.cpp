@@ -1,5 +1,6 @@
 #include "gui/form_binder.h"
 
+#include "gui/form_menus.h"
 #include "gui/radio_group_box.h"
 #include "gui/span_diagram_view.h"
 
@@ -114,7 +115,7 @@ void apply_tab_style(QTabWidget* tabs, int style) {
 void apply_to_menu(QMenu* menu, const Control& control, Property property) {
     QAction* action = menu->menuAction();
     switch (property) {
-    case Property::Caption: menu->setTitle(qs(control.caption)); break;
+    case Property::Caption: menu->setTitle(menu_text(control)); break;
     case Property::Hint: action->setStatusTip(status_text(control.hint)); break;
     case Property::Enabled: action->setEnabled(control.enabled); break;
     case Property::Visible: action->setVisible(control.visible); break;
@@ -125,7 +126,7 @@ void apply_to_menu(QMenu* menu, const Control& control, Property property) {
 void apply_to_action(QAction* action, const Control& control, Property property) {
     switch (property) {
     case Property::Caption:
-        if (!action->isSeparator()) action->setText(qs(control.caption));
+        if (!action->isSeparator()) action->setText(menu_text(control));
         break;
     case Property::Hint:
         action->setToolTip(qs(control.hint));

@@ -17,10 +17,12 @@ std::vector<const Control*> menu_children(const Form& form, const std::string& p
 }
 
 QAction* make_action(const Control& item, QObject* parent) {
-    auto* action = new QAction(QString::fromStdString(item.caption), parent);
+    auto* action = new QAction(parent);
     action->setObjectName(QString::fromStdString(item.name));
-    // A "-" caption is the classic way of writing a separator line.
+    // A "-" caption is the classic way of writing a separator line. The line
+    // gets no text: some styles show a separator's text as a heading.
     if (item.caption == "-") action->setSeparator(true);
+    else action->setText(menu_text(item));
     if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
     return action;
 }
@@ -31,7 +33,7 @@ void fill_menu(const Form& form, QMenu* menu, const std::string& parent) {
             menu->addAction(make_action(*item, menu));
             continue;
         }
-        auto* sub = new QMenu(QString::fromStdString(item->caption), menu);
+        auto* sub = new QMenu(menu_text(*item), menu);
         sub->setObjectName(QString::fromStdString(item->name));
         menu->addMenu(sub);
         fill_menu(form, sub, item->name);
@@ -40,13 +42,19 @@ void fill_menu(const Form& form, QMenu* menu, const std::string& parent) {
 
 }  // namespace
 
+QString menu_text(const Control& item) {
+    QString text = QString::fromStdString(item.caption);
+    if (item.plain_caption) text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text;
+}
+
 void build_form_menus(const Form& form, QMenuBar* bar) {
     for (const Control* item : menu_children(form, "")) {
         if (menu_children(form, item->name).empty()) {
             bar->addAction(make_action(*item, bar));
             continue;
         }
-        auto* menu = new QMenu(QString::fromStdString(item->caption), bar);
+        auto* menu = new QMenu(menu_text(*item), bar);
         menu->setObjectName(QString::fromStdString(item->name));
         bar->addMenu(menu);
         fill_menu(form, menu, item->name);

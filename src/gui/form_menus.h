@@ -4,10 +4,15 @@
 
 #include "form/form.h"
 
+#include <QString>
+
 class QMenuBar;
 
 namespace vortan::gui {
 
 void build_form_menus(const Form& form, QMenuBar* bar);
+// The text a menu shows for the item: a plain caption (a path) has each "&"
+// doubled, so Qt shows it instead of taking it for a mnemonic.
+QString menu_text(const Control& item);
 
 }  // namespace vortan::gui

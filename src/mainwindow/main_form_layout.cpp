@@ -64,8 +64,12 @@ void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "File_Menu", "Restore_Factory_Defaults_Option", "Restore &Factory Defaults");
     b.container(ControlKind::MenuItem, "File_Menu", "Exit_Option", "E&xit").shortcut = "Ctrl+Q";
     b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_Separator", "-").visible = false;
-    for (int n = 1; n <= 5; ++n)
-        b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_" + std::to_string(n), "").visible = false;
+    for (int n = 1; n <= 5; ++n) {
+        // Captioned with a project's path, which may hold an "&".
+        Control& entry = b.container(ControlKind::MenuItem, "File_Menu", "Last_Used_File_" + std::to_string(n), "");
+        entry.visible = false;
+        entry.plain_caption = true;
+    }
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate").shortcut = "F5";
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Report_Option", "&Report").shortcut = "Ctrl+R";

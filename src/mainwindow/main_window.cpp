@@ -134,10 +134,7 @@ void MainWindow::wire_workflow_handlers() {
         form_.control(entry).on_click = [this, entry] {
             // Opening another project must not lose unsaved work unasked.
             if (!may_lose_unsaved_data()) return;
-            std::string caption = form_.control(entry).caption;
-            std::erase(caption, '&');
-            form_.set_text("Load_Save_File_Edit", caption);
-            read_project();
+            open_project(form_.control(entry).caption);
         };
     }
     // A span number below 1 never stands.

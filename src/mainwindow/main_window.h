@@ -85,8 +85,12 @@ public:
     void New_OptionClick();
     // ---- project files (main_window_files.cpp) ----
     void Open_OptionClick();
-    // Reads the project named by Load_Save_File_Edit.
-    void read_project();
+    // Opens the project of the master file named; false when it is refused
+    // (missing, of another version, or its changed files not accepted), which
+    // leaves the open project, its name and the recent projects as they were.
+    bool open_project(const std::string& master);
+    // Opens the project named by Load_Save_File_Edit.
+    bool read_project();
     void Save_OptionClick();
     void Save_As_OptionClick();
     // Writes the project to Load_Save_File_Edit; false when nothing was written.
@@ -183,7 +187,13 @@ private:
     void set_change_flags(bool state);
     // Asks before unsaved changes are lost; false when the user keeps them.
     bool may_lose_unsaved_data();
-    bool read_side_files(const std::filesystem::path& master, const ProfileFile& profile);
+    // The lines of each side file in table order, checked against the CRCs of
+    // the master; none when the user declines lists that do not match.
+    std::optional<std::vector<std::vector<std::string>>> read_side_files(const std::filesystem::path& master,
+                                                                         const ProfileFile& profile);
+    // Open steps 3 to 11: the project read and accepted replaces the one on screen.
+    void show_opened_project(const std::filesystem::path& master, const ProfileFile& profile,
+                             std::vector<std::vector<std::string>> lists);
     bool drop_orphan_cable_sags();
     void after_open_or_save(const std::filesystem::path& master);
     void apply_settings(const ProgramSettings& settings);
@@ -204,7 +214,6 @@ private:
     Form form_;
     int units_when_setup_opened_ = 0;
     std::vector<std::string> data_fields_;  // the fields a reset empties
-    std::string last_opened_project_;
     std::string window_caption_ = "Vortan";
     ProgramPlaces places_;
     WindowBounds window_bounds_;

@@ -48,29 +48,28 @@ void MainWindow::Open_OptionClick() {
                               false};
     auto files = port_.open_files(request);
     if (files.empty()) return;
-    form_.set_text("Load_Save_File_Edit", files.front().string());
-    read_project();
+    open_project(files.front().string());
 }
 
-void MainWindow::read_project() {
+bool MainWindow::read_project() { return open_project(form_.text("Load_Save_File_Edit")); }
+
+bool MainWindow::open_project(const std::string& requested) {
     // 1-2: a relative name lies in the project folder; the file must be a master file that exists.
-    fs::path name = form_.text("Load_Save_File_Edit");
-    if (name.empty()) return;
+    fs::path name = requested;
+    if (name.empty()) return false;
     if (name.is_relative() && !form_.text("Load_Save_Directory_Edit").empty())
         name = fs::path(form_.text("Load_Save_Directory_Edit")) / name;
     std::error_code error;
+    if (fs::path full = fs::absolute(name, error); !error) name = full;
     if (!is_master_file_name(name) || !fs::is_regular_file(name, error)) {
         port_.message(MessageKind::Error, Buttons::OK,
                       "Error : The Project :\n\r\n\r" + name.string() + "\n\r\n\rdoes NOT Exist !");
-        form_.set_text("Load_Save_File_Edit", last_opened_project_);
-        return;
+        return false;
     }
-    // 3-4: nothing of the old project stays. Stored numbers are always read with
-    // "," and "." by the record loaders, whatever the regional settings say.
-    reset_without_asking();
-    set_change_flags(false);
-    form_.set_text("Load_Save_File_Edit", name.string());
-    // 5: the format versions.
+    // 5, 7-8: the versions and every list are checked before anything on
+    // screen changes, so a refused project leaves the open one as it was.
+    // Stored numbers are always read with "," and "." by the record loaders,
+    // whatever the regional settings say.
     ProfileFile profile = ProfileFile::read(name);
     int settings_version = profile.integer(Master_Section, "Settings_Data_Format_Version", 1000);
     int data_version = profile.integer(Master_Section, "Span_Cable_Data_Format_Version", 0);
@@ -78,49 +77,60 @@ void MainWindow::read_project() {
     if (settings_version != Settings_Data_Format_Version ||
         (!setup_only && data_version != Span_Cable_Data_Format_Version)) {
         port_.message(MessageKind::Error, Buttons::OK, old_version_message());
-        set_change_flags(false);
-        setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
-        reset(std::nullopt);
-        return;
+        return false;
     }
-    // 6: project texts and the vertical circle.
+    auto lists = read_side_files(name, profile);
+    if (!lists) return false;
+    show_opened_project(name, profile, std::move(*lists));
+    return true;
+}
+
+void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& profile,
+                                     std::vector<std::vector<std::string>> lists) {
+    // 3-4: nothing of the old project stays.
+    reset_without_asking();
+    set_change_flags(false);
+    form_.set_text("Load_Save_File_Edit", name.string());
+    // 6: project texts, the vertical circle and the lists.
     Form& setup = setup_.form();
     for (const char* text : Project_Texts) setup.set_text(text, profile.text(Master_Section, text));
     fill_project_details(form_, setup);
     for (const char* circle : Circles)
         setup.set_checked(circle, profile.boolean(Master_Section, circle, std::string(circle) == "Zenith_RadioButton"));
     choose_one_vertical_circle(setup);
-    // 7-8: the lists, each checked against its CRC.
-    if (!read_side_files(name, profile)) return;
+    for (size_t n = 0; n < side_files().size(); ++n) {
+        const SideFile& side = side_files()[n];
+        (side.main_window ? form_ : setup).set_items(side.list, std::move(lists[n]));
+    }
     // 9-11
     after_open_or_save(name);
     fill_all_choices(form_, setup);
-    if (!setup_only) display();
+    if (!form_.checked("Load_Settings_From_Another_Project_CheckBox")) display();
     form_.set_checked("Data_Changed_Since_Load_CheckBox", false);
     setup.set_checked("Settings_Data_Changed_CheckBox", false);
+    update_recent_projects();
 }
 
-bool MainWindow::read_side_files(const fs::path& master, const ProfileFile& profile) {
+std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files(const fs::path& master,
+                                                                                  const ProfileFile& profile) {
+    std::vector<std::vector<std::string>> lists;
     std::string warnings;
     for (const SideFile& side : side_files()) {
-        fs::path file = side_file_path(master, side.extension);
-        Form& owner = side.main_window ? form_ : setup_.form();
         // Window events run while large files are read, but no user input.
-        SideFileContents contents = read_side_file(file, [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
-        owner.set_items(side.list, std::move(contents.lines));
+        SideFileContents contents = read_side_file(side_file_path(master, side.extension),
+                                                   [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        lists.push_back(std::move(contents.lines));
         std::string stored = profile.text(Master_Section, side.crc_key);
         if (!stored.empty() && stored != contents.crc) warnings += std::string("\t") + side.warning_name + "\n\r";
     }
-    if (warnings.empty()) return true;
+    if (warnings.empty()) return lists;
     Answer answer = port_.message(
         MessageKind::Warning, Buttons::YesNo,
         "Warning: The following data has been modified or tampered with outside of this program and may now be "
         "corrupt : \n\r" + warnings + "\n\rLoading corrupted data may cause this program to crash or behave strangely. "
         "\n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
-    if (answer == Answer::Yes) return true;
-    reset_without_asking();
-    set_change_flags(false);
-    return false;
+    if (answer != Answer::Yes) return std::nullopt;
+    return lists;
 }
 
 void MainWindow::after_open_or_save(const fs::path& master) {
@@ -144,6 +154,7 @@ void MainWindow::Save_As_OptionClick() {
     fs::path master = *chosen;
     if (!is_master_file_name(master)) master += ".vtn";
     std::error_code error;
+    if (fs::path full = fs::absolute(master, error); !error) master = full;
     if (fs::exists(master, error) &&
         port_.message(MessageKind::Warning, Buttons::YesNo,
                       "Warning : The project " + master.string() + " already exists.\n\r\n\rReplace it ?") != Answer::Yes)
@@ -191,7 +202,8 @@ bool MainWindow::save_project() {
         const Form& owner = side.main_window ? form_ : setup_.form();
         std::string bytes = side_file_bytes(owner.items(side.list));
         profile.set(Master_Section, side.crc_key, bytes.empty() ? "0" : crc_text(crc32(bytes.data(), bytes.size())));
-        files.push_back({side_file_to_write(master, side.extension), std::move(bytes)});
+        // A side file found in another letter case is the one replaced.
+        files.push_back({side_file_path(master, side.extension), std::move(bytes)});
     }
     // Exactly one circle is written as the one in use.
     std::string circle = vertical_circle_name(setup_.form());
@@ -212,13 +224,11 @@ bool MainWindow::save_project() {
 }
 
 void MainWindow::update_recent_projects() {
+    // The captions are the paths as they are: an "&" in one is part of the path.
     const std::string project = form_.text("Load_Save_File_Edit");
-    last_opened_project_ = project;
     std::array<std::string, 5> entries;
-    for (size_t n = 0; n < entries.size(); ++n) {
+    for (size_t n = 0; n < entries.size(); ++n)
         entries[n] = form_.control("Last_Used_File_" + std::to_string(n + 1)).caption;
-        std::erase(entries[n], '&');
-    }
     // The same project reached by another spelling of its path is one entry.
     auto found = std::find_if(entries.begin(), entries.begin() + 4,
                               [&](const std::string& entry) { return same_project_path(entry, project); });

@@ -10,12 +10,6 @@ namespace vortan {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-const char* const Project_Extensions[] = {".vtn", ".spd", ".scb", ".sin", ".scp", ".sct", ".scn", ".svc"};
-
-}  // namespace
-
 void MainWindow::Load_Settings_OptionClick() {
     if (port_.message(MessageKind::Warning, Buttons::YesNo,
                       "Warning: This will Reset ALL data currently loaded and then load only the Setup information "
@@ -52,10 +46,9 @@ void MainWindow::Delete_Projects_OptionClick() {
     for (const fs::path& master : chosen) {
         if (fs::path(form_.text("Load_Save_File_Edit")) == master)
             form_.set_checked("Data_Changed_Since_Load_CheckBox", true);  // what is on screen can be saved again
-        for (const char* extension : Project_Extensions) {
-            fs::path file = extension == std::string(".vtn") ? master : side_file_path(master, extension);
+        // The files as an open finds them, in whatever letter case they have.
+        for (const fs::path& file : project_files_on_disk(master)) {
             std::error_code error;
-            if (!fs::exists(file, error)) continue;
             if (file_in_use(file) || !fs::remove(file, error) || error) not_erased += "\n\r" + file.string();
         }
     }
@@ -83,8 +76,7 @@ void MainWindow::files_dropped(const std::vector<fs::path>& files) {
         return;
     }
     if (projects.empty()) return;
-    form_.set_text("Load_Save_File_Edit", projects.begin()->string() + ".vtn");
-    read_project();
+    open_project(projects.begin()->string() + ".vtn");
 }
 
 }  // namespace vortan

@@ -100,7 +100,6 @@ void MainWindow::first_display(const std::vector<std::string>& arguments) { run_
 void MainWindow::run_first_display(const std::vector<std::string>* arguments) {
     closing_ = false;
     read_settings();
-    last_opened_project_.clear();
     if (arguments) open_start_project(*arguments);
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
     apply_sag_mode(form_);
@@ -108,19 +107,17 @@ void MainWindow::run_first_display(const std::vector<std::string>* arguments) {
 }
 
 void MainWindow::open_start_project(const std::vector<std::string>& arguments) {
+    // No project is open yet: the reset empties the name the settings gave,
+    // which stands again only once that project has opened.
+    const std::string last = form_.text("Load_Save_File_Edit");
+    reset_without_asking();
     std::error_code error;
     const fs::path named = command_line_project(arguments, fs::current_path(error));
     if (!named.empty()) {
-        form_.set_text("Load_Save_File_Edit", named.string());
-        read_project();
+        open_project(named.string());
         return;
     }
-    const std::string last = form_.text("Load_Save_File_Edit");
-    if (!last.empty() && fs::is_regular_file(last, error)) {
-        read_project();
-        return;
-    }
-    reset_without_asking();
+    if (!last.empty() && fs::is_regular_file(last, error)) open_project(last);
 }
 
 void MainWindow::Restore_Factory_Defaults_OptionClick() {

@@ -2,6 +2,8 @@
 
 #include "project/text_compare.h"
 
+#include <set>
+
 namespace vortan {
 
 namespace fs = std::filesystem;
@@ -32,18 +34,45 @@ fs::path side_file_to_write(const fs::path& master, const std::string& extension
     return side;
 }
 
+namespace {
+
+// The files of the folder named `wanted` but for letter case, leaving out any
+// whose base name differs from the master's and is exactly another master
+// file's: those belong to that project (two names that differ only in case).
+std::vector<fs::path> case_variants(const fs::path& master, const fs::path& wanted) {
+    fs::path folder = master.has_parent_path() ? master.parent_path() : fs::path(".");
+    std::vector<fs::path> variants;
+    std::set<fs::path> master_stems;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const fs::path& path = entry.path();
+        if (same_ignoring_case(path.filename().string(), wanted.filename().string())) variants.push_back(path);
+        if (is_master_file_name(path)) master_stems.insert(path.stem());
+    }
+    std::erase_if(variants, [&](const fs::path& variant) {
+        return variant.stem() != master.stem() && master_stems.count(variant.stem()) != 0;
+    });
+    return variants;
+}
+
+}  // namespace
+
 fs::path side_file_path(const fs::path& master, const std::string& extension) {
     fs::path exact = side_file_to_write(master, extension);
     std::error_code error;
     if (fs::exists(exact, error)) return exact;
-    fs::path folder = master.has_parent_path() ? master.parent_path() : fs::path(".");
-    fs::path found;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (!same_ignoring_case(entry.path().filename().string(), exact.filename().string())) continue;
-        if (!found.empty()) return exact;  // two spellings: neither is the one
-        found = entry.path();
-    }
-    return found.empty() ? exact : found;
+    std::vector<fs::path> variants = case_variants(master, exact);
+    return variants.size() == 1 ? variants.front() : exact;  // two spellings: neither is the one
+}
+
+std::vector<fs::path> project_files_on_disk(const fs::path& master) {
+    std::vector<fs::path> files;
+    std::error_code error;
+    if (fs::exists(master, error)) files.push_back(master);
+    for (const SideFile& side : side_files())
+        for (const fs::path& file : case_variants(master, side_file_to_write(master, side.extension)))
+            files.push_back(file);
+    return files;
 }
 
 }  // namespace vortan

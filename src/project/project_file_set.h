@@ -32,11 +32,16 @@ std::string folder_with_separator(std::string folder);
 
 // True for a master-file name, which ends in ".vtn" (letter case ignored).
 bool is_master_file_name(const std::filesystem::path& path);
-// The side file of a master file: its base name with the extension, found by
-// exact name first, then as the one name in the folder that differs only in
-// letter case (projects copied from Windows).
+// The side file of a master file, which an open reads and a save writes: its
+// base name with the extension, found by exact name first, then as the one
+// name in the folder that differs only in letter case (projects copied from
+// Windows). Without either, the name a new file gets.
 std::filesystem::path side_file_path(const std::filesystem::path& master, const std::string& extension);
-// The name a save writes: the base name with a lower-case extension.
+// The name of a new side file: the base name with a lower-case extension.
 std::filesystem::path side_file_to_write(const std::filesystem::path& master, const std::string& extension);
+// Every file of the project that exists: the master and each side file in
+// whatever letter case it has, but none that another master of the folder
+// names exactly.
+std::vector<std::filesystem::path> project_files_on_disk(const std::filesystem::path& master);
 
 }  // namespace vortan

@@ -41,9 +41,7 @@ int recalc_project(const std::string& master, const std::function<void(const std
     MainWindow window(port, setup);
     window.start();
     Form& form = window.form();
-    form.set_text("Load_Save_File_Edit", master);
-    window.read_project();
-    if (form.text("Load_Save_File_Edit").empty()) return 2;
+    if (!window.open_project(master)) return 2;
     const std::vector<std::string> records = form.items("Cable_Bundle_Record_Listbox");
     for (const std::string& record : records) {
         // The selection of the record, as a user would pick it.
@@ -74,9 +72,7 @@ int report_project(const std::string& master, const DateTime& now, const std::fu
     SetupEditor setup;
     MainWindow window(port, setup);
     window.start();
-    window.form().set_text("Load_Save_File_Edit", master);
-    window.read_project();
-    if (window.form().text("Load_Save_File_Edit").empty()) return 2;
+    if (!window.open_project(master)) return 2;
     // The window's lines are the transcript's between REPORT BEGIN and the
     // closing REPORT END; any message shown before them is not a report line.
     port.clear_transcript();

@@ -2,6 +2,7 @@
 
 #include "mainwindow/main_window.h"
 #include "setup/setup_editor.h"
+#include "shell/scratch_folder.h"
 #include "ui/scriptedport.h"
 
 #include <charconv>
@@ -68,12 +69,12 @@ std::string printed_value(const Control& c) {
 class ScenarioRunner {
 public:
     ScenarioRunner(ScriptedPort& port, SetupEditor& setup, MainWindow& main,
-                   const std::function<void(const std::string&)>& out)
-        : out_(out), port_(port), setup_(setup), main_(main) {
+                   const std::function<void(const std::string&)>& out, ScratchFolder& scratch)
+        : out_(out), port_(port), setup_(setup), main_(main), scratch_(scratch) {
         port_.sink = out;
     }
 
-    void run_line(const std::string& line);
+    void run_line(const std::string& script_line);
 
 private:
     Form& form() { return in_setup_ ? setup_.form() : main_.form(); }
@@ -91,10 +92,17 @@ private:
     ScriptedPort& port_;
     SetupEditor& setup_;
     MainWindow& main_;
+    ScratchFolder& scratch_;
     bool in_setup_ = false;
 };
 
-void ScenarioRunner::run_line(const std::string& line) {
+void ScenarioRunner::run_line(const std::string& script_line) {
+    std::string line;
+    try {
+        line = scratch_.expand(script_line);
+    } catch (const std::exception& error) {
+        throw BadLine(std::string("{scratch}: ") + error.what());
+    }
     std::istringstream words(line);
     std::string command, name, argument;
     words >> command;
@@ -168,6 +176,9 @@ void ScenarioRunner::run_line(const std::string& line) {
     } else if (command == "print") {
         words >> name;
         out_(name + "=" + printed_value(named(name)));
+    } else if (command == "caption") {
+        words >> name;
+        out_(name + "=" + shown_caption(named(name)));
     } else if (command == "items") {
         words >> name;
         const Control& c = named(name);
@@ -180,18 +191,31 @@ void ScenarioRunner::run_line(const std::string& line) {
 }  // namespace
 
 int run_scenario_script(std::istream& script, const std::function<void(const std::string&)>& out,
-                        const std::function<void(const std::string&)>& errors) {
+                        const std::function<void(const std::string&)>& errors,
+                        const std::filesystem::path& fixtures) {
     ScriptedPort port;
     SetupEditor setup;
     MainWindow main(port, setup);
     main.start();
-    return run_scenario_script(script, port, setup, main, out, errors);
+    return run_scenario_script(script, port, setup, main, out, errors, fixtures);
 }
 
 int run_scenario_script(std::istream& script, ScriptedPort& port, SetupEditor& setup, MainWindow& main,
                         const std::function<void(const std::string&)>& out,
-                        const std::function<void(const std::string&)>& errors) {
-    ScenarioRunner runner(port, setup, main, out);
+                        const std::function<void(const std::string&)>& errors,
+                        const std::filesystem::path& fixtures) {
+    ScratchFolder scratch(fixtures);
+    const std::function<void(const std::string&)> shown = [&](const std::string& text) {
+        out(scratch.written_back(text));
+    };
+    ScenarioRunner runner(port, setup, main, shown, scratch);
+    // The port may outlive the run (a window on screen): it then writes to
+    // the caller's output again, not through the scratch folder ending here.
+    struct SinkBack {
+        ScriptedPort& port;
+        const std::function<void(const std::string&)>& out;
+        ~SinkBack() { port.sink = out; }
+    } sink_back{port, out};
     std::string line;
     int number = 0;
     while (std::getline(script, line)) {
@@ -201,10 +225,10 @@ int run_scenario_script(std::istream& script, ScriptedPort& port, SetupEditor& s
         try {
             runner.run_line(line);
         } catch (const BadLine& bad) {
-            errors("line " + std::to_string(number) + ": " + bad.what());
+            errors("line " + std::to_string(number) + ": " + scratch.written_back(bad.what()));
             return Script_Bad_Line;
         } catch (const UnansweredQuestion& question) {
-            errors("line " + std::to_string(number) + ": unanswered question: " + question.what());
+            errors("line " + std::to_string(number) + ": unanswered question: " + scratch.written_back(question.what()));
             return Script_Unanswered;
         }
     }

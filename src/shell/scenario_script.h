@@ -2,6 +2,7 @@
 // user would have seen, line by line.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <istream>
 #include <string>
@@ -18,12 +19,16 @@ inline constexpr int Script_Bad_Line = 2;
 inline constexpr int Script_Unanswered = 3;
 
 // `out` receives the transcript, `errors` the reason a script stopped early.
+// "{scratch}" in the script is a fresh folder that starts with a copy of
+// `fixtures` (see shell/scratch_folder.h).
 int run_scenario_script(std::istream& script, const std::function<void(const std::string&)>& out,
-                        const std::function<void(const std::string&)>& errors);
+                        const std::function<void(const std::string&)>& errors,
+                        const std::filesystem::path& fixtures = {});
 // The same against a main window the caller made and started, with its port
 // and setup editor (a window on screen, for its pictures).
 int run_scenario_script(std::istream& script, ScriptedPort& port, SetupEditor& setup, MainWindow& main,
                         const std::function<void(const std::string&)>& out,
-                        const std::function<void(const std::string&)>& errors);
+                        const std::function<void(const std::string&)>& errors,
+                        const std::filesystem::path& fixtures = {});
 
 }  // namespace vortan

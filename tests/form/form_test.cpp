@@ -127,6 +127,30 @@ TEST_F(FormTest, AShownTextKeepsItsSourceOnlyWhileUnchanged) {
     EXPECT_EQ(read, "250");
 }
 
+TEST(ShownCaption, MnemonicMarksAreHiddenWhereTheyMarkAKey) {
+    const struct {
+        ControlKind kind;
+        const char* caption;
+        bool plain;
+        const char* shown;
+    } cases[] = {
+        {ControlKind::MenuItem, "&Open", false, "Open"},
+        {ControlKind::MenuItem, "Rese&t", false, "Reset"},
+        {ControlKind::Button, "Fish && Chips", false, "Fish & Chips"},
+        {ControlKind::Button, "Trailing&", false, "Trailing"},
+        {ControlKind::MenuItem, "-", false, ""},                         // a separator line
+        {ControlKind::MenuItem, "/lines/R&&D/A&B.vtn", true, "/lines/R&&D/A&B.vtn"},  // a path
+        {ControlKind::Label, "Span && Sag", false, "Span && Sag"},       // a label has no key
+    };
+    for (const auto& c : cases) {
+        Control control;
+        control.kind = c.kind;
+        control.caption = c.caption;
+        control.plain_caption = c.plain;
+        EXPECT_EQ(shown_caption(control), c.shown) << c.caption;
+    }
+}
+
 TEST_F(FormTest, UnknownNamesAreProgrammingErrors) {
     EXPECT_THROW(form.text("Nothing_Edit"), UnknownControl);
     EXPECT_THROW(form.add(ControlKind::Edit, "Span_Length_Edit"), std::logic_error);

@@ -7,6 +7,7 @@
 #include "setup/setup_editor.h"
 #include "ui/scriptedport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -238,6 +239,24 @@ TEST_F(MainViewTest, HiddenRowsLeaveNoGap) {
 }
 
 // ---- the layout at the design size ----
+
+TEST_F(MainViewTest, RecentProjectsShowTheirPathsAsTheyAre) {
+    const std::string path = "/survey/Smith & Sons/line.vtn";
+    model.form().set_text("Load_Save_File_Edit", path);
+    model.update_recent_projects();
+    QAction* entry = find<QAction>("Last_Used_File_1");
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->text().toStdString(), "/survey/Smith && Sons/line.vtn");  // Qt shows "&&" as one "&"
+    EXPECT_EQ(entry->iconText().toStdString(), path);
+    // The line above the entries is only a line: some styles show a separator's text.
+    QAction* separator = find<QAction>("Last_Used_File_Separator");
+    EXPECT_TRUE(separator->isSeparator() && separator->isVisible());
+    EXPECT_TRUE(separator->text().isEmpty());
+    // The entry opens the path itself (here gone, so the open says so).
+    entry->trigger();
+    ASSERT_FALSE(port.messages().empty());
+    EXPECT_EQ(port.messages().back(), "Error : The Project :\n\r\n\r" + path + "\n\r\n\rdoes NOT Exist !");
+}
 
 TEST_F(MainViewTest, TheClientAreaHasTheDesignSizeAtFirstStart) {
     EXPECT_EQ(view->centralWidget()->size(), QSize(713, 551));

@@ -7,7 +7,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
+#include <map>
+#include <set>
 
 namespace vortan {
 namespace {
@@ -41,10 +44,7 @@ protected:
         port.queue_files({master()});
         form().user_click("Save_BitBtn");
     }
-    void open(const fs::path& file) {
-        form().set_text("Load_Save_File_Edit", file.string());
-        window.read_project();
-    }
+    void open(const fs::path& file) { window.open_project(file.string()); }
     std::string text_of_span_length() { return text("Span_Length_Edit"); }
     void overwrite(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
     std::string read(const fs::path& file) {
@@ -93,7 +93,9 @@ TEST_F(ProjectFiles, TamperedSideFileIsNamedInTheWarning) {
               "Warning: The following data has been modified or tampered with outside of this program and may now be "
               "corrupt : \n\r\t- Structure\n\r\n\rLoading corrupted data may cause this program to crash or behave "
               "strangely. \n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
-    EXPECT_TRUE(form().items("Pole_Data_Listbox").empty());  // No: no sag-spans
+    // No: the project on screen stays as it was.
+    EXPECT_EQ(form().items("Pole_Data_Listbox"), std::vector<std::string>{"1\tT1\tT2\t300\t-1\t"});
+    EXPECT_EQ(text("Load_Save_File_Edit"), master().string());
 }
 
 TEST_F(ProjectFiles, MissingCrcKeyAndEmptyFileWithZeroOpenQuietly) {
@@ -122,7 +124,7 @@ TEST_F(ProjectFiles, OldVersionsAndMissingFilesAreRefused) {
     EXPECT_EQ(messages().back(), "Error : The Project :\n\r\n\r" + (folder / "plain.txt").string() + "\n\r\n\rdoes NOT Exist !");
     open(folder / "none.vtn");
     EXPECT_NE(messages().back().find("does NOT Exist !"), std::string::npos);
-    EXPECT_EQ(text("Load_Save_File_Edit"), "");  // the last opened project: none yet
+    EXPECT_EQ(text("Load_Save_File_Edit"), "");  // still no project open
 }
 
 TEST_F(ProjectFiles, ReadingUsesTheFileNumberFormatWhateverTheLocale) {
@@ -177,6 +179,67 @@ TEST_F(ProjectFiles, DeleteProjectsErasesTheWholeSetOrSaysWhatStayed) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++left;
     EXPECT_EQ(left, 0);
     EXPECT_TRUE(flag("Data_Changed_Since_Load_CheckBox"));  // the open project can be saved again
+}
+
+// Side files whose names differ from the master's only in letter case (a
+// project copied from Windows) are the project's files: a save replaces them
+// rather than writing a second set, and a delete removes them, but never the
+// files of another project whose name differs only in case.
+TEST_F(ProjectFiles, SideFilesInAnotherLetterCaseAreTheOnesSavedAndDeleted) {
+    given_saved_project();
+    std::map<std::string, std::string> saved;  // bytes by lower-case extension
+    for (const auto& entry : fs::directory_iterator(folder)) saved[entry.path().extension().string()] = read(entry.path());
+    auto set_of = [](const std::string& base, const std::vector<std::string>& extensions,
+                     const std::vector<std::string>& more = {}) {
+        std::set<std::string> names;
+        for (const auto* list : {&extensions, &more})
+            for (const std::string& extension : *list) names.insert(base + extension);
+        return names;
+    };
+    const std::vector<std::string> upper = {".VTN", ".SPD", ".SCB", ".SIN", ".SCP", ".SCT", ".SCN", ".SVC"};
+    const std::vector<std::string> lower = {".spd", ".scb", ".sin", ".scp", ".sct", ".scn", ".svc"};
+    struct Case {
+        const char* what;
+        const char* master;
+        std::set<std::string> project;  // the project's files on disk
+        std::set<std::string> others;   // another project's, which stay untouched
+    };
+    const Case cases[] = {
+        {"copied from Windows", "LINE.VTN", set_of("LINE", upper), {}},
+        {"master renamed in lower case", "line.vtn",
+         set_of("LINE", {".SPD", ".SCB", ".SIN", ".SCP", ".SCT", ".SCN", ".SVC"}), {}},
+        {"a second set left beside the first", "LINE.VTN", set_of("LINE", upper, lower), {}},
+        {"another project named in capitals", "line.vtn", set_of("line", lower), {"LINE.VTN", "LINE.SIN"}},
+    };
+    auto names_on_disk = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        return names;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
+        for (const std::string& name : c.project) {
+            std::string extension = fs::path(name).extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+            overwrite(folder / name, saved[extension]);
+        }
+        for (const std::string& name : c.others) overwrite(folder / name, "another project\r\n");
+        const fs::path master = folder / c.master;
+        if (!fs::exists(master)) overwrite(master, saved[".vtn"]);
+        std::set<std::string> all = names_on_disk();
+        const size_t shown = messages().size();
+        ASSERT_TRUE(window.open_project(master.string()));
+        ASSERT_TRUE(window.save_project());
+        EXPECT_EQ(messages().size(), shown) << messages().back();
+        EXPECT_EQ(names_on_disk(), all);
+        for (const std::string& name : c.others) EXPECT_EQ(read(folder / name), "another project\r\n") << name;
+        port.queue_files({master});
+        port.queue_answer(Answer::Yes);
+        form().user_click("Delete_Projects_Option");
+        EXPECT_EQ(messages().back(), "Confirmation : The project you selected has been erased.");
+        EXPECT_EQ(names_on_disk(), c.others);
+    }
 }
 
 TEST_F(ProjectFiles, DroppedFilesOpenOneProjectOnly) {
