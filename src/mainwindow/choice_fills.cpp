@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace vortan {
 
@@ -96,6 +97,28 @@ void fill_code_names(Form& main, const Form& setup) {
     main.set_items("Cable_Code_Name_ComboBox", {});
     main.set_items("Cable_Code_Name_ComboBox", choices(setup, 2, {type, position}));
     select_remembered(main, "Cable_Code_Name_ComboBox", "Cable_Code_Name_ComboBox_Index_SpinEdit");
+}
+
+int unreachable_cable_sags(const Form& main, const Form& setup) {
+    const int span_count = static_cast<int>(main.items("Pole_Data_Listbox").size());
+    const std::vector<std::string> types = choices(setup, 0, {});
+    auto name_at = [](const std::vector<std::string>& names, std::optional<int> index) -> const std::string* {
+        if (!index || *index < 0 || *index >= static_cast<int>(names.size())) return nullptr;
+        return &names[static_cast<size_t>(*index)];
+    };
+    int unreachable = 0;
+    for (const std::string& record : main.items("Cable_Bundle_Record_Listbox")) {
+        const auto span = strict_integer(record_field(record, 1));
+        const std::string* type = name_at(types, strict_integer(record_field(record, 2)));
+        const std::vector<std::string> positions = type ? choices(setup, 1, {*type}) : std::vector<std::string>{};
+        const std::string* position = name_at(positions, strict_integer(record_field(record, 3)));
+        const std::vector<std::string> codes =
+            position ? choices(setup, 2, {*type, *position}) : std::vector<std::string>{};
+        const bool reached = span && *span >= 1 && *span <= span_count &&
+                             name_at(codes, strict_integer(record_field(record, 4))) != nullptr;
+        unreachable += !reached;
+    }
+    return unreachable;
 }
 
 void fill_all_choices(Form& main, const Form& setup, bool stored_span_shown) {

@@ -20,6 +20,10 @@ void fill_code_names(Form& main, const Form& setup);
 
 // Inspector choices, current inspector, structure types, cable positions, code
 // names, then the project details: the order after the setup editor closes.
+// The cable sags no choice of the lists reaches: of no stored sag-span, or
+// with a structure type, cable position or code name index beyond its list.
+int unreachable_cable_sags(const Form& main, const Form& setup);
+
 // Every choice list; `stored_span_shown` keeps the shown sag-span's inspector,
 // even none, as the record has it.
 void fill_all_choices(Form& main, const Form& setup, bool stored_span_shown = false);

@@ -195,6 +195,8 @@ private:
     void show_opened_project(const std::filesystem::path& master, const ProfileFile& profile,
                              std::vector<std::vector<std::string>> lists);
     bool drop_orphan_cable_sags();
+    // After an open: how many cable sags no choice reaches, kept as they are.
+    void report_unreachable_cable_sags();
     void after_open_or_save(const std::filesystem::path& master);
     void apply_settings(const ProgramSettings& settings);
     ProgramSettings current_settings() const;

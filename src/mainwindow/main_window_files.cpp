@@ -105,10 +105,23 @@ void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& pr
     // 9-11
     after_open_or_save(name);
     fill_all_choices(form_, setup);
-    if (!form_.checked("Load_Settings_From_Another_Project_CheckBox")) display();
+    if (!form_.checked("Load_Settings_From_Another_Project_CheckBox")) {
+        display();
+        report_unreachable_cable_sags();
+    }
     form_.set_checked("Data_Changed_Since_Load_CheckBox", false);
     setup.set_checked("Settings_Data_Changed_CheckBox", false);
     update_recent_projects();
+}
+
+void MainWindow::report_unreachable_cable_sags() {
+    const int unreachable = unreachable_cable_sags(form_, setup_.form());
+    if (unreachable == 0) return;
+    port_.message(MessageKind::Warning, Buttons::OK,
+                  "Warning : " + std::to_string(unreachable) +
+                      " Cable Sag(s) of this project cannot be shown: their Sag-Span, Structure Type, Cable Position "
+                      "or Cable Name is not in the lists.\n\r\n\rThey are kept with the project.  Add the missing "
+                      "entries in Setup to reach them again.");
 }
 
 std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files(const fs::path& master,

@@ -62,6 +62,10 @@ private:
         row.cells.push_back(std::move(value));
     }
 
+    void add_measure(ReportRow& row, std::string_view stored, Quantity kind, int width) const {
+        add_cell(row, measure(stored, kind, width), width);
+    }
+
     ReportRow span_part(std::size_t i) {
         std::string near_name(span_.field(Field_Near)), far_name(span_.field(Field_Far));
         if (near_name.empty()) near_name = std::to_string(i);
@@ -69,7 +73,7 @@ private:
         ReportRow row;
         add_cell(row, near_name, report_width::Near);
         add_cell(row, far_name, report_width::Far);
-        add_cell(row, measure(span_.field(Field_Span_Length), Quantity::Length), report_width::Length);
+        add_measure(row, span_.field(Field_Span_Length), Quantity::Length, report_width::Length);
         return row;
     }
 
@@ -80,9 +84,9 @@ private:
         add_cell(row, indexed_name(source_.cable_positions, cable_.field(Field_Cable_Position)), w::Cable_Position);
         add_cell(row, code_name(cable_.field(Field_Code_Name)), w::Code_Name);
         add_cell(row, method_name(cable_.field(Field_Method)), w::Method);
-        add_cell(row, measure(cable_.field(Field_Required_Sag), Quantity::Length), w::Required_Sag);
-        add_cell(row, measure(cable_.field(Field_Actual_Sag), Quantity::Length), w::Actual_Sag);
-        add_cell(row, measure(cable_.field(Field_Temperature), Quantity::Temperature), w::Temperature);
+        add_measure(row, cable_.field(Field_Required_Sag), Quantity::Length, w::Required_Sag);
+        add_measure(row, cable_.field(Field_Actual_Sag), Quantity::Length, w::Actual_Sag);
+        add_measure(row, cable_.field(Field_Temperature), Quantity::Temperature, w::Temperature);
         add_cell(row, std::string(cable_.field(Field_Sag_Date)), w::Date);
     }
 
@@ -93,14 +97,18 @@ private:
     }
 
     // In the units in force, written with "###,###,##0.00" and the separators
-    // in force, so that every value fits its column whatever it was stored
-    // as; a text that is not a number is printed as stored.
-    std::string measure(std::string_view stored, Quantity kind) const {
+    // in force whatever it was stored as, in whole units where two decimals
+    // would not leave a blank in its column (a span of 1,219.50 m prints as
+    // 1,220); a text that is not a number is printed as stored.
+    std::string measure(std::string_view stored, Quantity kind, int width) const {
         const std::string text(stored);
         const double value = text.empty() ? Abort_Value : Text_To_Number(text, NumberFormat{});
         if (value == Abort_Value) return text;
-        return format_number(source_.imperial ? metric_to_imperial(kind, value) : value, pattern::Measure,
-                             source_.numbers);
+        const double shown = source_.imperial ? metric_to_imperial(kind, value) : value;
+        std::string printed = format_number(shown, pattern::Measure, source_.numbers);
+        if (text_length(printed) >= static_cast<std::size_t>(width))
+            printed = format_number(shown, "###,###,##0", source_.numbers);
+        return printed;
     }
 
     // The 0-based positions of the cable sags of each span number, in list
