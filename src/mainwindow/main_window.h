@@ -174,6 +174,8 @@ public:
 
 private:
     void wire_handlers();
+    // The steps of display(), which keeps the since-load flag around them.
+    void show_current_span();
     void wire_workflow_handlers();
     void set_defaults();
     // First, Previous and Jump to Span: false when the sag-span may not be left.

@@ -49,6 +49,7 @@ void MainWindow::update_span_count_label() {
 void MainWindow::input_fields_reset() {
     bool span_changed = form_.checked("Span_Data_Changed_CheckBox");
     bool cable_changed = form_.checked("Cable_Data_Changed_CheckBox");
+    bool changed_since_load = form_.checked("Data_Changed_Since_Load_CheckBox");
     // The form's controls are fixed once built: their walk is done only once,
     // not at every sag-span shown.
     if (data_fields_.empty()) data_fields_ = project_data_fields(form_);
@@ -56,9 +57,18 @@ void MainWindow::input_fields_reset() {
     set_defaults();
     form_.set_checked("Span_Data_Changed_CheckBox", span_changed);
     form_.set_checked("Cable_Data_Changed_CheckBox", cable_changed);
+    form_.set_checked("Data_Changed_Since_Load_CheckBox", changed_since_load);
 }
 
 void MainWindow::display() {
+    // Showing what is stored is no change to the project, whatever the
+    // handlers of the fields it fills say.
+    const bool changed_since_load = form_.checked("Data_Changed_Since_Load_CheckBox");
+    show_current_span();
+    form_.set_checked("Data_Changed_Since_Load_CheckBox", changed_since_load);
+}
+
+void MainWindow::show_current_span() {
     const int n = span_number(), count = span_count();
     // 1-2: the buttons that can act here, and the count.
     for (const char* button : Navigation_Buttons) form_.set_enabled(button, true);
@@ -184,9 +194,12 @@ void MainWindow::Next_Tower_BitBtnClick() {
     if (form_.checked("User_Saved_Data_When_Prompted_CheckBox")) set_span_number(span_number() + 1);
     display();
     if (span_count() < span_number()) {
+        // A new span starts at the last far structure; nothing is typed yet.
+        const bool changed_since_load = form_.checked("Data_Changed_Since_Load_CheckBox");
         form_.set_text("From_Tower_Edit", form_.text("To_Tower_Edit"));
         form_.set_text("To_Tower_Edit", "");
         form_.set_checked("Span_Data_Changed_CheckBox", false);
+        form_.set_checked("Data_Changed_Since_Load_CheckBox", changed_since_load);
     }
 }
 

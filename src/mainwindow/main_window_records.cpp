@@ -36,7 +36,11 @@ void MainWindow::Commit_Span_Changes_BitBtnClick() {
     // A header that cannot be stored stays on screen as changed, so that
     // leaving it still asks.
     if (Check_Sag_Span_Entry(c, /*allow_blank=*/false) != "T") return;
-    store_sag_span_record(form_, span_number(), build_sag_span_record(c));
+    const std::string record = build_sag_span_record(c);
+    const auto& spans = form_.items("Pole_Data_Listbox");
+    if (span_number() > span_count() || spans[static_cast<size_t>(span_number() - 1)] != record)
+        form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    store_sag_span_record(form_, span_number(), record);
     update_span_count_label();
     form_.set_checked("Span_Data_Changed_CheckBox", false);
 }
@@ -60,7 +64,9 @@ void MainWindow::Commit_Cable_Bundle_Changes_BitBtnClick() {
     Calculate_Sag_BitBtnClick();
     if (!form_.checked("Data_Calc_Successful_CheckBox")) return;
     CalcContext c = context();
+    const std::vector<std::string> before = form_.items("Cable_Bundle_Record_Listbox");
     store_cable_sag_record(form_, build_cable_sag_record(c));
+    if (form_.items("Cable_Bundle_Record_Listbox") != before) form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
     form_.set_checked("Cable_Data_Changed_CheckBox", false);
 }
 
@@ -97,6 +103,7 @@ void MainWindow::Delete_Curr_Cable_Details_BitBtnClick() {
     int removed = remove_records(form_, "Cable_Bundle_Record_Listbox", [&](const std::string& record) {
         return record_integer(record, 1) == span && record_integer(record, 3) == position_index;
     });
+    if (removed > 0) form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
     if (removed == 0)
         port_.message(MessageKind::Error, Buttons::OK,
                       "Error : No matching records found for the " + position +
@@ -135,6 +142,7 @@ void MainWindow::Delete_Curr_Span_Details_BitBtnClick() {
         port_.message(MessageKind::Error, Buttons::OK,
                       "Error : No data was found for the span between " + near_name + " and " + far_name);
     } else {
+        form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
         // The spans after the deleted one move up; their cable sags follow them.
         std::vector<std::string> spans = form_.items("Pole_Data_Listbox");
         for (size_t i = 0; i < spans.size(); ++i) spans[i] = renumbered(spans[i], static_cast<int>(i) + 1);

@@ -140,6 +140,7 @@ public:
         else broken = run(step.script);
         if (broken.empty()) broken = keys_and_selection();
         if (broken.empty()) broken = conductors_kept();
+        if (broken.empty()) broken = changes_flagged(step);
         if (broken.empty()) broken = typed_kept(step, typed_into, before, spans, cables, shown);
         return broken;
     }
@@ -223,6 +224,20 @@ private:
         return "";
     }
 
+    // Records that differ from those last opened or saved are flagged as
+    // changed, so that nothing opened over them goes unasked.
+    std::string changes_flagged(const Step& step) {
+        const bool new_project = step.check == Check::Reopen || step.script.find("Open_Option") != std::string::npos ||
+                                 step.script.find("New_Option") != std::string::npos;
+        if (form().checked("Data_Changed_Since_Load_CheckBox")) {
+            clean_.reset();
+            return "";
+        }
+        const auto now = std::make_pair(form().items(Sag_Spans), form().items(Cable_Sags));
+        if (!clean_ || new_project) clean_ = now;
+        return *clean_ == now ? "" : "the records changed but the project is not flagged as changed";
+    }
+
     // No conductor's mass or diameter changes: the walk never types them.
     std::string conductors_kept() {
         for (const std::string& line : setup().items(setup_list::Code_Names)) {
@@ -275,6 +290,7 @@ private:
     MainWindow window_;
     std::map<std::string, std::string> typed_;
     std::map<std::string, std::string> conductors_;  // mass|diameter by code name
+    std::optional<std::pair<std::vector<std::string>, std::vector<std::string>>> clean_;  // as opened or saved
 };
 
 // ---- the steps a surveyor takes ----
