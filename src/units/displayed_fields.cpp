@@ -21,6 +21,8 @@ const std::vector<DisplayedMeasure>& displayed_measures() {
         {"Tan_1S_Required_Sag_Edit", L}, {"Tan_1S_Thedolite_Height_Edit", L}, {"Tan_2S_Actual_Sag_Edit", L},
         {"Tan_2S_Adjacent_Span_Edit", L}, {"Tan_2S_Required_Sag_Edit", L}, {"WAVE_Actual_Sag_Edit", L},
         {"WAVE_Reqd_Sag_Edit", L}, {"Clino_1_Tan_L1_Edit", L},
+        // The tolerance check beside the results.
+        {"Tolerance_Required_Sag_Edit", L}, {"Tolerance_Actual_Sag_Edit", L}, {"Tolerance_Difference_Edit", L},
         // The hidden stored lengths: without them an imperial display would show
         // metres as feet, and the next preserve would store them converted twice.
         {"Required_Sag_Edit", L}, {"Actual_Sag_Edit", L}, {"Off_1S_Tangent_Height_Near_Edit", L},

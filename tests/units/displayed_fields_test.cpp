@@ -15,7 +15,7 @@ protected:
 };
 
 TEST_F(UnitSwitch, EveryDisplayedMeasureExists) {
-    EXPECT_EQ(displayed_measures().size(), 61u);
+    EXPECT_EQ(displayed_measures().size(), 64u);
     for (const DisplayedMeasure& m : displayed_measures()) EXPECT_TRUE(form().has(m.field)) << m.field;
 }
 
