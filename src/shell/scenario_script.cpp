@@ -27,6 +27,19 @@ std::optional<int> parse_int(const std::string& text) {
     return value;
 }
 
+// Paths separated by blanks; a path in double quotes may hold blanks.
+std::vector<std::filesystem::path> quoted_paths(const std::string& text) {
+    std::vector<std::filesystem::path> paths;
+    for (size_t at = text.find_first_not_of(' '); at != std::string::npos; at = text.find_first_not_of(' ', at)) {
+        const bool quoted = text[at] == '"';
+        const size_t end = quoted ? text.find('"', at + 1) : text.find(' ', at);
+        if (quoted && end == std::string::npos) throw BadLine("no closing quote: " + text);
+        paths.emplace_back(text.substr(at + quoted, (end == std::string::npos ? text.size() : end) - at - quoted));
+        at = end == std::string::npos ? text.size() : end + quoted;
+    }
+    return paths;
+}
+
 std::optional<DateTime> parse_clock(const std::string& date, const std::string& time) {
     static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -146,9 +159,7 @@ void ScenarioRunner::run_line(const std::string& script_line) {
         if (line == "input") port_.queue_input(std::nullopt);
         else port_.queue_input(rest_after(1));
     } else if (command == "file") {
-        std::vector<std::filesystem::path> files;
-        while (words >> argument) files.emplace_back(argument);
-        port_.queue_files(files);
+        port_.queue_files(quoted_paths(rest_after(1)));
     } else if (command == "pick") {
         words >> argument;
         port_.queue_pick(index_argument(argument));
