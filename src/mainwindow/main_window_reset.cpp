@@ -50,6 +50,8 @@ void MainWindow::reset(std::optional<Answer> answer) {
     fill_current_inspector(form_, setup_.form());
     form_.set_items("Pole_Data_Listbox", {});
     form_.set_items("Cable_Bundle_Record_Listbox", {});
+    // On the first span before the buttons are set: Previous and First are off.
+    set_span_number(1);
     display();
     // The first of every choice list, and the index fields naming the same.
     for (const char* index : {"Cable_Type_ComboBox_Index_SpinEdit", "Cable_Position_ComboBox_Index_SpinEdit",
@@ -59,9 +61,8 @@ void MainWindow::reset(std::optional<Answer> answer) {
     fill_cable_positions(form_, setup_.form());
     fill_code_names(form_, setup_.form());
     copy_cable_selection_to_index_fields();
-    // 6-7: defaults, on the first span and the first pages.
+    // 6-7: defaults, and the first pages.
     set_defaults();
-    set_span_number(1);
     form_.set_active_page("Transmission_Line_PageControl", 0);
     form_.set_active_page("Calc_Method_PageControl", 0);
     form_.set_focus("From_Tower_Edit");

@@ -50,6 +50,12 @@ TEST_F(Workflow, AnEmptyProjectDisablesTheSixButtonsUntilAHeaderIsTyped) {
     for (const char* button : Six_Buttons) EXPECT_FALSE(enabled(button)) << button;
     given_header("T1", "T2", "250");
     EXPECT_TRUE(enabled("Next_Tower_BitBtn"));
+    // New from a later span leaves the window as empty as at start.
+    given_span_with_cable_sags("T1", "T2");
+    given_span_with_cable_sags("T2", "T3");
+    port.set_default_answer(Answer::Yes);
+    form().user_click("New_Option");
+    for (const char* button : Six_Buttons) EXPECT_FALSE(enabled(button)) << "after New: " << button;
 }
 
 TEST_F(Workflow, NextPreservesTheSpanAndItsCableSags) {
