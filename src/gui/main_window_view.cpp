@@ -4,6 +4,7 @@
 #include "gui/form_binder.h"
 #include "gui/form_menus.h"
 #include "gui/form_view.h"
+#include "gui/line_overview_view.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,10 +19,14 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 
 namespace vortan::gui {
 
 namespace {
+
+// Wide enough for a row's name, span and check: the window still fits a 1366-pixel screen.
+constexpr int Line_Overview_Width = 300;
 
 std::vector<std::filesystem::path> local_files(const QMimeData* data) {
     std::vector<std::filesystem::path> files;
@@ -77,6 +82,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     setCentralWidget(build_form_view(model.form(), this));
     centralWidget()->installEventFilter(this);
     docks_ = add_docked_panels(model.form(), this);
+    place_line_overview(model);
     for (QDockWidget* dock : docks_) dock->installEventFilter(this);
     // The hints of the control under the mouse show on a one-panel status line.
     statusBar()->setObjectName(QStringLiteral("Status_Bar_Panel"));
@@ -103,6 +109,23 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
         close_agreed_ = true;
         close();
     };
+}
+
+void MainWindowView::place_line_overview(MainWindow& model) {
+    for (QDockWidget* dock : docks_) {
+        if (dock->objectName() != QStringLiteral("Line_Overview_Panel")) continue;
+        delete dock->widget();
+        dock->setWidget(new LineOverviewView(model, dock));
+        // On the left of the pages, wide enough for the structures, the
+        // cable and the sags; the user may widen it once the window is up.
+        addDockWidget(Qt::LeftDockWidgetArea, dock);
+        dock->setFixedWidth(Line_Overview_Width);
+        QTimer::singleShot(0, dock, [this, dock] {
+            dock->setMinimumWidth(Line_Overview_Width / 2);
+            dock->setMaximumWidth(QWIDGETSIZE_MAX);
+            resizeDocks({dock}, {Line_Overview_Width}, Qt::Horizontal);
+        });
+    }
 }
 
 void MainWindowView::place_window() {

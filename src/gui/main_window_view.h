@@ -41,6 +41,8 @@ protected:
 
 private:
     void place_window();
+    // The line overview fills its dock, at the left of the pages.
+    void place_line_overview(MainWindow& model);
     void report_bounds();
     // The height the window adds to its client area: the menu bar above and
     // the status line below.

@@ -80,6 +80,10 @@ void add_menus(FormBuilder& b) {
                                 "Span &Diagram and Checks");
     aids.shortcut = "F6";
     aids.checked = true;
+    b.container(ControlKind::MenuItem, "", "View_Menu", "&View");
+    Control& overview = b.container(ControlKind::MenuItem, "View_Menu", "Line_Overview_Option", "&Line Overview");
+    overview.shortcut = "F7";
+    overview.checked = true;
     b.container(ControlKind::MenuItem, "", "Help_Menu", "&Help");
     b.container(ControlKind::MenuItem, "Help_Menu", "Help_Option", "&Help");
     b.container(ControlKind::MenuItem, "Help_Menu", "About_Option", "&About");
@@ -217,6 +221,11 @@ void add_cable_sag_page(FormBuilder& b, Form& form) {
 // Beside the method pages, in a side dock of its own so the fields keep their
 // places: the span to scale, notes on the result's accuracy and, when
 // checking a cable, its sag against the schedule.
+void add_line_overview(FormBuilder& b) {
+    // Every sag-span and cable sag of the line; the Qt layer fills the dock.
+    b.container(ControlKind::Panel, "", "Line_Overview_Panel", "Line Overview").docked = true;
+}
+
 void add_sag_aids(FormBuilder& b) {
     const std::string panel = "Sag_Aids_Panel";
     b.container(ControlKind::Panel, "", panel, "Span Diagram and Checks").docked = true;
@@ -286,6 +295,7 @@ void build_main_form(Form& form) {
     form.control("Transmission_Line_PageControl").active_page = 0;
     form.control("Hours_Units_Label").caption = "Hrs";
     add_sag_aids(b);
+    add_line_overview(b);
     add_hidden_state(b);
     add_record_state(b);
     // Shows the hint of the control under the mouse.

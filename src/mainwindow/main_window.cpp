@@ -109,6 +109,7 @@ void MainWindow::wire_workflow_handlers() {
         {"Restore_Factory_Defaults_Option", &MainWindow::Restore_Factory_Defaults_OptionClick},
         {"Always_on_Top_Option", &MainWindow::Always_on_Top_OptionClick},
         {"Show_Sag_Aids_Option", &MainWindow::Show_Sag_Aids_OptionClick},
+        {"Line_Overview_Option", &MainWindow::Line_Overview_OptionClick},
         {"Exit_Option", &MainWindow::Exit_OptionClick},
         {"Exit_BitBtn", &MainWindow::Exit_OptionClick},
         {"Settings_BitBtn", &MainWindow::Settings_BitBtnClick},

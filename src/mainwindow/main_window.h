@@ -72,6 +72,11 @@ public:
     void Last_Tower_BitBtnClick();
     void Jump_to_Span_BitBtnClick();
     void cable_selection_changed(const std::string& sender);
+    // The line overview's row: a sag-span (1-based) and, unless -1, a
+    // cable sag's position in its list; unpreserved edits are asked about
+    // first, as by Jump to Span.
+    void show_from_overview(int span, int cable_sag);
+    void Line_Overview_OptionClick();
     bool Transmission_Line_PageControlChanging();
 
     // ---- storing and deleting (main_window_records.cpp) ----

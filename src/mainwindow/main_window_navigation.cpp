@@ -4,6 +4,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/record_transfer.h"
 #include "project/record_fields.h"
+#include "project/record_layout.h"
 #include "project/text_compare.h"
 #include "shell/item_selection.h"
 #include "ui/date_text.h"
@@ -228,6 +229,27 @@ void MainWindow::Jump_to_Span_BitBtnClick() {
         set_span_number(static_cast<int>(i) + 1);
         display();
     }
+}
+
+void MainWindow::show_from_overview(int span, int cable_sag) {
+    if (span < 1 || span > span_count() || !may_leave_edited_span()) return;
+    set_span_number(span);
+    const std::vector<std::string>& cable_sags = form_.items("Cable_Bundle_Record_Listbox");
+    if (cable_sag >= 0 && cable_sag < static_cast<int>(cable_sags.size())) {
+        const std::string& record = cable_sags[static_cast<size_t>(cable_sag)];
+        form_.set_value("Cable_Type_ComboBox_Index_SpinEdit", record_integer(record, 2).value_or(0));
+        form_.set_value("Cable_Position_ComboBox_Index_SpinEdit", record_integer(record, 3).value_or(0));
+        form_.set_value("Cable_Code_Name_ComboBox_Index_SpinEdit", record_integer(record, 4).value_or(0));
+        select_remembered_cable();
+        copy_cable_selection_to_index_fields();
+    }
+    display();
+}
+
+void MainWindow::Line_Overview_OptionClick() {
+    const bool shown = !form_.checked("Line_Overview_Option");
+    form_.set_checked("Line_Overview_Option", shown);
+    form_.set_visible("Line_Overview_Panel", shown);
 }
 
 void MainWindow::cable_selection_changed(const std::string& sender) {

@@ -28,6 +28,8 @@ void MainWindow::apply_settings(const ProgramSettings& s) {
     // is shown, which the window's width is measured without.
     form_.set_checked("Show_Sag_Aids_Option", s.Show_Sag_Aids_Option);
     form_.set_visible("Sag_Aids_Panel", s.Show_Sag_Aids_Option);
+    form_.set_checked("Line_Overview_Option", s.Line_Overview_Option);
+    form_.set_visible("Line_Overview_Panel", s.Line_Overview_Option);
     window_bounds_ = s.bounds;
     if (on_window_bounds_read) on_window_bounds_read();
     // 2: folder, options and the project open at exit.
@@ -80,6 +82,7 @@ ProgramSettings MainWindow::current_settings() const {
     s.Tab_Style_RadioGroup = setup.item_index("Tab_Style_RadioGroup");
     s.Sag_Tolerance_Percent = setup.text("Sag_Tolerance_Percent_Edit");
     s.Show_Sag_Aids_Option = form_.checked("Show_Sag_Aids_Option");
+    s.Line_Overview_Option = form_.checked("Line_Overview_Option");
     return s;
 }
 

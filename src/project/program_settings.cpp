@@ -39,6 +39,7 @@ void for_each_key(Settings& s, Visit&& visit) {
     visit("WindowState_wsMaximized", s.WindowState_wsMaximized);
     visit("Sag_Tolerance_Percent", s.Sag_Tolerance_Percent);
     visit("Show_Sag_Aids_Option", s.Show_Sag_Aids_Option);
+    visit("Line_Overview_Option", s.Line_Overview_Option);
 }
 
 struct KeyReader {

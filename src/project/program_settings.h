@@ -38,6 +38,7 @@ struct ProgramSettings {
     bool WindowState_wsMaximized = false;
     std::string Sag_Tolerance_Percent = "1.5";  // as typed, with "." as the decimal point
     bool Show_Sag_Aids_Option = true;           // the Span Diagram and Checks dock is shown
+    bool Line_Overview_Option = true;           // the Line Overview dock is shown
     bool operator==(const ProgramSettings&) const = default;
 };
 

@@ -1,0 +1,112 @@
+#include "gui/line_overview_model.h"
+
+#include "mainwindow/main_window.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QTimer>
+
+namespace vortan::gui {
+
+namespace {
+
+// A sag-span row carries 0; a cable-sag row its sag-span's row + 1.
+constexpr quintptr Span_Row = 0;
+
+bool follows(const Control& control) {
+    static const char* const watched[] = {"Pole_Data_Listbox", "Cable_Bundle_Record_Listbox", "Cable_Types_ListBox",
+                                          "Cable_Positions_ListBox", "Code_Name_ListBox",
+                                          "Units_of_Measure_RadioGroup", "Sag_Tolerance_Percent_Edit"};
+    for (const char* name : watched)
+        if (control.name == name) return true;
+    return false;
+}
+
+}  // namespace
+
+LineOverviewModel::LineOverviewModel(MainWindow& window, QObject* parent)
+    : QAbstractItemModel(parent), window_(window),
+      overview_(window.form(), window.setup().form(), window.numbers()) {
+    auto listener = [this](const Control& control, Property) {
+        if (follows(control)) refresh_soon();
+    };
+    window.form().add_listener(listener);
+    window.setup().form().add_listener(listener);
+}
+
+void LineOverviewModel::refresh_soon() {
+    // An open or a reset changes several lists at once: one refresh for them all.
+    if (refresh_pending_) return;
+    refresh_pending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (refresh_pending_) refresh();
+    });
+}
+
+void LineOverviewModel::refresh() {
+    refresh_pending_ = false;
+    beginResetModel();
+    overview_.refresh();
+    endResetModel();
+}
+
+QModelIndex LineOverviewModel::index(int row, int column, const QModelIndex& parent) const {
+    if (!hasIndex(row, column, parent)) return {};
+    if (!parent.isValid()) return createIndex(row, column, Span_Row);
+    return createIndex(row, column, static_cast<quintptr>(parent.row()) + 1);
+}
+
+QModelIndex LineOverviewModel::parent(const QModelIndex& child) const {
+    if (!child.isValid() || child.internalId() == Span_Row) return {};
+    return createIndex(static_cast<int>(child.internalId() - 1), 0, Span_Row);
+}
+
+int LineOverviewModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid()) return overview_.span_count();
+    if (parent.internalId() != Span_Row || parent.column() != 0) return 0;
+    return overview_.cable_sag_count(parent.row());
+}
+
+int LineOverviewModel::columnCount(const QModelIndex&) const { return Overview_Column_Count; }
+
+std::pair<int, int> LineOverviewModel::record_of(const QModelIndex& index) const {
+    if (!index.isValid()) return {0, -1};
+    if (index.internalId() == Span_Row) return {index.row() + 1, -1};
+    const int span = static_cast<int>(index.internalId() - 1);
+    return {span + 1, overview_.cable_sag_index(span, index.row())};
+}
+
+QVariant LineOverviewModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    const int span = index.internalId() == Span_Row ? index.row() : static_cast<int>(index.internalId() - 1);
+    const int cable = index.internalId() == Span_Row ? -1 : index.row();
+    const auto column = static_cast<OverviewColumn>(index.column());
+    const auto check = overview_.check(span, cable);
+    const bool failing = check && !check->pass;
+    switch (role) {
+    case Qt::DisplayRole: return QString::fromStdString(overview_.text(span, cable, column));
+    case Sort_Role:
+        if (auto value = overview_.number(span, cable, column)) return *value;
+        return QString::fromStdString(overview_.text(span, cable, column));
+    case Failing_Role: return failing;
+    case Qt::BackgroundRole:
+        if (failing) return QBrush(QColor(255, 214, 214));
+        return {};
+    case Qt::ForegroundRole:
+        if (failing && (column == OverviewColumn::Check || column == OverviewColumn::Difference_Percent))
+            return QBrush(QColor(170, 0, 0));
+        return {};
+    case Qt::TextAlignmentRole:
+        if (overview_.number(span, cable, column)) return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    default: return {};
+    }
+}
+
+QVariant LineOverviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Overview_Column_Count)
+        return {};
+    return QString::fromStdString(overview_heading(static_cast<OverviewColumn>(section), window_.setup().imperial()));
+}
+
+}  // namespace vortan::gui

@@ -1,0 +1,46 @@
+// The line overview as a Qt tree: sag-spans at the top, their cable sags
+// under them, read from the records when the view asks (no copy of them).
+// It follows every change of the records, the setup lists and the units.
+#pragma once
+
+#include "overview/line_overview.h"
+
+#include <QAbstractItemModel>
+
+namespace vortan {
+class MainWindow;
+}
+
+namespace vortan::gui {
+
+class LineOverviewModel final : public QAbstractItemModel {
+    Q_OBJECT
+public:
+    // The value a column sorts by: a number for measures, the text otherwise.
+    static constexpr int Sort_Role = Qt::UserRole;
+    // True on the cells of a cable sag whose check fails.
+    static constexpr int Failing_Role = Qt::UserRole + 1;
+
+    explicit LineOverviewModel(MainWindow& window, QObject* parent = nullptr);
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The sag-span (1-based) and the cable-sag list position (-1 for none) of a row.
+    std::pair<int, int> record_of(const QModelIndex& index) const;
+    // Rereads the records now (changes are otherwise taken at the next event loop turn).
+    void refresh();
+
+private:
+    void refresh_soon();
+
+    MainWindow& window_;
+    LineOverview overview_;
+    bool refresh_pending_ = false;
+};
+
+}  // namespace vortan::gui

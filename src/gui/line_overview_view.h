@@ -1,0 +1,38 @@
+// The line overview panel: a filter field over the tree of sag-spans and
+// cable sags, sortable by any column. A click or Enter on a row goes there
+// as the navigation buttons go, asking first about unpreserved edits.
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTreeView;
+
+namespace vortan {
+class MainWindow;
+}
+
+namespace vortan::gui {
+
+class LineOverviewModel;
+
+class LineOverviewView final : public QWidget {
+    Q_OBJECT
+public:
+    explicit LineOverviewView(MainWindow& window, QWidget* parent = nullptr);
+
+    LineOverviewModel* model() const { return model_; }
+    QTreeView* tree() const { return tree_; }
+
+private:
+    void go_to(const QModelIndex& index);
+
+    MainWindow& window_;
+    LineOverviewModel* model_;
+    QSortFilterProxyModel* sorted_;
+    QLineEdit* filter_;
+    QTreeView* tree_;
+};
+
+}  // namespace vortan::gui

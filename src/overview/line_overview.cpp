@@ -1,0 +1,148 @@
+#include "overview/line_overview.h"
+
+#include "calc/sag_tolerance.h"
+#include "calc/temperature_compensation.h"
+#include "calc/unit_conversion.h"
+#include "project/record_fields.h"
+#include "project/setup_lists.h"
+#include "report/report_data.h"
+
+#include <cmath>
+
+namespace vortan {
+
+namespace {
+
+constexpr const char* Sag_Spans = "Pole_Data_Listbox";
+constexpr const char* Cable_Sags = "Cable_Bundle_Record_Listbox";
+
+// Cable-sag record fields.
+constexpr int Span_Number = 1, Structure_Type = 5, Cable_Position = 6, Code_Name = 7, Sag_Mode = 8, Date = 9,
+              Actual_Temperature = 11, Creep = 12, Upper_Temperature = 13, Lower_Temperature = 14, Upper_Sag = 15,
+              Lower_Sag = 16, Required_Sag = 17, Actual_Sag = 18, Method = 19;
+// Sag-span record fields.
+constexpr int Near = 2, Far = 3, Span_Length = 4;
+
+std::optional<double> stored_number(const std::string& record, int field) {
+    const std::string text = record_field(record, field);
+    const double value = text.empty() ? Abort_Value : Text_To_Number(text, NumberFormat{});
+    if (value == Abort_Value) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::string overview_heading(OverviewColumn column, bool imperial) {
+    const std::string length = imperial ? " (ft)" : " (m)";
+    switch (column) {
+    case OverviewColumn::Name: return "Span / Cable";
+    case OverviewColumn::Span_Length: return "Span" + length;
+    case OverviewColumn::Structure_Type: return "Structure Type";
+    case OverviewColumn::Code_Name: return "Cable Name";
+    case OverviewColumn::Method: return "Method";
+    case OverviewColumn::Sag_Mode: return "Mode";
+    case OverviewColumn::Required_Sag: return "Required Sag" + length;
+    case OverviewColumn::Actual_Sag: return "Actual Sag" + length;
+    case OverviewColumn::Difference: return "Difference" + length;
+    case OverviewColumn::Difference_Percent: return "Difference %";
+    case OverviewColumn::Check: return "Check";
+    case OverviewColumn::Date: return "Date";
+    }
+    return "";
+}
+
+LineOverview::LineOverview(const Form& main, const Form& setup, const NumberFormat& numbers)
+    : main_(main), setup_(setup), numbers_(numbers) {
+    refresh();
+}
+
+void LineOverview::refresh() {
+    by_span_.assign(main_.items(Sag_Spans).size(), {});
+    const std::vector<std::string>& cable_sags = main_.items(Cable_Sags);
+    for (size_t i = 0; i < cable_sags.size(); ++i) {
+        const auto span = stored_number(cable_sags[i], Span_Number);
+        if (span && *span >= 1 && *span <= static_cast<double>(by_span_.size()))
+            by_span_[static_cast<size_t>(*span) - 1].push_back(static_cast<int>(i));
+    }
+    code_names_.clear();
+    for (const std::string& line : setup_.items(setup_list::Code_Names)) code_names_.push_back(record_field(line, 1));
+}
+
+bool LineOverview::imperial() const { return setup_.item_index("Units_of_Measure_RadioGroup") == 1; }
+
+std::string LineOverview::record_of(int span, int cable) const {
+    if (cable < 0) return main_.items(Sag_Spans)[static_cast<size_t>(span)];
+    return main_.items(Cable_Sags)[static_cast<size_t>(cable_sag_index(span, cable))];
+}
+
+std::optional<double> LineOverview::length(const std::string& record, int field) const {
+    const auto metric = stored_number(record, field);
+    if (!metric) return std::nullopt;
+    return imperial() ? metric_to_imperial(Quantity::Length, *metric) : *metric;
+}
+
+// What a sag is checked against: the schedule at the compensated temperature
+// (as the window's tolerance check has it, to a tenth of a degree) for a
+// checked cable; the stored required sag for one that was sagged.
+std::optional<double> LineOverview::required_sag(const std::string& record) const {
+    if (record_field(record, Sag_Mode) != "1") return length(record, Required_Sag);
+    const auto upper = stored_number(record, Upper_Temperature), lower = stored_number(record, Lower_Temperature);
+    const auto upper_sag = length(record, Upper_Sag), lower_sag = length(record, Lower_Sag);
+    const auto actual = stored_number(record, Actual_Temperature), creep = stored_number(record, Creep);
+    if (!upper || !lower || !upper_sag || !lower_sag || !actual || !creep || *upper < *lower) return std::nullopt;
+    const double compensated = std::round((*actual + *creep) * 10) / 10;
+    const double sag = schedule_sag({*upper, *upper_sag, *lower, *lower_sag}, compensated);
+    if (!(sag > 0) || !std::isfinite(sag)) return std::nullopt;
+    return sag;
+}
+
+std::optional<OverviewCheck> LineOverview::check(int span, int cable) const {
+    if (cable < 0) return std::nullopt;
+    const std::string record = record_of(span, cable);
+    const auto required = required_sag(record), actual = length(record, Actual_Sag);
+    if (!required || !actual || !(*required > 0)) return std::nullopt;
+    const double tolerance = sag_tolerance_percent(setup_.text("Sag_Tolerance_Percent_Edit"), numbers_);
+    const double difference = *actual - *required, percent = difference / *required * 100;
+    return OverviewCheck{difference, percent, std::fabs(percent) <= tolerance};
+}
+
+std::optional<double> LineOverview::number(int span, int cable, OverviewColumn column) const {
+    if (column == OverviewColumn::Span_Length) return cable < 0 ? length(record_of(span, -1), Span_Length) : std::nullopt;
+    if (cable < 0) return std::nullopt;
+    switch (column) {
+    case OverviewColumn::Required_Sag: return required_sag(record_of(span, cable));
+    case OverviewColumn::Actual_Sag: return length(record_of(span, cable), Actual_Sag);
+    case OverviewColumn::Difference:
+        if (auto c = check(span, cable)) return c->difference;
+        return std::nullopt;
+    case OverviewColumn::Difference_Percent:
+        if (auto c = check(span, cable)) return c->percent;
+        return std::nullopt;
+    default: return std::nullopt;
+    }
+}
+
+std::string LineOverview::text(int span, int cable, OverviewColumn column) const {
+    const std::string record = record_of(span, cable);
+    if (auto value = number(span, cable, column)) {
+        if (column == OverviewColumn::Difference_Percent) return format_number(*value, pattern::Time, numbers_) + " %";
+        return format_number(*value, pattern::Measure, numbers_);
+    }
+    if (cable < 0) return column == OverviewColumn::Name ? record_field(record, Near) + " - " + record_field(record, Far) : "";
+    switch (column) {
+    case OverviewColumn::Name:
+        return indexed_name(setup_.items(setup_list::Cable_Positions), record_field(record, Cable_Position));
+    case OverviewColumn::Structure_Type:
+        return indexed_name(setup_.items(setup_list::Structure_Types), record_field(record, Structure_Type));
+    case OverviewColumn::Code_Name: return indexed_name(code_names_, record_field(record, Code_Name));
+    case OverviewColumn::Method: return method_name(record_field(record, Method));
+    case OverviewColumn::Sag_Mode: return record_field(record, Sag_Mode) == "1" ? "Check Cable Sag" : "Sag Cable";
+    case OverviewColumn::Check:
+        if (auto c = check(span, cable)) return c->pass ? "Pass" : "FAIL";
+        return "";
+    case OverviewColumn::Date: return record_field(record, Date);
+    default: return "";
+    }
+}
+
+}  // namespace vortan

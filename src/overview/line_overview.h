@@ -1,0 +1,66 @@
+// The line at a glance: every sag-span and under it each of its cable sags,
+// as rows of named columns read from the record lists when asked for (no copy
+// of them), with the tolerance check of every cable sag that has both sags.
+#pragma once
+
+#include "calc/number_text.h"
+#include "form/form.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vortan {
+
+// The first column names the row: a sag-span by its structures ("T1 - T2"),
+// a cable sag by its cable position. The check comes next, so that a narrow
+// dock shows what failed without scrolling.
+enum class OverviewColumn {
+    Name, Span_Length, Check, Difference_Percent, Required_Sag, Actual_Sag, Difference,
+    Method, Sag_Mode, Structure_Type, Code_Name, Date,
+};
+inline constexpr int Overview_Column_Count = static_cast<int>(OverviewColumn::Date) + 1;
+
+// A column's heading, with the units in force.
+std::string overview_heading(OverviewColumn column, bool imperial);
+
+// Actual against required sag: the difference in the length unit in force.
+struct OverviewCheck {
+    double difference;
+    double percent;
+    bool pass;
+};
+
+class LineOverview {
+public:
+    // `numbers`: the separators in force, kept by reference as they may change.
+    LineOverview(const Form& main, const Form& setup, const NumberFormat& numbers);
+
+    // Groups the cable sags under their sag-spans again, after the records changed.
+    void refresh();
+
+    int span_count() const { return static_cast<int>(by_span_.size()); }
+    int cable_sag_count(int span) const { return static_cast<int>(by_span_[static_cast<size_t>(span)].size()); }
+    // The position in the cable-sag list of a sag-span's n-th cable sag.
+    int cable_sag_index(int span, int n) const { return by_span_[static_cast<size_t>(span)][static_cast<size_t>(n)]; }
+
+    // A cell as shown: `cable` < 0 for the sag-span's own row (0-based rows).
+    std::string text(int span, int cable, OverviewColumn column) const;
+    // The value a numeric cell sorts by; nothing for text or an empty cell.
+    std::optional<double> number(int span, int cable, OverviewColumn column) const;
+    std::optional<OverviewCheck> check(int span, int cable) const;
+
+private:
+    bool imperial() const;
+    std::string record_of(int span, int cable) const;
+    std::optional<double> length(const std::string& record, int field) const;
+    std::optional<double> required_sag(const std::string& record) const;
+
+    const Form& main_;
+    const Form& setup_;
+    const NumberFormat& numbers_;
+    std::vector<std::vector<int>> by_span_;
+    std::vector<std::string> code_names_;  // field 1 of each code-name record
+};
+
+}  // namespace vortan
