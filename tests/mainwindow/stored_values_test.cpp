@@ -292,7 +292,7 @@ private:
     }
 };
 
-// Records of the methods the demo line leaves out, over its first cable sag.
+// Dynamometer records with round figures, over the demo line's first cable sag.
 // The shunt dynamometer's fulcrum separation and deflection, shown in inches to
 // two decimals (39.37 and 1.97), once moved the tension and force a run gives.
 struct NamedRecord {
