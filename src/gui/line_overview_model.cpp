@@ -103,6 +103,12 @@ QVariant LineOverviewModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+bool LineOverviewModel::matches(const QModelIndex& index, const QString& text) const {
+    const bool span_row = index.internalId() == Span_Row;
+    const int span = span_row ? index.row() : static_cast<int>(index.internalId() - 1);
+    return overview_.matches(span, span_row ? -1 : index.row(), text.toLower().toStdString());
+}
+
 QVariant LineOverviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Overview_Column_Count)
         return {};

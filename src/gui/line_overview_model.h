@@ -32,6 +32,7 @@ public:
 
     // The sag-span (1-based) and the cable-sag list position (-1 for none) of a row.
     std::pair<int, int> record_of(const QModelIndex& index) const;
+    bool matches(const QModelIndex& index, const QString& text) const;
     // Rereads the records now (changes are otherwise taken at the next event loop turn).
     void refresh();
 

@@ -11,24 +11,47 @@
 
 namespace vortan::gui {
 
+namespace {
+
+// The filter asks the overview whether a row holds the text, which is much
+// quicker than the text of every cell of every row.
+class OverviewFilter final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void set_text(const QString& text) {
+        text_ = text;
+        invalidateRowsFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        if (text_.isEmpty()) return true;
+        const auto* overview = static_cast<const LineOverviewModel*>(sourceModel());
+        return overview->matches(overview->index(row, 0, parent), text_);
+    }
+
+private:
+    QString text_;
+};
+
+}  // namespace
+
 LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     : QWidget(parent), window_(window), model_(new LineOverviewModel(window, this)),
-      sorted_(new QSortFilterProxyModel(this)), filter_(new QLineEdit(this)), tree_(new QTreeView(this)) {
+      sorted_(new OverviewFilter(this)), filter_(new QLineEdit(this)), tree_(new QTreeView(this)) {
     // Names of the view's own, not of the window's components.
     setObjectName(QStringLiteral("lineOverview"));
     filter_->setObjectName(QStringLiteral("lineOverviewFilter"));
     filter_->setPlaceholderText(tr("Filter: structure, cable, method, FAIL ..."));
-    filter_->setClearButtonEnabled(true);
     tree_->setObjectName(QStringLiteral("lineOverviewTree"));
 
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(LineOverviewModel::Sort_Role);
-    sorted_->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    sorted_->setFilterKeyColumn(-1);
     // A sag-span stays when one of its cable sags matches.
     sorted_->setRecursiveFilteringEnabled(true);
     sorted_->setAutoAcceptChildRows(true);  // and a matching sag-span shows all of its cable sags
-    connect(filter_, &QLineEdit::textChanged, sorted_, &QSortFilterProxyModel::setFilterFixedString);
+    connect(filter_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { static_cast<OverviewFilter*>(sorted_)->set_text(text); });
 
     tree_->setModel(sorted_);
     tree_->setSortingEnabled(true);
@@ -37,18 +60,29 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     tree_->setAlternatingRowColors(true);
     tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths from the headings, not from every row: a line of 100,000 cable
+    // sags would be measured at each change.
+    tree_->header()->setSectionResizeMode(QHeaderView::Interactive);
     tree_->header()->setStretchLastSection(false);
+    tree_->header()->setMinimumSectionSize(40);
     connect(tree_, &QTreeView::clicked, this, &LineOverviewView::go_to);
     connect(tree_, &QTreeView::activated, this, &LineOverviewView::go_to);
     // Everything shown again: the cable sags under their spans stay open.
     connect(model_, &QAbstractItemModel::modelReset, tree_, &QTreeView::expandAll);
+    // A tree keeps its open rows one by one through a sort or a filter, which
+    // takes minutes on a long line: they are closed for it and opened after.
+    connect(sorted_, &QAbstractItemModel::layoutAboutToBeChanged, tree_, &QTreeView::collapseAll);
+    connect(sorted_, &QAbstractItemModel::layoutChanged, tree_, &QTreeView::expandAll);
+    connect(sorted_, &QAbstractItemModel::rowsAboutToBeRemoved, tree_, &QTreeView::collapseAll);
+    connect(sorted_, &QAbstractItemModel::rowsInserted, tree_, &QTreeView::expandAll);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(filter_);
     layout->addWidget(tree_);
     model_->refresh();
+    tree_->header()->resizeSections(QHeaderView::ResizeToContents);
+    tree_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Bottom Phase Earth")));
 }
 
 void LineOverviewView::go_to(const QModelIndex& index) {

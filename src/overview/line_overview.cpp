@@ -7,6 +7,7 @@
 #include "project/setup_lists.h"
 #include "report/report_data.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace vortan {
@@ -64,13 +65,14 @@ void LineOverview::refresh() {
         if (span && *span >= 1 && *span <= static_cast<double>(by_span_.size()))
             by_span_[static_cast<size_t>(*span) - 1].push_back(static_cast<int>(i));
     }
+    checks_.assign(cable_sags.size(), std::nullopt);
     code_names_.clear();
     for (const std::string& line : setup_.items(setup_list::Code_Names)) code_names_.push_back(record_field(line, 1));
 }
 
 bool LineOverview::imperial() const { return setup_.item_index("Units_of_Measure_RadioGroup") == 1; }
 
-std::string LineOverview::record_of(int span, int cable) const {
+const std::string& LineOverview::record_of(int span, int cable) const {
     if (cable < 0) return main_.items(Sag_Spans)[static_cast<size_t>(span)];
     return main_.items(Cable_Sags)[static_cast<size_t>(cable_sag_index(span, cable))];
 }
@@ -98,12 +100,31 @@ std::optional<double> LineOverview::required_sag(const std::string& record) cons
 
 std::optional<OverviewCheck> LineOverview::check(int span, int cable) const {
     if (cable < 0) return std::nullopt;
-    const std::string record = record_of(span, cable);
+    auto& known = checks_[static_cast<size_t>(cable_sag_index(span, cable))];
+    if (!known) known = work_out_check(record_of(span, cable));
+    return *known;
+}
+
+std::optional<OverviewCheck> LineOverview::work_out_check(const std::string& record) const {
     const auto required = required_sag(record), actual = length(record, Actual_Sag);
     if (!required || !actual || !(*required > 0)) return std::nullopt;
     const double tolerance = sag_tolerance_percent(setup_.text("Sag_Tolerance_Percent_Edit"), numbers_);
     const double difference = *actual - *required, percent = difference / *required * 100;
     return OverviewCheck{difference, percent, std::fabs(percent) <= tolerance};
+}
+
+bool LineOverview::matches(int span, int cable, const std::string& lower_case_text) const {
+    static constexpr OverviewColumn searched[] = {OverviewColumn::Name,    OverviewColumn::Structure_Type,
+                                                  OverviewColumn::Code_Name, OverviewColumn::Method,
+                                                  OverviewColumn::Sag_Mode, OverviewColumn::Check,
+                                                  OverviewColumn::Date};
+    for (OverviewColumn column : searched) {
+        std::string shown = text(span, cable, column);
+        for (char& c : shown) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (shown.find(lower_case_text) != std::string::npos) return true;
+        if (cable < 0 && column == OverviewColumn::Name) return false;  // a span row has nothing more
+    }
+    return false;
 }
 
 std::optional<double> LineOverview::number(int span, int cable, OverviewColumn column) const {
@@ -123,7 +144,7 @@ std::optional<double> LineOverview::number(int span, int cable, OverviewColumn c
 }
 
 std::string LineOverview::text(int span, int cable, OverviewColumn column) const {
-    const std::string record = record_of(span, cable);
+    const std::string& record = record_of(span, cable);
     if (auto value = number(span, cable, column)) {
         if (column == OverviewColumn::Difference_Percent) return format_number(*value, pattern::Time, numbers_) + " %";
         return format_number(*value, pattern::Measure, numbers_);

@@ -49,18 +49,25 @@ public:
     // The value a numeric cell sorts by; nothing for text or an empty cell.
     std::optional<double> number(int span, int cable, OverviewColumn column) const;
     std::optional<OverviewCheck> check(int span, int cable) const;
+    // Does a row's name, cable, method, mode, check or date hold the text,
+    // letter case ignored? (Not its numbers: a filter reads every row.)
+    bool matches(int span, int cable, const std::string& lower_case_text) const;
 
 private:
     bool imperial() const;
-    std::string record_of(int span, int cable) const;
+    const std::string& record_of(int span, int cable) const;
     std::optional<double> length(const std::string& record, int field) const;
     std::optional<double> required_sag(const std::string& record) const;
+    std::optional<OverviewCheck> work_out_check(const std::string& record) const;
 
     const Form& main_;
     const Form& setup_;
     const NumberFormat& numbers_;
     std::vector<std::vector<int>> by_span_;
     std::vector<std::string> code_names_;  // field 1 of each code-name record
+    // The checks worked out so far, by cable-sag list position: a sort asks
+    // for each many times.
+    mutable std::vector<std::optional<std::optional<OverviewCheck>>> checks_;
 };
 
 }  // namespace vortan

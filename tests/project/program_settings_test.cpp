@@ -55,7 +55,7 @@ TEST_F(SettingsFolder, WrittenTextHoldsEveryKeyInOrderAndReadsBack) {
               "Last_Used_File_5=/p/\xC3\xA9t\xC3\xA9.vtn\r\nUnits_of_Measure_RadioGroup=0\r\n"
               "Tab_Style_RadioGroup=2\r\nWindowState_wsMaximized=1\r\n"
               // Keys of later versions come after the keys every version writes.
-              "Sag_Tolerance_Percent=2.5\r\nShow_Sag_Aids_Option=0\r\n");
+              "Sag_Tolerance_Percent=2.5\r\nShow_Sag_Aids_Option=0\r\nLine_Overview_Option=1\r\n");
     const fs::path file = folder / "sub" / "vortan.ini";
     ASSERT_EQ(write_program_settings(file, s), "");
     EXPECT_EQ(read_program_settings(file), s);

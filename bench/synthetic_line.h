@@ -1,0 +1,54 @@
+// A line of 10,000 sag-spans with 10 cable sags each, and the setup lists
+// they name, for the benchmarks.
+#pragma once
+
+#include "form/form.h"
+#include "project/setup_lists.h"
+
+#include <string>
+#include <vector>
+
+namespace vortan::bench {
+
+inline constexpr int Sag_Spans = 10000;
+inline constexpr int Cable_Sags_Per_Span = 10;
+
+inline void given_setup(Form& setup) {
+    std::vector<std::string> positions;
+    for (int p = 0; p < Cable_Sags_Per_Span; ++p) positions.push_back("Phase " + std::to_string(p + 1));
+    setup.set_items(setup_list::Structure_Types, {"Suspension", "Tension"});
+    setup.set_items(setup_list::Cable_Positions, positions);
+    setup.set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t18.1\t"});
+    setup.set_text("Contract_Edit", "C-2027/14");
+    setup.set_text("Contractor_Edit", "Line Crews Ltd");
+    setup.set_text("Transmission_Line_Edit", "North Feeder 132 kV");
+}
+
+// A cable-sag record of 74 fields, as the program stores one.
+inline std::string cable_sag(int span, int position) {
+    std::vector<std::string> fields(74, "0");
+    fields[0] = std::to_string(span);
+    fields[4] = std::to_string(span % 2);
+    fields[5] = std::to_string(position);
+    fields[8] = "07-Dec-2026";
+    fields[10] = "15";
+    fields[16] = "9.50000000";
+    fields[17] = "9.62000000";
+    fields[18] = "8";
+    std::string record;
+    for (const std::string& field : fields) record += field + "\t";
+    return record;
+}
+
+inline void given_line(Form& main_window) {
+    std::vector<std::string> spans, cables;
+    for (int n = 1; n <= Sag_Spans; ++n) {
+        spans.push_back(std::to_string(n) + "\tT" + std::to_string(n) + "\tT" + std::to_string(n + 1) + "\t" +
+                        std::to_string(250 + n % 150) + "\t-1\t");
+        for (int p = 0; p < Cable_Sags_Per_Span; ++p) cables.push_back(cable_sag(n, p));
+    }
+    main_window.set_items("Pole_Data_Listbox", std::move(spans));
+    main_window.set_items("Cable_Bundle_Record_Listbox", std::move(cables));
+}
+
+}  // namespace vortan::bench

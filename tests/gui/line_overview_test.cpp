@@ -1,0 +1,125 @@
+// The line overview beside the pages: it follows what is stored at once, and
+// a click on a row goes there as Jump to Span does, asking about edits first.
+#include "gui/line_overview_model.h"
+#include "gui/main_window_view.h"
+
+#include "mainwindow/main_window.h"
+#include "project/setup_lists.h"
+#include "setup/setup_editor.h"
+#include "ui/scriptedport.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace vortan;
+using namespace vortan::gui;
+
+namespace {
+
+class LineOverviewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form& s = setup.form();
+        s.set_items(setup_list::Structure_Types, {"Tower"});
+        s.set_items(setup_list::Cable_Positions, {"Top", "Earth"});
+        s.set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t\t"});
+        s.set_items(setup_list::Combinations, {"0\t0\t0\t", "0\t1\t0\t"});
+        model.start();
+        view = std::make_unique<MainWindowView>(model);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        tree = view->findChild<QTreeView*>(QStringLiteral("lineOverviewTree"));
+        ASSERT_NE(tree, nullptr);
+        port.set_default_answer(Answer::Yes);
+    }
+    Form& form() { return model.form(); }
+    // A span with a checked pendulum cable sag at the top position, preserved.
+    void given_span(const char* near_name, const char* far_name, const char* swing_time) {
+        form().user_type("From_Tower_Edit", near_name);
+        form().user_type("To_Tower_Edit", far_name);
+        form().user_type("Span_Length_Edit", "300");
+        form().user_select("Sag_New_or_Existing_RadioGroup", 1);
+        for (auto [field, text] : {std::pair{"Upper_Temperature_Degrees_Edit", "20"}, {"Upper_Sag_Edit", "10"},
+                                   {"Lower_Temperature_Degrees_Edit", "10"}, {"Lower_Sag_Edit", "9"},
+                                   {"Actual_Cable_Temperature_Edit", "15"}})
+            form().user_type(field, text);
+        form().user_select_page("Calc_Method_PageControl", 8);
+        form().user_type("Swing_Number_of_Swings_Edit", "5");
+        form().user_type("Swing_Actual_Time_Edit", swing_time);
+        form().user_click("Commit_Cable_Bundle_Changes_BitBtn");
+        form().user_click("Next_Tower_BitBtn");
+    }
+    QAbstractItemModel* rows() {
+        QApplication::processEvents();  // the overview follows at the next turn of the event loop
+        return tree->model();
+    }
+    QString cell(int span, int cable, int column) {
+        QModelIndex parent = rows()->index(span, 0);
+        return (cable < 0 ? rows()->index(span, column) : rows()->index(cable, column, parent)).data().toString();
+    }
+
+    ScriptedPort port;
+    SetupEditor setup;
+    MainWindow model{port, setup};
+    std::unique_ptr<MainWindowView> view;
+    QTreeView* tree = nullptr;
+};
+
+TEST_F(LineOverviewTest, FollowsPreserveDeleteAndUnitSwitch) {
+    EXPECT_EQ(rows()->rowCount(), 0);
+    given_span("T1", "T2", "27.7");  // within the tolerance
+    given_span("T2", "T3", "29.5");  // some 13 % deep: fails
+    ASSERT_EQ(rows()->rowCount(), 2);
+    EXPECT_EQ(cell(0, -1, 0), "T1 - T2");
+    EXPECT_EQ(cell(0, 0, 0), "Top");
+    EXPECT_EQ(cell(0, 0, 2), "Pass");
+    EXPECT_EQ(cell(1, 0, 2), "FAIL");
+    EXPECT_TRUE(rows()->index(0, 0, rows()->index(1, 0)).data(LineOverviewModel::Failing_Role).toBool());
+    EXPECT_EQ(rows()->headerData(1, Qt::Horizontal).toString(), "Span (m)");
+    // Filtering by text keeps a failing cable sag and its span.
+    view->findChild<QLineEdit*>(QStringLiteral("lineOverviewFilter"))->setText("fail");
+    EXPECT_EQ(rows()->rowCount(), 1);
+    view->findChild<QLineEdit*>(QStringLiteral("lineOverviewFilter"))->clear();
+    // Imperial units: the headings and the lengths at once.
+    model.setup_opened();
+    setup.form().set_item_index("Units_of_Measure_RadioGroup", 1);
+    model.setup_closed();
+    EXPECT_EQ(rows()->headerData(1, Qt::Horizontal).toString(), "Span (ft)");
+    EXPECT_EQ(cell(0, -1, 1), "984.30");
+    // A deleted span goes, with its cable sags.
+    model.First_Tower_BitBtnClick();
+    form().user_click("Delete_Curr_Span_Details_BitBtn");
+    ASSERT_EQ(rows()->rowCount(), 1);
+    EXPECT_EQ(cell(0, -1, 0), "T2 - T3");
+}
+
+TEST_F(LineOverviewTest, AClickAsksAboutEditsAsJumpToSpanDoes) {
+    given_span("T1", "T2", "27.7");
+    given_span("T2", "T3", "27.7");
+    model.First_Tower_BitBtnClick();
+    form().user_type("To_Tower_Edit", "T2A");
+    port.clear_transcript();
+    port.set_default_answer(Answer::No);
+    const QModelIndex second = rows()->index(1, 0);
+    tree->scrollTo(second);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(second).center());
+    ASSERT_EQ(port.messages().size(), 1u);
+    EXPECT_EQ(port.messages()[0], "Preserve Sag-Span data changes ?");
+    EXPECT_EQ(model.span_number(), 2);
+    EXPECT_EQ(form().text("From_Tower_Edit"), "T2");
+    EXPECT_EQ(form().items("Pole_Data_Listbox")[0], "1\tT1\tT2\t300\t-1\t");  // No dropped the edit
+    // Enter on a cable sag's row goes to it too.
+    tree->setCurrentIndex(rows()->index(0, 0, rows()->index(0, 0)));
+    QTest::keyClick(tree, Qt::Key_Return);
+    EXPECT_EQ(model.span_number(), 1);
+    EXPECT_EQ(form().text("Swing_Actual_Time_Edit"), "27.7");
+}
+
+}  // namespace
