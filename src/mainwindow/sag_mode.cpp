@@ -48,7 +48,9 @@ void enable_with_children(Form& form, const std::string& name, bool enabled) {
 
 void apply_sag_mode(Form& form) {
     bool sagging = form.item_index("Sag_New_or_Existing_RadioGroup") == 0;
-    enable_with_children(form, "Check_or_Sag_GroupBox", sagging);
+    // Open in both modes: a checked cable's sag is compared with the schedule
+    // (the sag tolerance check), which must be typed for it.
+    enable_with_children(form, "Check_or_Sag_GroupBox", true);
     for (const ModeFields& page : mode_fields()) {
         for (const std::string& name : page.sagging) form.set_visible(name, sagging);
         for (const std::string& name : page.checking) form.set_visible(name, !sagging);

@@ -46,8 +46,9 @@ TEST_F(MainWindowStart, SagModeSwitchesColumnsAndTheScheduleGroup) {
     EXPECT_FALSE(form().control("Swing_Required_Time_Edit").visible);
     EXPECT_TRUE(form().control("Swing_Actual_Time_Edit").visible);
     EXPECT_TRUE(form().control("WAVE_Actual_Sag_Edit").visible);
-    EXPECT_FALSE(form().control("Check_or_Sag_GroupBox").enabled);
-    EXPECT_FALSE(form().control("Upper_Sag_Edit").enabled);
+    // The schedule stays open: the tolerance check compares with it.
+    EXPECT_TRUE(form().control("Check_or_Sag_GroupBox").enabled);
+    EXPECT_TRUE(form().control("Upper_Sag_Edit").enabled);
     EXPECT_TRUE(flag("Span_Data_Changed_CheckBox"));
     EXPECT_TRUE(flag("Cable_Data_Changed_CheckBox"));
     form().user_select("Sag_New_or_Existing_RadioGroup", 0);
