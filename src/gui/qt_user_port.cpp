@@ -112,6 +112,10 @@ bool QtUserPort::print(const std::vector<std::string>& lines) {
 
 void QtUserPort::show_help(int topic) {
     if (!help_) help_ = new HelpWindow(parent_);
+    // Above a modal window, such as the setup editor, and usable beside it: a
+    // modal window blocks every window but its own.
+    QWidget* owner = dialog_parent();
+    if (help_->parentWidget() != owner) help_->setParent(owner, Qt::Window);
     if (help_->show_topic(help_folder_, topic)) return;
     // No folder at all means none of the places the program looks in has it.
     const std::string where = help_folder_.isEmpty()

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -153,3 +154,21 @@ TEST(LocaleNumbers, SeparatorsOfTheSystemLocale) {
 }
 
 }  // namespace
+
+// Help asked for from a modal window opens above it and is not blocked by it.
+TEST(Help, OpensAboveTheModalWindowItWasAskedFrom) {
+    QtUserPort port;
+    port.set_help_folder(QStringLiteral(VORTAN_HELP_DIR));
+    QDialog editor;
+    editor.setWindowModality(Qt::ApplicationModal);
+    editor.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &editor);
+    port.show_help(0);
+    auto* help = editor.findChild<QWidget*>(QStringLiteral("Help_Window"));
+    ASSERT_NE(help, nullptr) << "the help window belongs to the modal window";
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isWindow());
+    editor.hide();
+    port.show_help(0);  // once the modal window is gone, it is the main window's again
+    EXPECT_EQ(editor.findChild<QWidget*>(QStringLiteral("Help_Window")), nullptr);
+}
