@@ -83,8 +83,7 @@ double Read_Angle_Field(CalcContext& context, const std::string& field, const st
     if (kind == AngleKind::Horizontal) return Degrees_To_Radians(*angle);
     double inclination = Reading_To_Inclination(circle, *angle);
     if (std::fabs(inclination) >= Steep_Inclination && !context.quiet()) {
-        Answer answer = context.port.message(
-            MessageKind::Warning, Buttons::YesNo,
+        Answer answer = context.port.warn(Buttons::YesNo,
             "Warning: Inclination or declination is over 40 Degrees !  \n\r\n\rAre you sure this is correct ?");
         if (answer != Answer::Yes) return Abort_Value;
     }

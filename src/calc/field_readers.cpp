@@ -39,7 +39,7 @@ double read_number_value(UserPort& port, const NumberFormat& numbers, double val
     }
     if (lower <= value && value <= upper) return value;
     if (point_at_field) point_at_field();
-    Answer answer = port.message(MessageKind::Warning, Buttons::YesNo,
+    Answer answer = port.warn(Buttons::YesNo,
                                  "Warning : Use a value outside of the expected range ?\n\r\n\r" + range +
                                      "   \n\r\n\rAre you sure you want to use a number outside of this range ?");
     return answer == Answer::Yes ? value : Abort_Value;

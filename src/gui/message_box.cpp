@@ -59,13 +59,15 @@ QString message_display_text(const std::string& text) {
     return shown;
 }
 
-Answer show_message_box(QWidget* parent, MessageKind kind, Buttons buttons,
-                        const std::string& text) {
+Answer show_message_box(QWidget* parent, MessageKind kind, Buttons buttons, const std::string& text,
+                        DefaultButton default_button) {
     QMessageBox box(message_icon(kind), message_title(kind), message_display_text(text),
                     message_buttons(buttons), parent);
     box.setTextFormat(Qt::PlainText);
-    // The first button is the default, as on the desktop the texts were written for.
-    box.setDefaultButton(buttons == Buttons::OK ? QMessageBox::Ok : QMessageBox::Yes);
+    // The first button is the default, as on the desktop the texts were written
+    // for, unless Yes would destroy work.
+    if (buttons == Buttons::OK) box.setDefaultButton(QMessageBox::Ok);
+    else box.setDefaultButton(default_button == DefaultButton::Safe ? escape_button(buttons) : QMessageBox::Yes);
     box.setEscapeButton(escape_button(buttons));
     box.exec();
     QAbstractButton* clicked = box.clickedButton();

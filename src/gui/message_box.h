@@ -21,7 +21,7 @@ Answer answer_of(QMessageBox::StandardButton button);
 QString message_display_text(const std::string& text);
 
 // Shows the box modally and returns the button pressed.
-Answer show_message_box(QWidget* parent, MessageKind kind, Buttons buttons,
-                        const std::string& text);
+Answer show_message_box(QWidget* parent, MessageKind kind, Buttons buttons, const std::string& text,
+                        DefaultButton default_button = DefaultButton::Yes);
 
 }  // namespace vortan::gui

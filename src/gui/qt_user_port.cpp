@@ -47,8 +47,8 @@ QWidget* QtUserPort::dialog_parent() const {
     return parent_.data();
 }
 
-Answer QtUserPort::message(MessageKind kind, Buttons buttons, const std::string& text) {
-    return show_message_box(dialog_parent(), kind, buttons, text);
+Answer QtUserPort::message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) {
+    return show_message_box(dialog_parent(), kind, buttons, text, default_button);
 }
 
 std::vector<std::filesystem::path> QtUserPort::open_files(const FileDialogRequest& request) {

@@ -137,8 +137,7 @@ std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files
         if (!stored.empty() && stored != contents.crc) warnings += std::string("\t") + side.warning_name + "\n\r";
     }
     if (warnings.empty()) return lists;
-    Answer answer = port_.message(
-        MessageKind::Warning, Buttons::YesNo,
+    Answer answer = port_.warn(Buttons::YesNo,
         "Warning: The following data has been modified or tampered with outside of this program and may now be "
         "corrupt : \n\r" + warnings + "\n\rLoading corrupted data may cause this program to crash or behave strangely. "
         "\n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
@@ -169,7 +168,7 @@ void MainWindow::Save_As_OptionClick() {
     std::error_code error;
     if (fs::path full = fs::absolute(master, error); !error) master = full;
     if (fs::exists(master, error) &&
-        port_.message(MessageKind::Warning, Buttons::YesNo,
+        port_.warn(Buttons::YesNo,
                       "Warning : The project " + master.string() + " already exists.\n\r\n\rReplace it ?") != Answer::Yes)
         return;
     std::string previous = form_.text("Load_Save_File_Edit");
@@ -186,7 +185,7 @@ bool MainWindow::drop_orphan_cable_sags() {
     }
     size_t orphans = form_.items("Cable_Bundle_Record_Listbox").size() - kept.size();
     if (orphans == 0) return true;
-    Answer answer = port_.message(MessageKind::Warning, Buttons::YesCancel,
+    Answer answer = port_.warn(Buttons::YesCancel,
                                   "Warning : " + std::to_string(orphans) +
                                       " Cable Sag(s) belong to no Sag-Span and cannot be saved with the project."
                                       "\n\r\n\rDrop them and save the project ?");

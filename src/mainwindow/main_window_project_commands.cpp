@@ -11,7 +11,7 @@ namespace vortan {
 namespace fs = std::filesystem;
 
 void MainWindow::Load_Settings_OptionClick() {
-    if (port_.message(MessageKind::Warning, Buttons::YesNo,
+    if (port_.warn(Buttons::YesNo,
                       "Warning: This will Reset ALL data currently loaded and then load only the Setup information "
                       "from the project file you select.  \n\r\n\rThis will save you a lot of work if you want to add "
                       "Span / Cable Bundle details with the same Setup as an existing project.\n\r\n\rAre you sure ? ") !=
@@ -41,7 +41,7 @@ void MainWindow::Delete_Projects_OptionClick() {
               "Cable-sag, and Settings data in this project.  Are you really sure ?"
             : "Warning : Delete / erase the " + n + " projects you selected ?  This will permanently erase all "
               "Sag-span, Cable-sag, and Settings data in these projects.  Are you really sure ?";
-    if (port_.message(MessageKind::Warning, Buttons::YesNo, question) != Answer::Yes) return;
+    if (port_.warn(Buttons::YesNo, question) != Answer::Yes) return;
     std::string not_erased;
     for (const fs::path& master : chosen) {
         if (fs::path(form_.text("Load_Save_File_Edit")) == master)

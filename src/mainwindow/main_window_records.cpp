@@ -72,7 +72,7 @@ void MainWindow::Commit_Cable_Bundle_Changes_BitBtnClick() {
 
 void MainWindow::Delete_Curr_Cable_Details_BitBtnClick() {
     if (form_.checked("Cable_Data_Changed_CheckBox")) {
-        if (port_.message(MessageKind::Warning, Buttons::YesNo,
+        if (port_.warn(Buttons::YesNo,
                           "Warning : The modified Cable / Sag data has not been preserved yet, are you sure you "
                           "want to delete the changes ?") == Answer::Yes) {
             display();
@@ -93,7 +93,7 @@ void MainWindow::Delete_Curr_Cable_Details_BitBtnClick() {
     }
     const std::string position = form_.text("Cable_Position_ComboBox");
     const std::string near_name = form_.text("From_Tower_Edit"), far_name = form_.text("To_Tower_Edit");
-    if (port_.message(MessageKind::Warning, Buttons::YesNo,
+    if (port_.warn(Buttons::YesNo,
                       "Warning : Delete the Cable Sag ?\n\r\n\rAre you sure you want to delete the details for the " +
                           position + " cable position details for the span between \"" + near_name + "\" and \"" +
                           far_name + "\" ?") != Answer::Yes)
@@ -115,7 +115,7 @@ void MainWindow::Delete_Curr_Cable_Details_BitBtnClick() {
 void MainWindow::Delete_Curr_Span_Details_BitBtnClick() {
     int n = span_number();
     if (form_.checked("Span_Data_Changed_CheckBox")) {
-        if (port_.message(MessageKind::Warning, Buttons::YesNo,
+        if (port_.warn(Buttons::YesNo,
                           "Warning : The modified Sag-Span data has not been preserved yet, are you sure you want "
                           "to delete the changes ?") == Answer::Yes) {
             if (span_count() < n) set_span_number(span_count());
@@ -129,7 +129,7 @@ void MainWindow::Delete_Curr_Span_Details_BitBtnClick() {
         return;
     }
     const std::string near_name = form_.text("From_Tower_Edit"), far_name = form_.text("To_Tower_Edit");
-    if (port_.message(MessageKind::Warning, Buttons::YesNo,
+    if (port_.warn(Buttons::YesNo,
                       "Warning : Delete all Cable Sags for this Sag Span ?\n\r\n\rAre you sure that you want to "
                       "delete all Cable Sag details for every cable in the span between " +
                           near_name + " and " + far_name + " ?") != Answer::Yes)

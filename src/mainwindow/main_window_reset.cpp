@@ -23,8 +23,7 @@ void MainWindow::Reset_BitBtnClick() {
         reset(std::nullopt);
         return;
     }
-    Answer answer = port_.message(
-        MessageKind::Warning, Buttons::YesCancelYesToAll,
+    Answer answer = port_.warn(Buttons::YesCancelYesToAll,
         "Warning: Do you want to reset all data or just some data ?\n\r\n\rChoose :\n\r\n\r* \"Yes\" to reset all "
         "Sag-Span / Cable Sag data, but leave existing Setup information intact and untouched.\n\r\n\r* \"Cancel\" "
         "to exit without resetting any data.\n\r\n\r* \"Yes to All\" to reset all Sag-Span / Cable Sag data and "
@@ -90,7 +89,7 @@ void MainWindow::reset(std::optional<Answer> answer) {
 bool MainWindow::may_lose_unsaved_data() {
     if (!form_.checked("Data_Changed_Since_Load_CheckBox") && !setup_.form().checked("Settings_Data_Changed_CheckBox"))
         return true;
-    return port_.message(MessageKind::Warning, Buttons::YesNo,
+    return port_.warn(Buttons::YesNo,
                          "Warning: Lose unsaved data ?\n\r\n\rChanges to the current project have not been saved !  "
                          "\n\r\n\rLoading another project will overwrite your unsaved work !\n\r\n\rAre you sure you "
                          "want to lose your unsaved data ? ") == Answer::Yes;

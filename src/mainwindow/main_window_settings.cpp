@@ -125,8 +125,7 @@ void MainWindow::open_start_project(const std::vector<std::string>& arguments) {
 
 void MainWindow::Restore_Factory_Defaults_OptionClick() {
     // 1
-    if (port_.message(
-            MessageKind::Warning, Buttons::YesCancel,
+    if (port_.warn(Buttons::YesCancel,
             "Warning: This will restore the program back to the exact state it was in when it was first installed on "
             "your system.  That is :\n\r\n\r* The size and shape of the main screen will be restored to its original "
             "defaults. \n\r\n\r* ALL data currently loaded in the program will be erased. \n\r\n\r* The default "

@@ -153,8 +153,7 @@ bool SetupLists::check_code_name(int number, CodeNameEntry& entry, bool imperial
             return refuse(MessageKind::Error, "Error: A Cable Code Name with this name already exists !",
                           "Code_Name_Name_Edit");
     if (entry.mass.empty()) {
-        Answer answer = port_.message(
-            MessageKind::Warning, Buttons::YesCancel,
+        Answer answer = port_.warn(Buttons::YesCancel,
             "Warning: Cable Mass must be valid if you are using any Sag Calculation Methods that require Cable "
             "Mass.  \n\r\n\rCurrently, only the Shunt Dynamometer and Series Dynamometer Methods use Cable Mass in "
             "their calculations - but this could change in the future. \n\r\n\rIf you are not using these Sag "

@@ -60,7 +60,7 @@ void add_basic_settings(Form& setup, UserPort& port, const NumberFormat& numbers
         }
     }
     if (setup.checked("Code_Name_Changed_CheckBox") &&
-        port.message(MessageKind::Warning, Buttons::YesNo,
+        port.warn(Buttons::YesNo,
                      "Warning : Some Cable Data settings have been changed, but not saved.   \n\r\n\rAre you sure you "
                      "want to erase this with default cable / structure details ?") != Answer::Yes)
         return;

@@ -40,7 +40,8 @@ public:
     // The spreadsheet data of the last report shown.
     const std::string& last_report_csv() const { return last_report_csv_; }
 
-    Answer message(MessageKind kind, Buttons buttons, const std::string& text) override;
+    using UserPort::message;
+    Answer message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) override;
     std::vector<std::filesystem::path> open_files(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> save_file(const FileDialogRequest& request) override;
     std::optional<std::string> input_box(const std::string& caption, const std::string& prompt,

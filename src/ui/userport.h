@@ -25,12 +25,27 @@ struct DateTime {
     int year = 2026, month = 12, day = 7, hour = 10, minute = 30, second = 0;
 };
 
+// The button Enter presses in a message box.
+enum class DefaultButton {
+    Yes,   // Yes, or OK
+    Safe,  // No, or Cancel: for questions whose Yes discards or resets work
+};
+
 class UserPort {
 public:
     virtual ~UserPort() = default;
 
     // A modal message box; returns the button pressed.
-    virtual Answer message(MessageKind kind, Buttons buttons, const std::string& text) = 0;
+    virtual Answer message(MessageKind kind, Buttons buttons, const std::string& text,
+                           DefaultButton default_button) = 0;
+    Answer message(MessageKind kind, Buttons buttons, const std::string& text) {
+        return message(kind, buttons, text, DefaultButton::Yes);
+    }
+    // A warning whose Yes discards or resets work, or goes on with a doubtful
+    // value: Enter answers No (or Cancel), so that it never destroys work.
+    Answer warn(Buttons buttons, const std::string& text) {
+        return message(MessageKind::Warning, buttons, text, DefaultButton::Safe);
+    }
     // Open dialog; empty when cancelled (several paths for multi-select).
     virtual std::vector<std::filesystem::path> open_files(const FileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> save_file(const FileDialogRequest& request) = 0;

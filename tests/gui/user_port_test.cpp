@@ -64,6 +64,7 @@ TEST(QtUserPortMessage, TitlesIconsButtonsAndEscape) {
         QMessageBox::Icon icon;
         int button_count;
         Answer answer;
+        DefaultButton default_button = DefaultButton::Yes;
     } cases[] = {
         {MessageKind::Confirmation, Buttons::YesNo, escape, "Confirmation", QMessageBox::Question,
          2, Answer::No},
@@ -76,6 +77,11 @@ TEST(QtUserPortMessage, TitlesIconsButtonsAndEscape) {
         {MessageKind::Error, Buttons::OK, escape, "Error", QMessageBox::Critical, 1, Answer::OK},
         {MessageKind::Information, Buttons::OK, enter, "Information", QMessageBox::Information, 1,
          Answer::OK},
+        // Where Yes would destroy work, Enter answers the safe button.
+        {MessageKind::Warning, Buttons::YesNo, enter, "Warning", QMessageBox::Warning, 2, Answer::No,
+         DefaultButton::Safe},
+        {MessageKind::Warning, Buttons::YesCancelYesToAll, enter, "Warning", QMessageBox::Warning, 3,
+         Answer::Cancel, DefaultButton::Safe},
     };
     QtUserPort port;
     for (const auto& c : cases) {
@@ -90,7 +96,7 @@ TEST(QtUserPortMessage, TitlesIconsButtonsAndEscape) {
             buttons = box->buttons().size();
             c.act(box);
         });
-        EXPECT_EQ(port.message(c.kind, c.buttons, "First line.\n\rSecond line."), c.answer);
+        EXPECT_EQ(port.message(c.kind, c.buttons, "First line.\n\rSecond line.", c.default_button), c.answer);
         EXPECT_EQ(title, c.title);
         EXPECT_EQ(text, "First line.\nSecond line.");
         EXPECT_EQ(icon, c.icon);
