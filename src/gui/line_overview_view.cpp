@@ -82,7 +82,10 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     layout->addWidget(tree_);
     model_->refresh();
     tree_->header()->resizeSections(QHeaderView::ResizeToContents);
-    tree_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("Bottom Phase Earth")));
+    // A cable position whole beside its indentation; a span's length as shown.
+    const QFontMetrics metrics = tree_->fontMetrics();
+    tree_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Bottom Phase  ")) + 2 * tree_->indentation());
+    tree_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("0,000.00  ")));
 }
 
 void LineOverviewView::go_to(const QModelIndex& index) {
