@@ -258,9 +258,7 @@ void MainWindow::setup_closed() {
             form_.checked("Span_Data_Changed_CheckBox") || form_.checked("Cable_Data_Changed_CheckBox");
         if (!edits_pending && span_number() <= span_count()) {
             // Nothing typed to carry over: the records shown afresh, in the new units.
-            const bool changed_since_load = form_.checked("Data_Changed_Since_Load_CheckBox");
             display();
-            form_.set_checked("Data_Changed_Since_Load_CheckBox", changed_since_load);
         } else {
             CalcContext c = context();
             convert_displayed_fields(c, was_imperial, setup_.imperial());

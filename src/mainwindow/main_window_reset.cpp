@@ -52,14 +52,13 @@ void MainWindow::reset(std::optional<Answer> answer) {
     // On the first span before the buttons are set: Previous and First are off.
     set_span_number(1);
     display();
-    // The first of every choice list, and the index fields naming the same.
+    // The first of every choice list; the fills keep the index fields naming the same.
     for (const char* index : {"Cable_Type_ComboBox_Index_SpinEdit", "Cable_Position_ComboBox_Index_SpinEdit",
                               "Cable_Code_Name_ComboBox_Index_SpinEdit"})
         form_.set_value(index, 0);
     fill_structure_types(form_, setup_.form());
     fill_cable_positions(form_, setup_.form());
     fill_code_names(form_, setup_.form());
-    copy_cable_selection_to_index_fields();
     // 6-7: defaults, and the first pages.
     set_defaults();
     form_.set_active_page("Transmission_Line_PageControl", 0);
@@ -76,7 +75,6 @@ void MainWindow::reset(std::optional<Answer> answer) {
         fill_structure_types(form_, setup);
         fill_cable_positions(form_, setup);
         fill_code_names(form_, setup);
-        copy_cable_selection_to_index_fields();
         for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) setup.set_text(text, "");
     }
     // 9-11
