@@ -53,9 +53,10 @@ int main(int argc, char** argv) {
         {program + QStringLiteral("/help"), program + QStringLiteral("/../share/vortan/help"),
          QStringLiteral(VORTAN_SOURCE_HELP_DIR)}));
     vortan::gui::SetupEditorDialog setup_dialog(setup, &view);
-    window.show_setup_editor = [&setup_dialog] {
-        setup_dialog.fit_pages();
-        setup_dialog.exec();
+    window.show_setup_editor = [&setup_dialog, &window] {
+        vortan::DialogSize size = window.setup_editor_size();
+        setup_dialog.run(size);
+        window.set_setup_editor_size(size);
     };
     std::vector<std::string> arguments;
     const QStringList given = QApplication::arguments();

@@ -30,25 +30,34 @@ SetupEditorDialog::SetupEditorDialog(SetupEditor& editor, QWidget* parent) : QDi
     };
 }
 
-void SetupEditorDialog::fit_pages() {
-    // Large enough that the pages need not scroll, within bounds: the window is
-    // not resizable, so the user could not enlarge it.
+void SetupEditorDialog::run(DialogSize& size) {
+    size_for_opening(size.width > 0 && size.height > 0 ? std::optional(size) : std::nullopt);
+    exec();
+    size = DialogSize{width(), height()};
+}
+
+void SetupEditorDialog::size_for_opening(std::optional<DialogSize> remembered) {
+    QSize wanted = remembered ? QSize(remembered->width, remembered->height) : size_showing_every_page();
+    // A size kept from a larger screen, or a first size larger than this one,
+    // still opens whole; the pages scroll within it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 19 / 20);
+    setMinimumSize(minimumSizeHint().boundedTo(wanted).boundedTo(QSize(480, 360)));
+    resize(wanted);
+}
+
+QSize SetupEditorDialog::size_showing_every_page() {
     auto* tabs = findChild<QTabWidget*>(QStringLiteral("Settings_PageControl"));
-    if (!tabs) return;
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (!tabs) return sizeHint();
     resize(sizeHint());
     layout()->activate();
     QSize content;
     for (QScrollArea* page : tabs->findChildren<QScrollArea*>())
         if (page->widget()) content = content.expandedTo(page->widget()->sizeHint());
     const QSize page_area = tabs->currentWidget() ? tabs->currentWidget()->size() : QSize();
-    QSize wanted = size() + (content - page_area).expandedTo(QSize(0, 0)) + QSize(4, 4);
+    const QSize wanted = size() + (content - page_area).expandedTo(QSize(0, 0)) + QSize(4, 4);
     // A page of long option texts would make it wider than any screen needs.
-    wanted = wanted.boundedTo(QSize(960, 640));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
-    setFixedSize(wanted);
+    return wanted.boundedTo(QSize(960, 640));
 }
 
 void SetupEditorDialog::reject() {

@@ -149,6 +149,9 @@ public:
     // The view reports the window's normal bounds and whether it is maximized.
     void set_window_state(const WindowBounds& bounds, bool maximized);
     bool window_maximized() const { return window_maximized_; }
+    // The setup editor's size, kept between runs.
+    const DialogSize& setup_editor_size() const { return setup_editor_size_; }
+    void set_setup_editor_size(DialogSize size) { setup_editor_size_ = size; }
     // The view follows these: new bounds from the settings, the stacking
     // order, and a close the model has agreed to.
     std::function<void()> on_window_bounds_read;
@@ -227,6 +230,7 @@ private:
     ProgramPlaces places_;
     WindowBounds window_bounds_;
     bool window_maximized_ = false;
+    DialogSize setup_editor_size_;
     // Set once the window starts to close; a cancelled exit leaves it set.
     bool closing_ = false;
     bool clearing_fields_ = false;  // a reset is emptying the window's fields

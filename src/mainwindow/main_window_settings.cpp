@@ -31,6 +31,7 @@ void MainWindow::apply_settings(const ProgramSettings& s) {
     form_.set_checked("Line_Overview_Option", s.Line_Overview_Option);
     form_.set_visible("Line_Overview_Panel", s.Line_Overview_Option);
     window_bounds_ = s.bounds;
+    setup_editor_size_ = s.setup_editor;
     if (on_window_bounds_read) on_window_bounds_read();
     // 2: folder, options and the project open at exit.
     form_.set_text("Load_Save_Directory_Edit", s.Load_Save_Directory_Edit);
@@ -68,6 +69,7 @@ ProgramSettings MainWindow::current_settings() const {
     ProgramSettings s;
     s.bounds = window_bounds_;
     s.WindowState_wsMaximized = window_maximized_;
+    s.setup_editor = setup_editor_size_;
     s.Load_Save_Directory_Edit = form_.text("Load_Save_Directory_Edit");
     s.Zenith_RadioButton = setup.checked("Zenith_RadioButton");
     s.Nadir_RadioButton = setup.checked("Nadir_RadioButton");

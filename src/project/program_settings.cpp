@@ -40,6 +40,8 @@ void for_each_key(Settings& s, Visit&& visit) {
     visit("Sag_Tolerance_Percent", s.Sag_Tolerance_Percent);
     visit("Show_Sag_Aids_Option", s.Show_Sag_Aids_Option);
     visit("Line_Overview_Option", s.Line_Overview_Option);
+    visit("Setup_Editor_Width", s.setup_editor.width);
+    visit("Setup_Editor_Height", s.setup_editor.height);
 }
 
 struct KeyReader {

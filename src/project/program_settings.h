@@ -20,6 +20,14 @@ struct WindowBounds {
     bool operator==(const WindowBounds&) const = default;
 };
 
+// The setup editor's size as the user left it; zero: not yet opened, so it
+// opens at a size that shows its largest page.
+struct DialogSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const DialogSize&) const = default;
+};
+
 // Every key of the settings file, with the value an absent key gives.
 struct ProgramSettings {
     WindowBounds bounds;
@@ -39,6 +47,7 @@ struct ProgramSettings {
     std::string Sag_Tolerance_Percent = "1.5";  // as typed, with "." as the decimal point
     bool Show_Sag_Aids_Option = true;           // the Span Diagram and Checks dock is shown
     bool Line_Overview_Option = true;           // the Line Overview dock is shown
+    DialogSize setup_editor;
     bool operator==(const ProgramSettings&) const = default;
 };
 

@@ -86,6 +86,7 @@ int ScriptedPort::select_item(const std::string& caption, const std::vector<std:
 
 void ScriptedPort::show_report(const std::vector<std::string>& lines, const std::string& csv) {
     last_report_csv_ = csv;
+    last_report_lines_ = lines;
     record("REPORT BEGIN");
     for (const std::string& line : lines) record(line);
     record("REPORT END");

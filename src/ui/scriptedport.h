@@ -39,6 +39,7 @@ public:
     const std::string& clipboard() const { return clipboard_; }
     // The spreadsheet data of the last report shown.
     const std::string& last_report_csv() const { return last_report_csv_; }
+    const std::vector<std::string>& last_report_lines() const { return last_report_lines_; }
 
     using UserPort::message;
     Answer message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) override;
@@ -66,6 +67,7 @@ private:
     std::vector<std::string> message_texts_;
     std::string clipboard_;
     std::string last_report_csv_;
+    std::vector<std::string> last_report_lines_;
     DateTime clock_;
     std::optional<Answer> default_answer_;
 };

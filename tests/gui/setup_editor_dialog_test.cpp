@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -46,7 +48,11 @@ class SetupEditorDialogTest : public testing::Test {
 protected:
     void SetUp() override {
         port.set_parent_window(&view);
-        model.show_setup_editor = [this] { dialog.exec(); };
+        model.show_setup_editor = [this] {
+            DialogSize size = model.setup_editor_size();
+            dialog.run(size);
+            model.set_setup_editor_size(size);
+        };
         setup.form().set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t\t"});
         setup.form().set_items(setup_list::Cable_Positions, {"Top"});
         model.start();
@@ -111,13 +117,37 @@ TEST_F(SetupEditorDialogTest, TheTabStyleReachesEveryTabSetAtOnce) {
     EXPECT_TRUE(view.findChild<QTabWidget*>("Transmission_Line_PageControl")->documentMode());
 }
 
+// The first opening shows every page whole; later ones open at the size the
+// user left, which the settings keep between runs.
+TEST_F(SetupEditorDialogTest, OpensShowingEveryPageThenAtTheSizeLeft) {
+    when_shown<SetupEditorDialog>([&](SetupEditorDialog* shown) {
+        auto* tabs = in_dialog<QTabWidget>("Settings_PageControl");
+        for (int page = 0; page < tabs->count(); ++page) {
+            tabs->setCurrentIndex(page);
+            QApplication::processEvents();
+            auto* scroller = qobject_cast<QScrollArea*>(tabs->currentWidget());
+            EXPECT_FALSE(scroller->verticalScrollBar()->isVisible()) << page;
+            EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible()) << page;
+        }
+        shown->resize(shown->size() - QSize(40, 30));
+        QTest::mouseClick(in_dialog<QPushButton>("Setup_OK_BitBtn"), Qt::LeftButton);
+    });
+    model.form().user_click("Settings_BitBtn");
+    const DialogSize left = model.setup_editor_size();
+    when_shown<SetupEditorDialog>([&](SetupEditorDialog* shown) {
+        EXPECT_EQ(shown->size(), QSize(left.width, left.height));
+        QTest::mouseClick(in_dialog<QPushButton>("Setup_OK_BitBtn"), Qt::LeftButton);
+    });
+    model.form().user_click("Settings_BitBtn");
+}
+
 // The three vertical circles share one frame, so that Qt keeps one chosen as
 // the model does; each circle's graduation is painted under its button and
 // grows with the window. VORTAN_SCREENSHOT=FILE.png saves the page as the
 // program shows it, VORTAN_SCREENSHOT_LARGE=FILE.png enlarged by half.
 TEST_F(SetupEditorDialogTest, TheTheodolitePageKeepsOneCircleAndDrawsEach) {
     when_shown<SetupEditorDialog>([&](SetupEditorDialog* shown) {
-        shown->fit_pages();
+        shown->size_for_opening(std::nullopt);
         in_dialog<QTabWidget>("Settings_PageControl")->setCurrentIndex(setup_page::Theodolite_Settings);
         auto* zenith = in_dialog<QRadioButton>("Zenith_RadioButton");
         auto* nadir = in_dialog<QRadioButton>("Nadir_RadioButton");
