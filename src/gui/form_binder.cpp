@@ -147,7 +147,11 @@ void apply_to_action(QAction* action, const Control& control, Property property)
 void write_text(QWidget* widget, const Control& control) {
     const QString text = qs(control.text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        if (edit->text() != text) edit->setText(text);
+        if (edit->text() == text) return;
+        edit->setText(text);
+        // A field the user is not typing in shows the start of a long text
+        // (a contract's name), not its end.
+        if (!edit->hasFocus()) edit->setCursorPosition(0);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
         if (combo->currentText() != text) combo->setEditText(text);
     }

@@ -76,6 +76,14 @@ std::pair<int, int> LineOverviewModel::record_of(const QModelIndex& index) const
     return {span + 1, overview_.cable_sag_index(span, index.row())};
 }
 
+QModelIndex LineOverviewModel::index_of(int span, int cable_sag) const {
+    if (span < 1 || span > overview_.span_count()) return {};
+    const QModelIndex span_row = index(span - 1, 0);
+    for (int n = 0; n < overview_.cable_sag_count(span - 1); ++n)
+        if (overview_.cable_sag_index(span - 1, n) == cable_sag) return index(n, 0, span_row);
+    return span_row;
+}
+
 QVariant LineOverviewModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const int span = index.internalId() == Span_Row ? index.row() : static_cast<int>(index.internalId() - 1);

@@ -32,6 +32,9 @@ public:
 
     // The sag-span (1-based) and the cable-sag list position (-1 for none) of a row.
     std::pair<int, int> record_of(const QModelIndex& index) const;
+    // The row of a sag-span (1-based) or of one of its cable sags (its list
+    // position; -1 or a position not under that span: the span's row).
+    QModelIndex index_of(int span, int cable_sag) const;
     bool matches(const QModelIndex& index, const QString& text) const;
     // Rereads the records now (changes are otherwise taken at the next event loop turn).
     void refresh();

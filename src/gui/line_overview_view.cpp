@@ -2,10 +2,12 @@
 
 #include "gui/line_overview_model.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/record_transfer.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -76,6 +78,17 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     connect(sorted_, &QAbstractItemModel::rowsAboutToBeRemoved, tree_, &QTreeView::collapseAll);
     connect(sorted_, &QAbstractItemModel::rowsInserted, tree_, &QTreeView::expandAll);
 
+    // The window moved to another span or cable sag, or the rows changed.
+    window.form().add_listener([this](const Control& control, Property) {
+        static const char* const moves[] = {"Pole_Number_SpinEdit", "Cable_Bundle_Record_Listbox",
+                                            "Cable_Type_ComboBox", "Cable_Position_ComboBox",
+                                            "Cable_Code_Name_ComboBox"};
+        for (const char* name : moves)
+            if (control.name == name) show_current_soon();
+    });
+    connect(model_, &QAbstractItemModel::modelReset, this, &LineOverviewView::show_current_soon);
+    connect(sorted_, &QAbstractItemModel::layoutChanged, this, &LineOverviewView::show_current_soon);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(filter_);
@@ -91,6 +104,23 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
 void LineOverviewView::go_to(const QModelIndex& index) {
     const auto [span, cable_sag] = model_->record_of(sorted_->mapToSource(index));
     if (span > 0) window_.show_from_overview(span, cable_sag);
+}
+
+void LineOverviewView::show_current_soon() {
+    // A move sets several fields: the row is found once they all stand.
+    if (show_current_pending_) return;
+    show_current_pending_ = true;
+    QTimer::singleShot(0, this, &LineOverviewView::show_current);
+}
+
+void LineOverviewView::show_current() {
+    show_current_pending_ = false;
+    const QModelIndex row =
+        sorted_->mapFromSource(model_->index_of(window_.span_number(), find_cable_sag_record(window_.form())));
+    if (!row.isValid() || row == tree_->currentIndex()) return;
+    // Made current without a click: nothing moves the window back.
+    tree_->setCurrentIndex(row);
+    tree_->scrollTo(row);
 }
 
 }  // namespace vortan::gui

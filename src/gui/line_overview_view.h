@@ -27,12 +27,16 @@ public:
 
 private:
     void go_to(const QModelIndex& index);
+    // The row of the span and cable sag the window shows is the current row.
+    void show_current_soon();
+    void show_current();
 
     MainWindow& window_;
     LineOverviewModel* model_;
     QSortFilterProxyModel* sorted_;
     QLineEdit* filter_;
     QTreeView* tree_;
+    bool show_current_pending_ = false;
 };
 
 }  // namespace vortan::gui

@@ -21,12 +21,19 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace vortan::gui {
 
 namespace {
 
-// Wide enough for a row's name, span and check: the window still fits a 1366-pixel screen.
-constexpr int Line_Overview_Width = 300;
+// Wide enough for a row's name, span and check: the window still fits a
+// 1366-pixel screen; on a narrower one it takes a fifth of the screen.
+int line_overview_width() {
+    constexpr int Wide_Enough = 300;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? std::min(Wide_Enough, screen->availableGeometry().width() / 5) : Wide_Enough;
+}
 
 std::vector<std::filesystem::path> local_files(const QMimeData* data) {
     std::vector<std::filesystem::path> files;
@@ -119,11 +126,12 @@ void MainWindowView::place_line_overview(MainWindow& model) {
         // On the left of the pages, wide enough for the structures, the
         // cable and the sags; the user may widen it once the window is up.
         addDockWidget(Qt::LeftDockWidgetArea, dock);
-        dock->setFixedWidth(Line_Overview_Width);
-        QTimer::singleShot(0, dock, [this, dock] {
-            dock->setMinimumWidth(Line_Overview_Width / 2);
+        const int width = line_overview_width();
+        dock->setFixedWidth(width);
+        QTimer::singleShot(0, dock, [this, dock, width] {
+            dock->setMinimumWidth(width / 2);
             dock->setMaximumWidth(QWIDGETSIZE_MAX);
-            resizeDocks({dock}, {Line_Overview_Width}, Qt::Horizontal);
+            resizeDocks({dock}, {width}, Qt::Horizontal);
         });
     }
 }

@@ -95,6 +95,9 @@ TEST_F(LineOverviewTest, FollowsPreserveDeleteAndUnitSwitch) {
     EXPECT_EQ(cell(0, -1, 1), "984.30");
     // A deleted span goes, with its cable sags.
     model.First_Tower_BitBtnClick();
+    rows();
+    // The span and cable sag the window shows are the overview's current row.
+    EXPECT_EQ(tree->currentIndex(), rows()->index(0, 0, rows()->index(0, 0)));
     form().user_click("Delete_Curr_Span_Details_BitBtn");
     ASSERT_EQ(rows()->rowCount(), 1);
     EXPECT_EQ(cell(0, -1, 0), "T2 - T3");
