@@ -7,3 +7,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORTAN_GUI=OF
 cmake --build "$build" --parallel "$(nproc)" --target crc32_bench open_project_bench
 "$build/bench/crc32_bench"
 "$build/bench/open_project_bench"
+# The desktop program's start-up and every exit path, on the demo project.
+cmake -S "$root" -B "$build-gui" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build-gui" --parallel "$(nproc)" --target exit_bench line_overview_bench
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" "$build-gui/bench/exit_bench"

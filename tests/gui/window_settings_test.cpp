@@ -7,7 +7,9 @@
 #include "setup/setup_editor.h"
 #include "ui/scriptedport.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTabWidget>
@@ -18,6 +20,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 
 using namespace vortan;
@@ -115,6 +118,38 @@ TEST_F(WindowSettingsTest, CloseBoxWithUnsavedChangesAnsweredCancelKeepsEverythi
     port.queue_answer(Answer::No);
     EXPECT_TRUE(view->close());
     EXPECT_TRUE(fs::exists(folder / "vortan.ini"));
+}
+
+// With nothing to ask, every way out closes the window at once and keeps the
+// settings (bench/exit_bench times each of them to the end of the process).
+TEST_F(WindowSettingsTest, EveryExitPathClosesWithoutAQuestion) {
+    const std::function<void(MainWindowView&)> paths[] = {
+        [](MainWindowView& view) { view.findChild<QPushButton*>("Exit_BitBtn")->click(); },
+        [](MainWindowView& view) { view.findChild<QAction*>("Exit_Option")->trigger(); },
+        [](MainWindowView& view) { view.close(); },
+        [](MainWindowView& view) {
+            view.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+            QTest::keyClick(&view, Qt::Key_Q, Qt::ControlModifier);
+        },
+    };
+    for (size_t path = 0; path < std::size(paths); ++path) {
+        fs::remove(folder / "vortan.ini");
+        ScriptedPort own_port;
+        SetupEditor own_setup;
+        MainWindow own_model{own_port, own_setup};
+        own_model.set_places({folder / "vortan.ini", folder, ""});
+        own_model.start();
+        MainWindowView own_view(own_model);
+        own_model.first_display({});
+        own_view.show_first_time();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&own_view));
+        paths[path](own_view);
+        QApplication::processEvents();
+        EXPECT_FALSE(own_view.isVisible()) << path;
+        EXPECT_TRUE(own_port.transcript().empty()) << path;
+        EXPECT_TRUE(fs::exists(folder / "vortan.ini")) << path;
+    }
 }
 
 TEST_F(WindowSettingsTest, AProjectDroppedOnTheWindowOpens) {
