@@ -290,7 +290,10 @@ void ViewBuilder::place_other(Column& column, const Control& control, QWidget* w
     QGridLayout* grid = column.grid;
     const bool captioned_list =
         control.kind == ControlKind::ComboBox || control.kind == ControlKind::ListBox;
-    if (captioned_list && !control.caption.empty()) {
+    if (control.heads_field >= 0) {
+        // A column heading: over the edits of that field in the rows below.
+        add(grid, widget, row, control.heads_field * Columns_Per_Field + 1);
+    } else if (captioned_list && !control.caption.empty()) {
         add(grid, caption_label(control, widget, container), row, 0);
         add(grid, widget, row, 1, -1, Qt::AlignLeft);
     } else if (!takes_width && (control.kind == ControlKind::Button || control.kind == ControlKind::GroupBox ||

@@ -131,7 +131,7 @@ void add_schedule_group(FormBuilder& b, const std::string& page) {
            b.unit(Temperature_Units));
     b.edit(group, "Hours_Since_Cable_Runout_Edit", "Hours of Presag :",
            "Elapsed time since the cable was sagged to the pre-sag tension", "Hours_Units_Label");
-    b.label(group, "Sag_Label", "Sag");
+    b.label(group, "Sag_Label", "Sag").heads_field = 1;  // over the sags, the second value of each row
     b.edit(group, "Upper_Temperature_Degrees_Edit", "Upper :",
            "Nearest schedule temperature above the required (compensated) temperature",
            b.unit(Temperature_Units));
