@@ -1,15 +1,29 @@
 #!/usr/bin/env bash
-# Refreshes docs/screenshots/method-*.png: each method page with its span
-# diagram, from the scripts in tools/screenshots/, under a virtual X display.
+# Refreshes docs/screenshots under a virtual X display: each method page with
+# its span diagram (tools/screenshots/*.vts) at 1366x768, and the demo line's
+# overview and Cable Sag page at 1366x768 and 1024x600, its setup editor and
+# its report (tools/screenshots/views/).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VORTAN_BUILD_DIR:-$root/build}"
 "$root/scripts/install-packages.sh" xvfb xauth
 cmake -S "$root" -B "$build" -G Ninja >/dev/null
 cmake --build "$build" --target window_screenshot
-for script in "$root"/tools/screenshots/*.vts; do
-  name="$(basename "$script" .vts)"
-  xvfb-run -a -s "-screen 0 1400x900x24" "$build/tools/screenshots/window_screenshot" "$script" \
-    "$root/docs/screenshots/method-$name.png"
-  echo "docs/screenshots/method-$name.png"
+cd "$root"
+shot() {  # SIZE OUT ARGUMENTS...
+  local size="$1" out="$2"
+  shift 2
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 ${size}x24" "$build/tools/screenshots/window_screenshot" \
+    --size "$size" "$@" "docs/screenshots/$out.png" 2>/dev/null
+  echo "docs/screenshots/$out.png"
+}
+for script in tools/screenshots/*.vts; do
+  shot 1366x768 "method-$(basename "$script" .vts)" "$script"
 done
+views=tools/screenshots/views
+for size in 1366x768 1024x600; do
+  shot "$size" "line-overview-$size" "$views/line-overview.vts"
+  shot "$size" "cable-sag-page-$size" "$views/cable-sag-page.vts"
+done
+shot 1366x768 setup-editor --grab setup "$views/line-overview.vts"
+shot 1366x768 report --grab report "$views/report.vts"
