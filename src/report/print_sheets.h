@@ -1,5 +1,7 @@
-// The report's text laid out on printed sheets: a new sheet at every
-// form-feed line and wherever a sheet is full.
+// The report's text laid out on printed sheets. A sag report is laid out
+// afresh to the sheet: every sheet has the title block and column headings at
+// its top and the footer at its foot, numbered by sheet. Any other text (a
+// listing) starts a new sheet at every form-feed line and wherever one is full.
 #pragma once
 
 #include <string>

@@ -87,13 +87,31 @@ TEST(PrintSheets, ANewSheetAtEveryFormFeedAndWhereASheetIsFull) {
     for (const Case& c : cases) EXPECT_EQ(print_sheets(c.lines, c.per_sheet), c.expected);
 }
 
-TEST(PrintSheets, AReportPageTooLongForASheetContinuesOnTheNext) {
-    const auto text = report_pages({}, data(50));  // 117 lines and a form feed
-    const auto sheets = print_sheets(text, 60);
-    ASSERT_EQ(sheets.size(), 2u);
-    EXPECT_EQ(sheets[0].size(), 60u);
-    EXPECT_EQ(sheets[1].size(), text.size() - 61);
-    EXPECT_EQ(sheets[1].back(), " " + report_long_rule());
+// Whatever the sheet's length, every sheet of a report has its headings at
+// the top and its footer, numbered by sheet, at the foot, and the data lines
+// come out once each, in order.
+TEST(PrintSheets, EverySheetOfAReportHasItsHeadingsAndFooter) {
+    for (std::size_t lines : {0, 1, 49, 50, 51, 137}) {
+        const auto text = report_pages({}, data(lines));
+        for (int per_sheet : {20, 47, 60, 118, 400}) {
+            const auto sheets = print_sheets(text, per_sheet);
+            std::vector<std::string> printed_data;
+            for (std::size_t n = 0; n < sheets.size(); ++n) {
+                const auto& sheet = sheets[n];
+                const std::string where = std::to_string(lines) + " lines, " + std::to_string(per_sheet) + " a sheet";
+                ASSERT_LE(sheet.size(), static_cast<std::size_t>(per_sheet)) << where;
+                EXPECT_EQ(sheet.front(), "Vortan Report.") << where;
+                EXPECT_EQ(sheet[Lines_Before_Data - 1], " " + report_column_rule()) << where;
+                EXPECT_EQ(footers(sheet), std::vector<std::string>{"Page : " + std::to_string(n + 1) + " of " +
+                                                                   std::to_string(sheets.size()) + "."})
+                    << where;
+                EXPECT_EQ(sheet.back(), " " + report_long_rule()) << where;
+                for (std::size_t i = Lines_Before_Data; i + Lines_After_Data - 1 < sheet.size(); ++i)
+                    if (!sheet[i].empty()) printed_data.push_back(sheet[i].substr(1));
+            }
+            EXPECT_EQ(printed_data, data(lines)) << lines << " lines, " << per_sheet << " a sheet";
+        }
+    }
 }
 
 }  // namespace
