@@ -64,10 +64,13 @@ void enable_widget(QWidget* widget, bool enabled) {
     if (widget && widget->testAttribute(Qt::WA_Disabled) == enabled) widget->setEnabled(enabled);
 }
 
-// Read-only fields take the window colour, as they did on the original desktop.
+// Read-only fields take the window colour, as they did on the original desktop,
+// and no tab stop: Tab goes from one field to type in to the next. A click
+// still selects their text for copying.
 void show_read_only(QLineEdit* edit, bool read_only) {
     if (edit->isReadOnly() == read_only) return;
     edit->setReadOnly(read_only);
+    edit->setFocusPolicy(read_only ? Qt::ClickFocus : Qt::StrongFocus);
     if (read_only) {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Window));

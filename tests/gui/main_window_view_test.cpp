@@ -181,6 +181,28 @@ TEST_F(MainViewTest, TabWalksTheFieldsInReadingOrder) {
     click_tab("Transmission_Line_PageControl", Cable_Sag_Details);
     EXPECT_EQ(tab_order_from("Upper_Temperature_Degrees_Edit", 3),
               (std::vector<std::string>{"Upper_Sag_Edit", "Lower_Temperature_Degrees_Edit", "Lower_Sag_Edit"}));
+    // On every method page, in both sag modes: no read-only field takes a tab
+    // stop, and each stop is below the one before or to its right.
+    for (int mode : {0, 1}) {
+        model.form().user_select("Sag_New_or_Existing_RadioGroup", mode);
+        for (int method = 0; method < find<QTabWidget>("Calc_Method_PageControl")->count(); ++method) {
+            find<QTabWidget>("Calc_Method_PageControl")->setCurrentIndex(method);
+            QApplication::processEvents();
+            QWidget* widget = find<QWidget>("Cable_Type_ComboBox");
+            QPoint before = widget->mapTo(view.get(), QPoint());
+            for (const std::string& name : tab_order_from("Cable_Type_ComboBox", 20)) {
+                if (!model.form().has(name)) continue;  // a tab bar, the pages' own stop
+                QWidget* stop = find<QWidget>(name.c_str());
+                const auto* edit = qobject_cast<QLineEdit*>(stop);
+                EXPECT_FALSE(edit && edit->isReadOnly()) << name << " on method " << method;
+                const QPoint at = stop->mapTo(view.get(), QPoint());
+                EXPECT_TRUE(at.y() > before.y() || at.x() > before.x())
+                    << name << " comes before what precedes it, on method " << method << " mode " << mode << " at "
+                    << at.x() << "," << at.y() << " after " << before.x() << "," << before.y();
+                before = at;
+            }
+        }
+    }
 }
 
 TEST_F(MainViewTest, APendulumSagCalculatedFromTheKeyboard) {
