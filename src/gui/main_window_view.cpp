@@ -27,8 +27,9 @@ namespace vortan::gui {
 
 namespace {
 
-// Wide enough for a row's name, span and check: the window still fits a
-// 1366-pixel screen; on a narrower one it takes a fifth of the screen.
+// Wide enough for a row's name, span and check, and a fifth of the screen at
+// most (273 px on a 1366-pixel laptop, 204 px on a 1024-pixel one), so that
+// the window with both docks still fits the screen.
 int line_overview_width() {
     constexpr int Wide_Enough = 300;
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -25,13 +25,16 @@ void add_column_headings(const ReportHeading& heading, std::vector<std::string>&
 void add_footer(const ReportHeading& heading, std::size_t page, std::size_t pages, std::vector<std::string>& text) {
     text.push_back("");
     text.push_back(" " + report_long_rule());
-    text.push_back("    Prepared on : " + heading.time_stamp + std::string(79, ' ') + "Page : " +
-                   std::to_string(page) + " of " + std::to_string(pages) + ".");
+    text.push_back("    Prepared on : " + heading.time_stamp + std::string(79, ' ') + report_page_number(page, pages));
     text.push_back(" " + report_long_rule());
     text.push_back(Report_Form_Feed);
 }
 
 }  // namespace
+
+std::string report_page_number(std::size_t page, std::size_t pages) {
+    return Report_Page_Label + std::to_string(page) + " of " + std::to_string(pages) + ".";
+}
 
 std::size_t report_page_count(std::size_t data_lines) {
     return data_lines == 0 ? 1 : (data_lines - 1) / Report_Lines_Per_Page + 1;
