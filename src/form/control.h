@@ -63,6 +63,7 @@ struct Control {
     bool beside_previous = false;
     int buttons_per_row = 0;  // layout hint for a panel of buttons: 0 puts them all in one row
     int characters = 0;       // layout hint for an edit of free text: its width in characters
+    bool pages_chosen_by_name = false;  // layout hint for a page control: every page's name in sight, not a tab strip
     int heads_field = -1;     // layout hint for a label: a heading over the edits of this field (0-based) of the rows below
     bool enabled = true;
     bool visible = true;

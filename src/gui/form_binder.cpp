@@ -1,6 +1,7 @@
 #include "gui/form_binder.h"
 
 #include "gui/form_menus.h"
+#include "gui/page_chooser.h"
 #include "gui/radio_group_box.h"
 #include "gui/span_diagram_view.h"
 
@@ -102,6 +103,7 @@ void apply_to_page(QWidget* page, const Control& control, Property property) {
     case Property::Visible: tabs->setTabVisible(index, control.visible); break;
     default: break;
     }
+    mirror_page_chooser(tabs);
 }
 
 // The setup editor's tab styles: ordinary tabs, flat tabs, or raised buttons.
@@ -397,8 +399,10 @@ void FormBinder::apply_to_widget(QWidget* widget, const Control& control, Proper
     case Property::ActivePage:
         if (auto* tabs = qobject_cast<QTabWidget*>(widget);
             tabs && control.active_page >= 0 && control.active_page < tabs->count() &&
-            tabs->currentIndex() != control.active_page)
+            tabs->currentIndex() != control.active_page) {
             tabs->setCurrentIndex(control.active_page);
+            mirror_page_chooser(tabs);
+        }
         break;
     case Property::Focus: widget->setFocus(Qt::OtherFocusReason); break;
     }

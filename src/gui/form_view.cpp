@@ -1,6 +1,7 @@
 #include "gui/form_view.h"
 
 #include "gui/design_scale.h"
+#include "gui/page_chooser.h"
 #include "gui/radio_group_box.h"
 #include "gui/span_diagram_view.h"
 
@@ -218,7 +219,7 @@ QWidget* ViewBuilder::make_page_control(const Control& control, QWidget* parent)
         scroller->setWidget(widget);
         tabs->addTab(scroller, qs(page->caption));
     }
-    return tabs;
+    return control.pages_chosen_by_name ? choose_pages_above(tabs, parent) : tabs;
 }
 
 // A drawing grows with the window, and so does a frame that holds one.

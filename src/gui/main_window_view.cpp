@@ -194,6 +194,8 @@ std::vector<DesignComponent> MainWindowView::design_components() const {
     for (const Control* control : model_.form().controls()) {
         DesignComponent component{control->name, std::nullopt};
         const QWidget* widget = control->on_screen ? control_widget(control->name) : nullptr;
+        // Pages chosen by name are placed together with their names.
+        if (widget && control->pages_chosen_by_name) widget = widget->parentWidget();
         if (widget) {
             const QRect design = scale->design_geometry(widget).value_or(scale->to_design(widget->geometry()));
             component.geometry =

@@ -188,7 +188,9 @@ void add_timing_fields(FormBuilder& b, Form& form, const TimingPage& t) {
 }
 
 void add_method_pages(FormBuilder& b, Form& form, const std::string& page) {
-    b.container(ControlKind::PageControl, page, "Calc_Method_PageControl", "").beside_previous = true;
+    Control& methods = b.container(ControlKind::PageControl, page, "Calc_Method_PageControl", "");
+    methods.beside_previous = true;
+    methods.pages_chosen_by_name = true;  // a dozen methods: every name in sight
     for (const MethodPage& method : Method_Pages) {
         b.container(ControlKind::Page, "Calc_Method_PageControl", method.name, method.caption);
         add_span_copy(b, method.name, method.prefix);

@@ -52,6 +52,9 @@ protected:
                 control->covers_parent)
                 continue;
             QWidget* widget = view.control_widget(control->name);
+            // Pages chosen by name are placed with their names as one box; the
+            // names rewrap within it as it widens.
+            if (widget && control->pages_chosen_by_name) widget = widget->parentWidget();
             if (widget && !widget->isHidden()) geometry[control->name] = widget->geometry();
         }
         return geometry;

@@ -1,0 +1,79 @@
+#include "gui/page_chooser.h"
+
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vortan::gui {
+
+namespace {
+
+// The page names flow left to right and wrap; the chooser is exactly as tall
+// as its rows, so no name is ever scrolled out of sight. One tab stop, and
+// the arrow keys move between names.
+class PageChooser final : public QListWidget {
+public:
+    explicit PageChooser(QWidget* parent) : QListWidget(parent) {
+        setFlow(QListView::LeftToRight);
+        setWrapping(true);
+        setResizeMode(QListView::Adjust);
+        setSpacing(1);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+
+protected:
+    // Called after every layout of the names: the rows may have changed.
+    void updateGeometries() override {
+        QListWidget::updateGeometries();
+        const int rows_height = contentsSize().height() + 2 * frameWidth();
+        if (count() > 0 && rows_height != height()) setFixedHeight(rows_height);
+    }
+};
+
+PageChooser* chooser_of(QTabWidget* tabs) {
+    QWidget* pane = tabs->parentWidget();
+    return pane ? pane->findChild<PageChooser*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+}  // namespace
+
+QWidget* choose_pages_above(QTabWidget* tabs, QWidget* parent) {
+    auto* pane = new QWidget(parent);
+    auto* chooser = new PageChooser(pane);
+    tabs->setParent(pane);
+    tabs->tabBar()->hide();
+    auto* column = new QVBoxLayout(pane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(chooser);
+    column->addWidget(tabs, 1);
+    mirror_page_chooser(tabs);
+    QObject::connect(chooser, &QListWidget::currentRowChanged, tabs, [tabs](int row) {
+        if (row >= 0 && row != tabs->currentIndex()) tabs->setCurrentIndex(row);
+    });
+    // The model may refuse or redirect a page change: show what is current.
+    QObject::connect(tabs, &QTabWidget::currentChanged, chooser, [tabs] { mirror_page_chooser(tabs); });
+    return pane;
+}
+
+void mirror_page_chooser(QTabWidget* tabs) {
+    PageChooser* chooser = chooser_of(tabs);
+    if (!chooser) return;
+    const QSignalBlocker blocker(chooser);
+    while (chooser->count() < tabs->count()) chooser->addItem(QString());
+    for (int index = 0; index < tabs->count(); ++index) {
+        QListWidgetItem* item = chooser->item(index);
+        item->setText(tabs->tabText(index));
+        item->setToolTip(tabs->tabToolTip(index));
+        item->setHidden(!tabs->isTabVisible(index));
+        const Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+        item->setFlags(tabs->isTabEnabled(index) ? flags : Qt::NoItemFlags);
+    }
+    chooser->setCurrentRow(tabs->currentIndex());
+}
+
+}  // namespace vortan::gui
