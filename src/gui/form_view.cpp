@@ -205,7 +205,8 @@ QWidget* ViewBuilder::make(const Control& control, QWidget* parent) {
 // Each page scrolls where the window is too small for it; the tab bar scrolls
 // where its tabs do not fit.
 QWidget* ViewBuilder::make_page_control(const Control& control, QWidget* parent) {
-    auto* tabs = named(new QTabWidget(parent), control);
+    QWidget* pane = control.pages_chosen_by_name ? page_chooser_pane(parent) : nullptr;
+    auto* tabs = named(new QTabWidget(pane ? pane : parent), control);
     tabs->setUsesScrollButtons(true);
     tabs->setElideMode(Qt::ElideNone);
     for (const Control* page : form_.children(control.name)) {
@@ -219,7 +220,9 @@ QWidget* ViewBuilder::make_page_control(const Control& control, QWidget* parent)
         scroller->setWidget(widget);
         tabs->addTab(scroller, qs(page->caption));
     }
-    return control.pages_chosen_by_name ? choose_pages_above(tabs, parent) : tabs;
+    if (!pane) return tabs;
+    choose_pages_above(tabs);
+    return pane;
 }
 
 // A drawing grows with the window, and so does a frame that holds one.

@@ -41,10 +41,16 @@ PageChooser* chooser_of(QTabWidget* tabs) {
 
 }  // namespace
 
-QWidget* choose_pages_above(QTabWidget* tabs, QWidget* parent) {
+QWidget* page_chooser_pane(QWidget* parent) {
     auto* pane = new QWidget(parent);
-    auto* chooser = new PageChooser(pane);
-    tabs->setParent(pane);
+    // Made before the pages, so that Tab reaches the names before their fields.
+    new PageChooser(pane);
+    return pane;
+}
+
+void choose_pages_above(QTabWidget* tabs) {
+    QWidget* pane = tabs->parentWidget();
+    PageChooser* chooser = chooser_of(tabs);
     tabs->tabBar()->hide();
     auto* column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
@@ -57,7 +63,6 @@ QWidget* choose_pages_above(QTabWidget* tabs, QWidget* parent) {
     });
     // The model may refuse or redirect a page change: show what is current.
     QObject::connect(tabs, &QTabWidget::currentChanged, chooser, [tabs] { mirror_page_chooser(tabs); });
-    return pane;
 }
 
 void mirror_page_chooser(QTabWidget* tabs) {

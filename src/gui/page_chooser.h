@@ -10,8 +10,10 @@ class QWidget;
 
 namespace vortan::gui {
 
-// A pane holding the chooser above `tabs`, whose pages must all be added.
-QWidget* choose_pages_above(QTabWidget* tabs, QWidget* parent);
+// The pane for a chooser and its page control: make it, make the page
+// control in it, add every page, then call choose_pages_above.
+QWidget* page_chooser_pane(QWidget* parent);
+void choose_pages_above(QTabWidget* tabs);
 // Copies the pages' captions, hints, enabled and visible states and the
 // current page to the chooser, when `tabs` has one.
 void mirror_page_chooser(QTabWidget* tabs);

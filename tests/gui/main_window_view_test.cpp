@@ -155,16 +155,21 @@ TEST_F(MainViewTest, StartShowsTheFirstPageWithTheCursorInTheFirstField) {
 // Tab walks the fields in the order they are read: down the page, and along
 // a row of the schedule before the next row.
 TEST_F(MainViewTest, TabWalksTheFieldsInReadingOrder) {
-    const auto tab_order_from = [&](const char* first, int steps) {
-        std::vector<std::string> names;
+    const auto tab_stops_from = [&](const char* first, int steps) {
+        std::vector<QWidget*> stops;
         QWidget* widget = find<QWidget>(first);
         for (int i = 0; i < steps; ++i) {
             do {
                 widget = widget->nextInFocusChain();
             } while ((widget->focusPolicy() & Qt::TabFocus) == 0 || !widget->isVisibleTo(view.get()) ||
                      !widget->isEnabled());
-            names.push_back(widget->objectName().toStdString());
+            stops.push_back(widget);
         }
+        return stops;
+    };
+    const auto tab_order_from = [&](const char* first, int steps) {
+        std::vector<std::string> names;
+        for (QWidget* stop : tab_stops_from(first, steps)) names.push_back(stop->objectName().toStdString());
         return names;
     };
     EXPECT_EQ(tab_order_from("From_Tower_Edit", 3),
@@ -173,7 +178,8 @@ TEST_F(MainViewTest, TabWalksTheFieldsInReadingOrder) {
     EXPECT_EQ(tab_order_from("Upper_Temperature_Degrees_Edit", 3),
               (std::vector<std::string>{"Upper_Sag_Edit", "Lower_Temperature_Degrees_Edit", "Lower_Sag_Edit"}));
     // On every method page, in both sag modes: no read-only field takes a tab
-    // stop, and each stop is below the one before or to its right.
+    // stop, and each stop (the method names included) is below the one before
+    // or to its right.
     for (int mode : {0, 1}) {
         model.form().user_select("Sag_New_or_Existing_RadioGroup", mode);
         for (int method = 0; method < find<QTabWidget>("Calc_Method_PageControl")->count(); ++method) {
@@ -181,9 +187,10 @@ TEST_F(MainViewTest, TabWalksTheFieldsInReadingOrder) {
             QApplication::processEvents();
             QWidget* widget = find<QWidget>("Cable_Type_ComboBox");
             QPoint before = widget->mapTo(view.get(), QPoint());
-            for (const std::string& name : tab_order_from("Cable_Type_ComboBox", 20)) {
-                if (!model.form().has(name)) continue;  // a tab bar, the pages' own stop
-                QWidget* stop = find<QWidget>(name.c_str());
+            QWidget* page = find<QWidget>("Transmission_Line_PageControl");
+            for (QWidget* stop : tab_stops_from("Cable_Type_ComboBox", 20)) {
+                if (!page->isAncestorOf(stop)) break;  // past the page's last stop
+                const std::string name = stop->objectName().toStdString() + " " + stop->metaObject()->className();
                 const auto* edit = qobject_cast<QLineEdit*>(stop);
                 EXPECT_FALSE(edit && edit->isReadOnly()) << name << " on method " << method;
                 const QPoint at = stop->mapTo(view.get(), QPoint());
