@@ -1,0 +1,121 @@
+// Enter on a question whose Yes would discard or reset work answers No (or
+// Cancel): a surveyor who presses Enter out of habit loses nothing.
+#include "gui/main_window_view.h"
+#include "gui/qt_user_port.h"
+#include "mainwindow/main_window.h"
+#include "project/setup_lists.h"
+#include "setup/setup_editor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+using namespace vortan;
+using namespace vortan::gui;
+
+namespace {
+
+// Presses Enter on every message box as soon as it is up, and keeps its text.
+class EnterOnEveryBox {
+public:
+    EnterOnEveryBox() {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            texts.push_back(box->text().toStdString());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        timer_.start();
+    }
+    std::vector<std::string> texts;
+
+private:
+    QTimer timer_;
+};
+
+class DestructiveQuestionTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Form& s = setup.form();
+        s.set_items(setup_list::Structure_Types, {"Tower"});
+        s.set_items(setup_list::Cable_Positions, {"Top"});
+        s.set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t\t"});
+        s.set_items(setup_list::Combinations, {"0\t0\t0\t"});
+        model.start();
+        view = std::make_unique<MainWindowView>(model);
+        view->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        // One span with a pendulum cable sag, stored, and on screen again.
+        Form& f = model.form();
+        for (auto [field, text] : {std::pair{"From_Tower_Edit", "T1"}, {"To_Tower_Edit", "T2"},
+                                   {"Span_Length_Edit", "300"}, {"Upper_Temperature_Degrees_Edit", "20"},
+                                   {"Upper_Sag_Edit", "10"}, {"Lower_Temperature_Degrees_Edit", "10"},
+                                   {"Lower_Sag_Edit", "9"}, {"Actual_Cable_Temperature_Edit", "15"}})
+            f.user_type(field, text);
+        f.user_select_page("Calc_Method_PageControl", 8);
+        f.user_type("Swing_Number_of_Swings_Edit", "5");
+        f.user_click("Commit_Cable_Bundle_Changes_BitBtn");
+        f.user_click("Next_Tower_BitBtn");
+        f.user_click("Previous_Tower_BitBtn");
+        ASSERT_EQ(stored(), (Stored{1, 1, "T1"}));
+    }
+    struct Stored {
+        size_t spans, cable_sags;
+        std::string near_structure;
+        bool operator==(const Stored&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Stored& s) {
+            return out << s.spans << " spans, " << s.cable_sags << " cable sags, on " << s.near_structure;
+        }
+    };
+    Stored stored() const {
+        const Form& f = model.form();
+        return {f.items("Pole_Data_Listbox").size(), f.items("Cable_Bundle_Record_Listbox").size(),
+                f.text("From_Tower_Edit")};
+    }
+
+    SetupEditor setup;
+    QtUserPort port;
+    MainWindow model{port, setup};
+    std::unique_ptr<MainWindowView> view;
+};
+
+TEST_F(DestructiveQuestionTest, EnterKeepsTheSpansCableSagsAndFieldsOnScreen) {
+    const auto click = [this](const char* button) {
+        return [this, button] { view->findChild<QPushButton*>(button)->click(); };
+    };
+    const auto trigger = [this](const char* action) {
+        return [this, action] { view->findChild<QAction*>(action)->trigger(); };
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } cases[] = {
+        {"delete the cable sag", click("Delete_Curr_Cable_Details_BitBtn")},
+        {"delete the sag-span", click("Delete_Curr_Span_Details_BitBtn")},
+        {"reset", click("Reset_BitBtn")},
+        {"reset from the menu", trigger("Reset_Option")},
+        {"new project", trigger("New_Option")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EnterOnEveryBox enter;
+        c.act();
+        QApplication::processEvents();
+        ASSERT_FALSE(enter.texts.empty()) << "no question asked";
+        EXPECT_EQ(enter.texts.front().rfind("Warning", 0), 0u) << enter.texts.front();
+        EXPECT_EQ(stored(), (Stored{1, 1, "T1"}));
+    }
+}
+
+}  // namespace
