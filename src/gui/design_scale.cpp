@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace vortan::gui {
 
 namespace {
@@ -60,7 +62,11 @@ DesignScale::DesignScale(QWidget* view)
 
 void DesignScale::set_factors(const ScaleFactors& factors) {
     factors_ = factors;
-    const int pixels = scale_geometry(DesignGeometry{0, 0, 0, 0, design_font_pixels_}, factors).font_size;
+    // The font size rounded to the nearest pixel may outgrow the room scaled
+    // for its text (12 px at 1.05 rounds to 13): round down instead, so that
+    // no caption is cut.
+    const int nearest = scale_geometry(DesignGeometry{0, 0, 0, 0, design_font_pixels_}, factors).font_size;
+    const int pixels = std::max(1, std::min(nearest, static_cast<int>(design_font_pixels_ * factors.font() + 1e-9)));
     font_ratio_ = design_font_pixels_ > 0 ? static_cast<double>(pixels) / design_font_pixels_ : 1.0;
     QFont font = view_->font();
     if (font.pixelSize() != pixels) {
