@@ -34,9 +34,14 @@ protected:
     }
 };
 
+// PageChooser has no meta-object of its own, so qobject_cast would take any
+// list for one (a list box beside an ordinary page control): dynamic_cast.
 PageChooser* chooser_of(QTabWidget* tabs) {
     QWidget* pane = tabs->parentWidget();
-    return pane ? pane->findChild<PageChooser*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!pane) return nullptr;
+    for (QListWidget* list : pane->findChildren<QListWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (auto* chooser = dynamic_cast<PageChooser*>(list)) return chooser;
+    return nullptr;
 }
 
 }  // namespace
