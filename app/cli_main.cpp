@@ -3,7 +3,9 @@
 #include "shell/scenario_script.h"
 
 #include <ctime>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -19,13 +21,38 @@ vortan::DateTime local_time_now() {
 
 int usage() {
     std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc [--imperial] PROJECT.vtn | "
-                 "report PROJECT.vtn\n";
+                 "report PROJECT.vtn | schedule PROJECT.vtn [--section N] [--csv]\n";
     return 2;
+}
+
+// schedule PROJECT.vtn [--section N] [--csv], the options in any order.
+int schedule(int argc, char** argv) {
+    std::string master;
+    vortan::ScheduleRequest request;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--csv") == 0) {
+            request.csv = true;
+        } else if (std::strcmp(argv[i], "--section") == 0 && i + 1 < argc) {
+            char* end = nullptr;
+            const long section = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || section < 1 || section > 1000000) return usage();
+            request.section = static_cast<int>(section);
+        } else if (master.empty() && argv[i][0] != '-') {
+            master = argv[i];
+        } else {
+            return usage();
+        }
+    }
+    if (master.empty()) return usage();
+    return vortan::schedule_project(
+        master, request, [](const std::string& line) { std::cout << line << '\n'; },
+        [](const std::string& line) { std::cerr << line << '\n'; });
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "schedule") == 0) return schedule(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "recalc") == 0 && std::strcmp(argv[2], "--imperial") == 0)
         return vortan::recalc_project(argv[3], [](const std::string& line) { std::cout << line << '\n'; }, true);
     if (argc != 3) return usage();

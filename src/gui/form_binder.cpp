@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtDebug>
@@ -159,6 +160,8 @@ void write_text(QWidget* widget, const Control& control) {
         if (!edit->hasFocus()) edit->setCursorPosition(0);
     } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->isEditable()) {
         if (combo->currentText() != text) combo->setEditText(text);
+    } else if (auto* status = qobject_cast<QStatusBar*>(widget)) {
+        status->showMessage(text);
     }
 }
 

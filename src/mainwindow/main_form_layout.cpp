@@ -73,6 +73,9 @@ void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate").shortcut = "F5";
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Report_Option", "&Report").shortcut = "Ctrl+R";
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Stringing_Charts_Option", "Stringing C&harts ...");
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Fill_Schedule_From_Chart_Option",
+                "&Fill Schedule from Chart").shortcut = "F8";
     b.container(ControlKind::MenuItem, "", "Options_Menu", "&Options");
     b.container(ControlKind::MenuItem, "Options_Menu", "Setup_Option", "S&etup").shortcut = "Ctrl+E";
     b.container(ControlKind::MenuItem, "Options_Menu", "Always_on_Top_Option", "Always &on Top");
@@ -119,6 +122,7 @@ void add_record_state(FormBuilder& b) {
     b.hidden(ControlKind::Edit, "Load_Save_Directory_Edit");
     b.hidden(ControlKind::ListBox, "Pole_Data_Listbox");
     b.hidden(ControlKind::ListBox, "Cable_Bundle_Record_Listbox");
+    b.hidden(ControlKind::ListBox, "Stringing_Data_Listbox");
     for (const char* index : {"Cable_Type_ComboBox_Index_SpinEdit", "Cable_Position_ComboBox_Index_SpinEdit",
                               "Cable_Code_Name_ComboBox_Index_SpinEdit"})
         b.hidden(ControlKind::SpinEdit, index);

@@ -110,6 +110,7 @@ void MainWindow::wire_workflow_handlers() {
         {"Always_on_Top_Option", &MainWindow::Always_on_Top_OptionClick},
         {"Show_Sag_Aids_Option", &MainWindow::Show_Sag_Aids_OptionClick},
         {"Line_Overview_Option", &MainWindow::Line_Overview_OptionClick},
+        {"Fill_Schedule_From_Chart_Option", &MainWindow::Fill_Schedule_From_Chart_OptionClick},
         {"Exit_Option", &MainWindow::Exit_OptionClick},
         {"Exit_BitBtn", &MainWindow::Exit_OptionClick},
         {"Settings_BitBtn", &MainWindow::Settings_BitBtnClick},
@@ -177,6 +178,7 @@ void MainWindow::Cable_Bundle_Data_Changed_BitBtnClick() {
     form_.set_checked("Calcualte_Without_Messages_CheckBox", false);
     form_.set_checked("Cable_Data_Changed_CheckBox", true);
     form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    show_schedule_source();
 }
 
 void MainWindow::Span_Data_Changed() {

@@ -9,6 +9,7 @@
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
 #include "shell/window_scaling.h"
+#include "stringing/line_schedule.h"
 #include "ui/userport.h"
 
 #include <array>
@@ -53,6 +54,20 @@ public:
     void Span_Data_Changed();
     void Calc_Method_PageControlChange();
     void Sag_New_or_Existing_RadioGroupClick();
+
+    // ---- stringing charts (main_window_stringing.cpp) ----
+    stringing::StringingData stringing_data() const;
+    // Keeps the data with the project, which then has unsaved changes.
+    void set_stringing_data(const stringing::StringingData& data);
+    stringing::LineSchedule line_schedule() const;
+    bool imperial() const;
+    // Fills the schedule rows on screen from the chart of the span's section
+    // (initial state to sag a cable, final to check one); the reason when it cannot.
+    std::string fill_schedule_from_chart();
+    void Fill_Schedule_From_Chart_OptionClick();
+    // Do the rows on screen hold what the chart filled?
+    bool schedule_rows_from_chart() const;
+    void show_schedule_source();
 
     // ---- aids beside the results (main_window_sag_aids.cpp) ----
     // The span diagram, the accuracy notes and the tolerance check of a run
@@ -175,6 +190,8 @@ public:
     void setup_closed();
 
     CalcContext context();
+    stringing::FilledRows current_rows_key() const;
+    bool showing_chart_rows_ = false;
 
     int span_number() const { return form_.value("Pole_Number_SpinEdit"); }
     int span_count() const { return static_cast<int>(form_.items("Pole_Data_Listbox").size()); }

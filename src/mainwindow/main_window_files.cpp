@@ -210,12 +210,23 @@ bool MainWindow::save_project() {
     profile.set(Master_Section, "Span_Cable_Data_Format_Version", std::to_string(Span_Cable_Data_Format_Version));
     for (const char* text : Project_Texts) profile.set(Master_Section, text, setup_.form().text(text));
     std::vector<FileContent> files = {{master, ""}};
+    std::vector<fs::path> unused;
     for (const SideFile& side : side_files()) {
         const Form& owner = side.main_window ? form_ : setup_.form();
         std::string bytes = side_file_bytes(owner.items(side.list));
-        profile.set(Master_Section, side.crc_key, bytes.empty() ? "0" : crc_text(crc32(bytes.data(), bytes.size())));
         // A side file found in another letter case is the one replaced.
-        files.push_back({side_file_path(master, side.extension), std::move(bytes)});
+        const fs::path path = side_file_path(master, side.extension);
+        std::error_code error;
+        if (side.only_when_used && bytes.empty()) {
+            // Emptied with the set, then removed: what it held must not come back.
+            if (fs::exists(path, error)) {
+                files.push_back({path, ""});
+                unused.push_back(path);
+            }
+            continue;
+        }
+        profile.set(Master_Section, side.crc_key, bytes.empty() ? "0" : crc_text(crc32(bytes.data(), bytes.size())));
+        files.push_back({path, std::move(bytes)});
     }
     // Exactly one circle is written as the one in use.
     std::string circle = vertical_circle_name(setup_.form());
@@ -226,6 +237,10 @@ bool MainWindow::save_project() {
     if (!failure.empty()) {
         port_.message(MessageKind::Error, Buttons::OK, "Error : The project could not be saved.\n\r\n\r" + failure);
         return false;
+    }
+    for (const fs::path& path : unused) {
+        std::error_code ignored;  // left behind, it is empty and reads as no data
+        fs::remove(path, ignored);
     }
     set_change_flags(false);
     setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);

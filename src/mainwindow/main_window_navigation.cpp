@@ -66,6 +66,7 @@ void MainWindow::display() {
     // handlers of the fields it fills say.
     const bool changed_since_load = form_.checked("Data_Changed_Since_Load_CheckBox");
     show_current_span();
+    show_schedule_source();
     form_.set_checked("Data_Changed_Since_Load_CheckBox", changed_since_load);
 }
 

@@ -22,8 +22,12 @@ void MainWindow::Load_Settings_OptionClick() {
     form_.set_checked("Load_Settings_From_Another_Project_CheckBox", true);
     Open_OptionClick();
     form_.set_checked("Load_Settings_From_Another_Project_CheckBox", false);
-    // An unnamed project with the chosen project's setup.
+    // An unnamed project with the chosen project's setup, and the mechanics
+    // of its conductors, which belong with their code names.
+    stringing::StringingData conductors;
+    conductors.conductors = stringing_data().conductors;
     reset_without_asking();
+    set_stringing_data(conductors);
     set_change_flags(false);
 }
 

@@ -49,6 +49,7 @@ void MainWindow::reset(std::optional<Answer> answer) {
     fill_current_inspector(form_, setup_.form());
     form_.set_items("Pole_Data_Listbox", {});
     form_.set_items("Cable_Bundle_Record_Listbox", {});
+    form_.set_items("Stringing_Data_Listbox", {});
     // On the first span before the buttons are set: Previous and First are off.
     set_span_number(1);
     display();

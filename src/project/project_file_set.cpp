@@ -17,6 +17,7 @@ const std::vector<SideFile>& side_files() {
         {".sct", "Cable_Types_ListBox", false, "Cable_Types_Data_CRC", "- Cable Types"},
         {".scn", "Code_Name_ListBox", false, "Code_Name_Data_CRC", "- Code Name"},
         {".svc", "Valid_Combinations_ListBox", false, "Valid_Combinations_Data_CRC", "- Valid Combinations"},
+        {".sst", "Stringing_Data_Listbox", true, "Stringing_Data_CRC", "- Stringing Data", true},
     };
     return files;
 }

@@ -1,5 +1,6 @@
-// The eight files of a project: the master profile file "<base>.vtn" and the
-// seven side files, one list each.
+// The files of a project: the master profile file "<base>.vtn" and the seven
+// side files, one list each, and an eighth side file for stringing charts
+// that only a project using them has.
 #pragma once
 
 #include "project/profile_file.h"
@@ -22,6 +23,9 @@ struct SideFile {
     bool main_window;          // the list lives on the main window (else the setup editor)
     const char* crc_key;       // its CRC in the master file
     const char* warning_name;  // its name in the integrity warning
+    // Written only when its list has lines: a project that does not use it has
+    // neither the file nor its CRC key, as before the file existed.
+    bool only_when_used = false;
 };
 
 // In the order they are read, verified and written.

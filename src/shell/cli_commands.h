@@ -1,5 +1,5 @@
 // vortan-cli's commands on a project file: check its CRCs, recalculate it,
-// print its sag report.
+// print its sag report or its stringing charts.
 #pragma once
 
 #include "ui/userport.h"
@@ -23,5 +23,16 @@ int recalc_project(const std::string& master, const std::function<void(const std
 // messages. Exit status 0 when a report was shown.
 int report_project(const std::string& master, const DateTime& now, const std::function<void(const std::string&)>& out,
                    const std::function<void(const std::string&)>& messages);
+
+struct ScheduleRequest {
+    int section = 0;  // 1-based; 0 for every section
+    bool csv = false;
+};
+
+// Opens the project and writes its stringing charts: text in the project's
+// units, or CSV in SI units. Exit status 0 when they could be worked out.
+int schedule_project(const std::string& master, const ScheduleRequest& request,
+                     const std::function<void(const std::string&)>& out,
+                     const std::function<void(const std::string&)>& messages);
 
 }  // namespace vortan

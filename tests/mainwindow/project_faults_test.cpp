@@ -45,7 +45,9 @@ protected:
     // Every file of the project, the master first, as a save writes them.
     std::vector<fs::path> project_files() {
         std::vector<fs::path> files = {master()};
-        for (const SideFile& side : side_files()) files.push_back(side_file_to_write(master(), side.extension));
+        for (const SideFile& side : side_files())
+            if (!side.only_when_used || fs::exists(side_file_to_write(master(), side.extension)))
+                files.push_back(side_file_to_write(master(), side.extension));
         return files;
     }
     std::map<fs::path, std::string> disk() {

@@ -1,0 +1,138 @@
+#include "stringing/schedule_text.h"
+
+#include <cstdio>
+
+namespace vortan::stringing {
+
+namespace {
+
+std::string fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+// Right-aligned in `width` characters.
+std::string cell(const std::string& text, size_t width) {
+    return text.size() >= width ? " " + text : std::string(width - text.size(), ' ') + text;
+}
+
+std::string left(const std::string& text, size_t width) {
+    return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+}
+
+const char* age_name(CableAge age) { return age == CableAge::Initial ? "initial" : "final"; }
+
+bool wanted(const SectionChart& chart, int section) { return section == 0 || chart.section == section; }
+
+const TensionSection& section_of(const LineSchedule& schedule, const SectionChart& chart) {
+    return schedule.sections[static_cast<size_t>(chart.section - 1)];
+}
+
+std::string span_name(const LineSpan& span) { return span.near_structure + " - " + span.far_structure; }
+
+constexpr size_t Name_Width = 16, Length_Width = 9, Value_Width = 8;
+
+void add_table(std::vector<std::string>& out, const LineSchedule& schedule, const SectionChart& chart, CableAge age,
+               const ChartUnits& units) {
+    out.push_back(std::string(age == CableAge::Initial ? "Initial" : "Final") +
+                  " (sags in " + units.length_unit() + ")");
+    std::string heading = left("Span", Name_Width) + cell(std::string("Length"), Length_Width);
+    std::string tensions = left(std::string("Tension (") + units.tension_unit() + ")", Name_Width + Length_Width);
+    std::vector<const ChartPoint*> points;
+    for (const ChartPoint& point : chart.chart.points) {
+        if (point.age != age) continue;
+        points.push_back(&point);
+        heading += cell(fixed(units.temperature(point.temperature_c), 0) + units.temperature_unit(), Value_Width + 1);
+        tensions += cell(fixed(units.tension(point.tension_n), units.imperial ? 0 : 2), Value_Width);
+    }
+    out.push_back(heading);
+    out.push_back(tensions);
+    const TensionSection& section = section_of(schedule, chart);
+    for (size_t i = 0; i < section.spans.size(); ++i) {
+        const LineSpan& span = schedule.spans[static_cast<size_t>(section.spans[i])];
+        std::string row = left(span_name(span), Name_Width) + cell(fixed(units.length(span.length_m), 2), Length_Width);
+        std::string catenary = left("  catenary", Name_Width + Length_Width);
+        bool differs = false;
+        for (const ChartPoint* point : points) {
+            row += cell(fixed(units.length(point->sag_m[i]), 2), Value_Width);
+            catenary += cell(fixed(units.length(point->catenary_sag_m[i]), 2), Value_Width);
+            differs = differs || catenary_differs(point->sag_m[i], point->catenary_sag_m[i]);
+        }
+        out.push_back(row);
+        if (differs) out.push_back(catenary);
+    }
+}
+
+}  // namespace
+
+std::string csv_field(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart,
+                                       const ChartUnits& units) {
+    const TensionSection& section = section_of(schedule, chart);
+    const LineSpan& first = schedule.spans[static_cast<size_t>(section.spans.front())];
+    const LineSpan& last = schedule.spans[static_cast<size_t>(section.spans.back())];
+    const Conductor& c = chart.conductor;
+    const DesignCondition& d = chart.design;
+    const std::string tension = d.tension_kind == DesignCondition::Tension::Newtons
+                                    ? fixed(units.tension(d.tension), units.imperial ? 0 : 2) + " " + units.tension_unit()
+                                    : fixed(d.tension, 1) + " % of the rated strength";
+    return {
+        "Section " + std::to_string(chart.section) + ": " + first.near_structure + " - " + last.far_structure + ", " +
+            std::to_string(section.spans.size()) + " span(s), ruling span " +
+            fixed(units.length(section.ruling_span_m), 2) + " " + units.length_unit(),
+        "Conductor " + c.code_name + ": " + fixed(c.mass_kg_per_km, 1) + " kg/km, " + fixed(c.area_mm2, 1) +
+            " mm2, E " + fixed(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
+            " /°C, rated strength " + fixed(c.rated_strength_kn, 1) + " kN",
+        "Design: " + tension + " at " + fixed(units.temperature(d.temperature_c), 1) + " " + units.temperature_unit() +
+            " (" + age_name(d.age) + "), wind " + fixed(d.wind_n_per_m, 2) + " N/m, ice " + fixed(d.ice_n_per_m, 2) +
+            " N/m, creep allowance " + fixed(d.creep_c, 1) + " °C",
+    };
+}
+
+std::vector<std::string> schedule_text(const LineSchedule& schedule, int section, bool imperial) {
+    const ChartUnits units{imperial};
+    std::vector<std::string> out;
+    for (const SectionChart& chart : schedule.charts) {
+        if (!wanted(chart, section)) continue;
+        if (!out.empty()) out.push_back("");
+        for (std::string& line : chart_heading(schedule, chart, units)) out.push_back(std::move(line));
+        if (!chart.problem.empty()) {
+            out.push_back("No chart: " + chart.problem + ".");
+            continue;
+        }
+        for (CableAge age : {CableAge::Initial, CableAge::Final}) add_table(out, schedule, chart, age, units);
+    }
+    return out;
+}
+
+std::vector<std::string> schedule_csv(const LineSchedule& schedule, int section) {
+    std::vector<std::string> out{Schedule_Csv_Header};
+    for (const SectionChart& chart : schedule.charts) {
+        if (!wanted(chart, section) || chart.chart.points.empty()) continue;
+        const TensionSection& spans = section_of(schedule, chart);
+        const Conductor& c = chart.conductor;
+        for (size_t i = 0; i < spans.spans.size(); ++i) {
+            const int n = spans.spans[i];
+            const LineSpan& span = schedule.spans[static_cast<size_t>(n)];
+            for (const ChartPoint& point : chart.chart.points)
+                out.push_back(std::to_string(chart.section) + "," + csv_field(c.code_name) + "," +
+                              std::to_string(n + 1) + "," + csv_field(span.near_structure) + "," +
+                              csv_field(span.far_structure) + "," + plain_number(span.length_m) + "," +
+                              fixed(spans.ruling_span_m, 3) + "," + age_name(point.age) + "," +
+                              plain_number(point.temperature_c) + "," + fixed(point.sag_m[i], 4) + "," +
+                              fixed(point.tension_n, 1) + "," + plain_number(c.mass_kg_per_km) + "," +
+                              plain_number(c.area_mm2) + "," + plain_number(c.modulus_gpa) + "," +
+                              plain_number(c.expansion_per_c) + "," + fixed(point.catenary_sag_m[i], 4));
+        }
+    }
+    return out;
+}
+
+}  // namespace vortan::stringing
