@@ -2,7 +2,7 @@
 // form: from a known state (horizontal tension H1 at temperature t1 under a
 // load w1 per metre) the horizontal tension H2 at t2 under w2 solves
 //
-//   H2 - H1 + E·A·α·(t2 - t1) + E·A·S²/24 · (w2²/H2² - w1²/H1²) = 0,
+//   H2 - H1 + E·A·α·(t2 - t1) + E·A·S²/24 · (w1²/H1² - w2²/H2²) = 0,
 //
 // a cubic in H2 with exactly one positive root.
 #pragma once
