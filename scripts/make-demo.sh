@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Writes the demo project in examples/ afresh by running examples/demo-line.vts
-# with the headless driver: the master file and its seven side files are what
+# with the headless driver: the master file and its eight side files are what
 # the program itself saves.  The driver is $VORTAN_CLI, or the one in the build
 # tree (build/ or $VORTAN_BUILD_DIR).
 set -euo pipefail
@@ -15,7 +15,7 @@ cli="$(cd "$(dirname "$cli")" && pwd)/$(basename "$cli")"
 cd "$root/examples"
 # Save As would ask before replacing the project; the old set goes first.
 rm -f demo-line.vtn demo-line.spd demo-line.scb demo-line.scn demo-line.sct demo-line.scp demo-line.svc \
-    demo-line.sin
+    demo-line.sin demo-line.sst
 
 output="$(mktemp)"
 trap 'rm -f "$output"' EXIT
@@ -30,7 +30,7 @@ if grep -q '^MESSAGE error' "$output"; then
     echo "make-demo: the demo script met an error message (above)" >&2
     exit 1
 fi
-for ext in vtn spd scb scn sct scp svc sin; do
+for ext in vtn spd scb scn sct scp svc sin sst; do
     if [[ ! -f "demo-line.$ext" ]]; then
         echo "make-demo: demo-line.$ext was not written" >&2
         exit 1

@@ -22,7 +22,7 @@ if(output MATCHES "(^|\n)MESSAGE error [^\n]*")
 endif()
 
 set(stale "")
-foreach(ext vtn spd scb scn sct scp svc sin)
+foreach(ext vtn spd scb scn sct scp svc sin sst)
   set(written ${WORK}/demo-line.${ext})
   set(shipped ${EXAMPLES}/demo-line.${ext})
   if(NOT EXISTS ${written})

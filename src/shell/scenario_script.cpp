@@ -2,6 +2,7 @@
 
 #include "mainwindow/main_window.h"
 #include "setup/setup_editor.h"
+#include "shell/scenario_stringing.h"
 #include "shell/scratch_folder.h"
 #include "ui/scriptedport.h"
 
@@ -194,6 +195,12 @@ void ScenarioRunner::run_line(const std::string& script_line) {
         words >> name;
         const Control& c = named(name);
         for (size_t i = 0; i < c.items.size(); ++i) out_(name + "[" + std::to_string(i) + "]=" + c.items[i]);
+    } else if (command == "stringing") {
+        try {
+            run_stringing_command(main_, rest_after(1), out_);
+        } catch (const BadStringingLine& bad) {
+            throw BadLine(bad.what());
+        }
     } else {
         throw BadLine("unknown command " + command);
     }
