@@ -16,8 +16,9 @@ namespace {
 
 constexpr const char* Stringing_List = "Stringing_Data_Listbox";
 constexpr double Feet_Per_Metre = 1 / 0.3048;
-// Sags from the chart keep millimetres: the required sag then equals the chart's.
-constexpr const char* Chart_Sag_Pattern = "##0.000";
+// Sags as the chart shows them: at a chart temperature the required sag is
+// then the very figure the printed chart gives.
+constexpr const char* Chart_Sag_Pattern = "##0.00";
 constexpr const char* Chart_Rows_Status = "Upper and Lower schedule rows from the stringing chart";
 
 // The two chart temperatures around t: the highest at or below it and the
@@ -71,8 +72,8 @@ bool MainWindow::schedule_rows_from_chart() const {
     const auto length = [&](double m) { return feet ? m * Feet_Per_Metre : m; };
     return near("Upper_Temperature_Degrees_Edit", temperature(filled->upper_temperature_c), 0.05) &&
            near("Lower_Temperature_Degrees_Edit", temperature(filled->lower_temperature_c), 0.05) &&
-           near("Upper_Sag_Edit", length(filled->upper_sag_m), 0.0005) &&
-           near("Lower_Sag_Edit", length(filled->lower_sag_m), 0.0005);
+           near("Upper_Sag_Edit", length(filled->upper_sag_m), 0.005) &&
+           near("Lower_Sag_Edit", length(filled->lower_sag_m), 0.005);
 }
 
 void MainWindow::show_schedule_source() {
@@ -85,7 +86,7 @@ void MainWindow::show_schedule_source() {
 
 std::string MainWindow::fill_schedule_from_chart() {
     const int span = span_number() - 1;
-    if (span < 0 || span >= span_count() || form_.checked("Span_Data_Changed_CheckBox"))
+    if (span < 0 || span >= span_count())
         return "Preserve this Sag-Span first: the stringing chart is worked out from the stored spans.";
     const LineSchedule schedule = line_schedule();
     const int section = section_of_span(schedule, span);
