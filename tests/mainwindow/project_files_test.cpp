@@ -83,6 +83,33 @@ TEST_F(ProjectFiles, SavedProjectOpensAgainWithoutWarning) {
     EXPECT_FALSE(flag("Data_Changed_Since_Load_CheckBox"));
 }
 
+// The stringing data's side file and CRC key exist only while the project
+// uses them: without them every file is what it was before they existed.
+TEST_F(ProjectFiles, StringingDataComesAndGoesWithItsOwnFileAndKey) {
+    given_saved_project();
+    const fs::path stringing = folder / "line.sst";
+    std::map<std::string, std::string> plain;
+    for (const auto& entry : fs::directory_iterator(folder)) plain[entry.path().filename().string()] = read(entry.path());
+    EXPECT_FALSE(fs::exists(stringing));
+    EXPECT_EQ(plain["line.vtn"].find("Stringing_Data_CRC"), std::string::npos);
+
+    stringing::StringingData data;
+    data.set_strain("T2", true);
+    window.set_stringing_data(data);
+    form().user_click("Save_BitBtn");
+    ASSERT_TRUE(fs::exists(stringing));
+    EXPECT_EQ(master_profile().text("vortan", "Stringing_Data_CRC"), file_crc(stringing));
+    open(master());
+    EXPECT_TRUE(window.stringing_data().is_strain("T2"));
+    EXPECT_TRUE(port.messages().empty());
+
+    window.set_stringing_data({});
+    form().user_click("Save_BitBtn");
+    std::map<std::string, std::string> again;
+    for (const auto& entry : fs::directory_iterator(folder)) again[entry.path().filename().string()] = read(entry.path());
+    EXPECT_EQ(again, plain);
+}
+
 TEST_F(ProjectFiles, TamperedSideFileIsNamedInTheWarning) {
     given_saved_project();
     overwrite(folder / "line.spd", "1\tT1\tT2\t301\t-1\t\r\n");
