@@ -21,6 +21,10 @@ constexpr double Feet_Per_Metre = 1 / 0.3048;
 constexpr const char* Chart_Sag_Pattern = "##0.00";
 constexpr const char* Chart_Rows_Status = "Upper and Lower schedule rows from the stringing chart";
 
+// Chart values (SI) as the fields show them in the units in force.
+double shown_temperature(double celsius, bool imperial) { return imperial ? celsius * 9 / 5 + 32 : celsius; }
+double shown_length(double metres, bool imperial) { return imperial ? metres * Feet_Per_Metre : metres; }
+
 // The two chart temperatures around t: the highest at or below it and the
 // next above; none when t is outside the chart.
 std::optional<std::pair<size_t, size_t>> bracket(const std::vector<double>& temperatures, double t) {
@@ -68,8 +72,8 @@ bool MainWindow::schedule_rows_from_chart() const {
         const double shown = Text_To_Number(form_.text(field), numbers_);
         return shown != Abort_Value && std::abs(shown - value) <= half_digit * 1.001;
     };
-    const auto temperature = [&](double c) { return feet ? c * 9 / 5 + 32 : c; };
-    const auto length = [&](double m) { return feet ? m * Feet_Per_Metre : m; };
+    const auto temperature = [feet](double c) { return shown_temperature(c, feet); };
+    const auto length = [feet](double m) { return shown_length(m, feet); };
     return near("Upper_Temperature_Degrees_Edit", temperature(filled->upper_temperature_c), 0.05) &&
            near("Lower_Temperature_Degrees_Edit", temperature(filled->lower_temperature_c), 0.05) &&
            near("Upper_Sag_Edit", length(filled->upper_sag_m), 0.005) &&
@@ -115,8 +119,8 @@ std::string MainWindow::fill_schedule_from_chart() {
     filled.upper_sag_m = sag_at(rows->second);
     filled.lower_temperature_c = schedule.temperatures_c[rows->first];
     filled.lower_sag_m = sag_at(rows->first);
-    const auto temperature = [&](double c) { return feet ? c * 9 / 5 + 32 : c; };
-    const auto length = [&](double m) { return feet ? m * Feet_Per_Metre : m; };
+    const auto temperature = [feet](double c) { return shown_temperature(c, feet); };
+    const auto length = [feet](double m) { return shown_length(m, feet); };
     const auto put = [&](const char* field, double value, const char* pattern) {
         form_.user_type(field, format_number(value, pattern, numbers_));
     };
