@@ -1,5 +1,6 @@
 #include "stringing/schedule_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vortan::stringing {
@@ -64,6 +65,16 @@ void add_table(std::vector<std::string>& out, const LineSchedule& schedule, cons
     }
 }
 
+// "Section 2: A3 - A4, 1 span(s), ruling span 320.00 m".
+std::string section_line(const LineSchedule& schedule, size_t section, const ChartUnits& units) {
+    const TensionSection& spans = schedule.sections[section];
+    return "Section " + std::to_string(section + 1) + ": " +
+           schedule.spans[static_cast<size_t>(spans.spans.front())].near_structure + " - " +
+           schedule.spans[static_cast<size_t>(spans.spans.back())].far_structure + ", " +
+           std::to_string(spans.spans.size()) + " span(s), ruling span " +
+           fixed(units.length(spans.ruling_span_m), 2) + " " + units.length_unit();
+}
+
 }  // namespace
 
 std::string csv_field(const std::string& text) {
@@ -75,18 +86,13 @@ std::string csv_field(const std::string& text) {
 
 std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart,
                                        const ChartUnits& units) {
-    const TensionSection& section = section_of(schedule, chart);
-    const LineSpan& first = schedule.spans[static_cast<size_t>(section.spans.front())];
-    const LineSpan& last = schedule.spans[static_cast<size_t>(section.spans.back())];
     const Conductor& c = chart.conductor;
     const DesignCondition& d = chart.design;
     const std::string tension = d.tension_kind == DesignCondition::Tension::Newtons
                                     ? fixed(units.tension(d.tension), units.imperial ? 0 : 2) + " " + units.tension_unit()
                                     : fixed(d.tension, 1) + " % of the rated strength";
     return {
-        "Section " + std::to_string(chart.section) + ": " + first.near_structure + " - " + last.far_structure + ", " +
-            std::to_string(section.spans.size()) + " span(s), ruling span " +
-            fixed(units.length(section.ruling_span_m), 2) + " " + units.length_unit(),
+        section_line(schedule, static_cast<size_t>(chart.section - 1), units),
         "Conductor " + c.code_name + ": " + fixed(c.mass_kg_per_km, 1) + " kg/km, " + fixed(c.area_mm2, 1) +
             " mm2, E " + fixed(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
             " /°C, rated strength " + fixed(c.rated_strength_kn, 1) + " kN",
@@ -99,6 +105,13 @@ std::vector<std::string> chart_heading(const LineSchedule& schedule, const Secti
 std::vector<std::string> schedule_text(const LineSchedule& schedule, int section, bool imperial) {
     const ChartUnits units{imperial};
     std::vector<std::string> out;
+    // A section without a design condition has no chart: say so.
+    for (size_t s = 0; s < schedule.sections.size(); ++s) {
+        const bool charted = std::any_of(schedule.charts.begin(), schedule.charts.end(),
+                                         [&](const SectionChart& chart) { return chart.section == static_cast<int>(s) + 1; });
+        if (!charted && (section == 0 || section == static_cast<int>(s) + 1))
+            out.push_back(section_line(schedule, s, units) + ": no design condition");
+    }
     for (const SectionChart& chart : schedule.charts) {
         if (!wanted(chart, section)) continue;
         if (!out.empty()) out.push_back("");
