@@ -4,6 +4,7 @@
 #include "project/record_fields.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace vortan::stringing {
 
@@ -28,12 +29,31 @@ std::vector<LineSpan> spans_of(const std::vector<std::string>& records) {
     return spans;
 }
 
-std::string problem_of(const Conductor& conductor, const std::vector<double>& lengths) {
+std::string problem_of(const Conductor& conductor, const DesignCondition& design, const std::vector<double>& lengths) {
     if (conductor.mass_kg_per_km <= 0) return "no cable mass for " + conductor.code_name;
     if (!conductor.complete()) return "no area, modulus or expansion for " + conductor.code_name;
     for (double length : lengths)
         if (length <= 0) return "a span without a length";
+    if (design.tension_kind == DesignCondition::Tension::Percent_Of_Rated_Strength && conductor.rated_strength_kn <= 0)
+        return "no rated tensile strength for " + conductor.code_name;
     return "no positive design tension";
+}
+
+// A chart whose cable would be pulled past its rated strength is no chart:
+// the reason, or nothing when every tension is below it.
+std::string overstress_of(const SectionChart& result) {
+    const double strength = result.conductor.rated_strength_kn * 1000;
+    if (strength <= 0) return {};
+    for (const ChartPoint& point : result.chart.points)
+        if (point.tension_n > strength) {
+            char text[200];
+            std::snprintf(text, sizeof text,
+                          "the tension at %.0f °C (%.1f kN) would exceed the rated tensile strength (%.1f kN); "
+                          "lower the design tension",
+                          point.temperature_c, point.tension_n / 1000, strength / 1000);
+            return text;
+        }
+    return {};
 }
 
 SectionChart chart_of(const LineSchedule& schedule, int section_number, const SectionDesign& design,
@@ -44,7 +64,9 @@ SectionChart chart_of(const LineSchedule& schedule, int section_number, const Se
     for (int n : schedule.sections[static_cast<size_t>(section_number - 1)].spans)
         lengths.push_back(schedule.spans[static_cast<size_t>(n)].length_m);
     result.chart = stringing_chart(result.conductor, lengths, design.condition, schedule.temperatures_c);
-    if (result.chart.points.empty()) result.problem = problem_of(result.conductor, lengths);
+    if (result.chart.points.empty()) result.problem = problem_of(result.conductor, design.condition, lengths);
+    if (result.problem.empty()) result.problem = overstress_of(result);
+    if (!result.problem.empty()) result.chart.points.clear();
     return result;
 }
 
