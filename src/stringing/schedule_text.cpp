@@ -73,20 +73,24 @@ std::string csv_field(const std::string& text) {
     return quoted + "\"";
 }
 
-std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart,
-                                       const ChartUnits& units) {
-    const TensionSection& section = section_of(schedule, chart);
+std::string section_heading(const LineSchedule& schedule, int section_index, const ChartUnits& units) {
+    const TensionSection& section = schedule.sections[static_cast<size_t>(section_index)];
     const LineSpan& first = schedule.spans[static_cast<size_t>(section.spans.front())];
     const LineSpan& last = schedule.spans[static_cast<size_t>(section.spans.back())];
+    return "Section " + std::to_string(section_index + 1) + ": " + first.near_structure + " - " +
+           last.far_structure + ", " + std::to_string(section.spans.size()) + " span(s), ruling span " +
+           fixed(units.length(section.ruling_span_m), 2) + " " + units.length_unit();
+}
+
+std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart,
+                                       const ChartUnits& units) {
     const Conductor& c = chart.conductor;
     const DesignCondition& d = chart.design;
     const std::string tension = d.tension_kind == DesignCondition::Tension::Newtons
                                     ? fixed(units.tension(d.tension), units.imperial ? 0 : 2) + " " + units.tension_unit()
                                     : fixed(d.tension, 1) + " % of the rated strength";
     return {
-        "Section " + std::to_string(chart.section) + ": " + first.near_structure + " - " + last.far_structure + ", " +
-            std::to_string(section.spans.size()) + " span(s), ruling span " +
-            fixed(units.length(section.ruling_span_m), 2) + " " + units.length_unit(),
+        section_heading(schedule, chart.section - 1, units),
         "Conductor " + c.code_name + ": " + fixed(c.mass_kg_per_km, 1) + " kg/km, " + fixed(c.area_mm2, 1) +
             " mm2, E " + fixed(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
             " /°C, rated strength " + fixed(c.rated_strength_kn, 1) + " kN",
