@@ -52,11 +52,11 @@ bool read_conductor(const std::vector<std::string>& f, StringingData& data) {
 }
 
 bool read_design(const std::vector<std::string>& f, StringingData& data) {
-    if (f.size() < 11 || (f[3] != "N" && f[3] != "%") || (f[10] != "initial" && f[10] != "final")) return false;
+    if (f.size() < 10 || (f[3] != "N" && f[3] != "%") || (f[9] != "initial" && f[9] != "final")) return false;
     SectionDesign d{f[1], f[2], {}};
     DesignCondition& c = d.condition;
     c.tension_kind = f[3] == "N" ? DesignCondition::Tension::Newtons : DesignCondition::Tension::Percent_Of_Rated_Strength;
-    c.age = f[10] == "initial" ? CableAge::Initial : CableAge::Final;
+    c.age = f[9] == "initial" ? CableAge::Initial : CableAge::Final;
     if (!read_numbers(f, 4, {&c.tension, &c.temperature_c, &c.wind_n_per_m, &c.ice_n_per_m, &c.creep_c})) return false;
     data.designs.push_back(d);
     return true;
