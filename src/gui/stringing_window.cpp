@@ -55,57 +55,85 @@ void fill_combo(QComboBox* combo, const std::vector<std::pair<QString, QString>>
     combo->setCurrentIndex(std::max(0, combo->findData(current)));
 }
 
+QFormLayout* compact_form(QWidget* box) {
+    auto* form = new QFormLayout(box);
+    form->setVerticalSpacing(4);
+    return form;
+}
+
 }  // namespace
 
 StringingWindow::StringingWindow(MainWindow& model, QWidget* parent) : QWidget(parent, Qt::Window), model_(model) {
     setObjectName(QStringLiteral("Stringing_Window"));
     setWindowTitle(tr("Stringing Charts"));
-    auto* left = new QWidget;
-    auto* left_layout = new QVBoxLayout(left);
-    left_layout->setContentsMargins(0, 0, 0, 0);
-    left_layout->addWidget(build_section_box(), 1);
-    left_layout->addWidget(build_conductor_box());
-    left_layout->addWidget(build_design_box());
+    // The data beside the chart: a small screen scrolls them rather than squeezing the chart.
+    auto* entries = new QWidget;
+    auto* entries_layout = new QVBoxLayout(entries);
+    entries_layout->setContentsMargins(0, 0, 0, 0);
+    entries_layout->addWidget(build_conductor_box());
+    entries_layout->addWidget(build_design_box());
+    entries_layout->addWidget(build_range_box());
+    entries_layout->addStretch(1);
     auto* scroll = new QScrollArea;
-    scroll->setWidget(left);
+    scroll->setWidget(entries);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(left->sizeHint().width() + 20);
+    scroll->setFixedWidth(entries->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
     auto* columns = new QHBoxLayout;
+    columns->addWidget(build_strain_box());
     columns->addWidget(scroll);
     columns->addWidget(build_chart_box(), 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(build_choices());
     layout->addLayout(columns, 1);
     layout->addWidget(build_buttons());
-    resize(1200, 720);
+    resize(1240, 720);
     follow_model();
     refresh();
 }
 
-QWidget* StringingWindow::build_section_box() {
-    auto* box = new QGroupBox(tr("Section"));
-    auto* layout = new QVBoxLayout(box);
+QWidget* StringingWindow::build_choices() {
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
     sections_ = named(new QComboBox, "Stringing_Section_ComboBox");
     sections_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    sections_->setMinimumContentsLength(30);
+    sections_->setMinimumContentsLength(48);
     connect(sections_, &QComboBox::activated, this, [this](int index) {
         first_structure_ = sections_->itemData(index).toString().toStdString();
         refresh();
     });
+    code_names_ = named(new QComboBox, "Stringing_Code_Name_ComboBox");
+    code_names_->setMinimumContentsLength(12);
+    connect(code_names_, &QComboBox::activated, this, [this](int index) {
+        code_name_ = code_names_->itemText(index).toStdString();
+        refresh();
+    });
+    layout->addWidget(new QLabel(tr("Tension section:")));
+    layout->addWidget(sections_);
+    layout->addSpacing(16);
+    layout->addWidget(new QLabel(tr("Conductor code name:")));
+    layout->addWidget(code_names_);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* StringingWindow::build_strain_box() {
+    auto* box = new QGroupBox(tr("Strain structures"));
+    auto* layout = new QVBoxLayout(box);
     strains_ = named(new QListWidget, "Stringing_Strain_List");
     strains_->setToolTip(tr("Tick a structure to make it a strain structure: a tension section starts there."));
     connect(strains_, &QListWidget::itemChanged, this, &StringingWindow::strain_toggled);
-    layout->addWidget(sections_);
-    layout->addWidget(new QLabel(tr("Strain structures:")));
-    layout->addWidget(strains_, 1);
+    layout->addWidget(strains_);
+    box->setFixedWidth(120);
     return box;
 }
 
 void StringingWindow::add_number_row(QFormLayout* form, const QString& label, Field field, const char* name) {
     auto* edit = named(new QLineEdit, name);
     edit->setAlignment(Qt::AlignRight);
-    edit->setMaximumWidth(110);
+    edit->setFixedWidth(84);
     auto* unit = new QLabel;
     auto* row = new QHBoxLayout;
     row->addWidget(edit);
@@ -119,13 +147,7 @@ void StringingWindow::add_number_row(QFormLayout* form, const QString& label, Fi
 QWidget* StringingWindow::build_conductor_box() {
     auto* box = new QGroupBox(tr("Conductor"));
     conductor_box_ = box;
-    auto* form = new QFormLayout(box);
-    code_names_ = named(new QComboBox, "Stringing_Code_Name_ComboBox");
-    connect(code_names_, &QComboBox::activated, this, [this](int index) {
-        code_name_ = code_names_->itemText(index).toStdString();
-        refresh();
-    });
-    form->addRow(tr("Code name:"), code_names_);
+    auto* form = compact_form(box);
     mass_ = named(new QLabel, "Stringing_Mass_Label");
     diameter_ = named(new QLabel, "Stringing_Diameter_Label");
     form->addRow(tr("Mass:"), mass_);
@@ -144,9 +166,9 @@ QWidget* StringingWindow::build_conductor_box() {
 }
 
 QWidget* StringingWindow::build_design_box() {
-    auto* box = new QGroupBox(tr("Design condition and chart temperatures"));
+    auto* box = new QGroupBox(tr("Design condition of the section"));
     design_box_ = box;
-    auto* form = new QFormLayout(box);
+    auto* form = compact_form(box);
     tension_kind_ = named(new QComboBox, "Stringing_Tension_Kind_ComboBox");
     tension_kind_->addItems({tr("Horizontal tension"), tr("% of rated strength")});
     connect(tension_kind_, &QComboBox::activated, this, &StringingWindow::tension_kind_chosen);
@@ -160,9 +182,15 @@ QWidget* StringingWindow::build_design_box() {
     design_age_->addItems({tr("Initial"), tr("Final")});
     connect(design_age_, &QComboBox::activated, this, &StringingWindow::design_age_chosen);
     form->addRow(tr("State:"), design_age_);
-    add_number_row(form, tr("Chart from:"), Field::Chart_From, "Stringing_Chart_From_Edit");
-    add_number_row(form, tr("to:"), Field::Chart_To, "Stringing_Chart_To_Edit");
-    add_number_row(form, tr("in steps of:"), Field::Chart_Step, "Stringing_Chart_Step_Edit");
+    return box;
+}
+
+QWidget* StringingWindow::build_range_box() {
+    auto* box = new QGroupBox(tr("Chart temperatures (whole line)"));
+    auto* form = compact_form(box);
+    add_number_row(form, tr("From:"), Field::Chart_From, "Stringing_Chart_From_Edit");
+    add_number_row(form, tr("To:"), Field::Chart_To, "Stringing_Chart_To_Edit");
+    add_number_row(form, tr("In steps of:"), Field::Chart_Step, "Stringing_Chart_Step_Edit");
     return box;
 }
 
@@ -185,8 +213,7 @@ QWidget* StringingWindow::build_chart_box() {
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(table_);
     split->addWidget(plot_);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setSizes({330, 300});
     auto* chart = new QWidget;
     auto* chart_layout = new QVBoxLayout(chart);
     chart_layout->setContentsMargins(0, 0, 0, 0);

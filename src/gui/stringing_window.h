@@ -54,9 +54,11 @@ private:
     };
 
     // stringing_window.cpp: the layout and what it shows.
-    QWidget* build_section_box();
+    QWidget* build_choices();
+    QWidget* build_strain_box();
     QWidget* build_conductor_box();
     QWidget* build_design_box();
+    QWidget* build_range_box();
     QWidget* build_chart_box();
     QWidget* build_buttons();
     void add_number_row(QFormLayout* form, const QString& label, stringing::Field field, const char* name);

@@ -63,6 +63,7 @@ void StringingWindow::show_chart() {
 
 void StringingWindow::show_table(const ChartTable& table) {
     table_->clear();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->setRowCount(static_cast<int>(table.rows.size()));
     table_->setColumnCount(static_cast<int>(table.temperatures.size()) + 1);
     QStringList columns{QString::fromStdString(table.length_heading)};
