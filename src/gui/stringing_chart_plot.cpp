@@ -21,16 +21,19 @@ struct Range {
     double low = 0, high = 1;
 };
 
-// Ticks at 1, 2 or 5 times a power of ten, about `wanted` of them, covering the range.
-std::vector<double> ticks_of(Range& range, int wanted) {
+// Ticks at 1, 2 or 5 times a power of ten, about `wanted` of them; the range
+// widens to whole ticks unless it is to stay as it is.
+std::vector<double> ticks_of(Range& range, int wanted, bool widen) {
     const double raw = (range.high - range.low) / wanted;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     const double step = raw / power < 1.5 ? power : raw / power < 3.5 ? 2 * power : raw / power < 7.5 ? 5 * power
                                                                                                     : 10 * power;
-    range.low = std::floor(range.low / step + 1e-9) * step;
-    range.high = std::ceil(range.high / step - 1e-9) * step;
+    if (widen) {
+        range.low = std::floor(range.low / step + 1e-9) * step;
+        range.high = std::ceil(range.high / step - 1e-9) * step;
+    }
     std::vector<double> ticks;
-    for (double t = range.low; t <= range.high + step * 1e-6; t += step) ticks.push_back(std::abs(t) < step * 1e-9 ? 0 : t);
+    for (double t = std::ceil(range.low / step - 1e-9) * step; t <= range.high + step * 1e-6; t += step) ticks.push_back(std::abs(t) < step * 1e-9 ? 0 : t);
     return ticks;
 }
 
@@ -171,8 +174,9 @@ void draw_sag_plot(QPainter& painter, const QRectF& area, const SagPlot& plot) {
     frame.x = range_of(plot, true);
     frame.y = range_of(plot, false);
     frame.y.low = std::min(frame.y.low, frame.y.high - (frame.y.high - frame.y.low) * 1.2);  // room below the lowest sag
-    const auto x_ticks = ticks_of(frame.x, std::max(2, static_cast<int>(frame.box.width() / (4 * line))));
-    const auto y_ticks = ticks_of(frame.y, std::max(2, static_cast<int>(frame.box.height() / (2.5 * line))));
+    // The chart's temperatures end the axis; the sags get whole ticks around them.
+    const auto x_ticks = ticks_of(frame.x, std::max(2, static_cast<int>(frame.box.width() / (3.5 * line))), false);
+    const auto y_ticks = ticks_of(frame.y, std::max(2, static_cast<int>(frame.box.height() / (2.5 * line))), true);
     draw_axes(painter, frame, x_ticks, y_ticks, plot);
     draw_curves(painter, frame, plot, marker);
     draw_key(painter, QRectF(frame.box.right() + line, frame.box.top(), key_width, frame.box.height()), plot, marker);

@@ -61,7 +61,7 @@ private:
     QPainter& painter_;
     QRectF page_;
     qreal line_ = 0, y_ = 0;
-    qreal name_width_ = 0, cell_width_ = 0;
+    qreal name_width_ = 0, length_width_ = 0, cell_width_ = 0;
 };
 
 void SheetWriter::row(const QString& name, const QString& length, const std::vector<QString>& cells, bool rule) {
@@ -71,8 +71,9 @@ void SheetWriter::row(const QString& name, const QString& length, const std::vec
     const auto right = [&](qreal x, const QString& text) {
         painter_.drawText(QRectF(x, y_, cell_width_ - line_ / 3, line_), Qt::AlignRight | Qt::AlignVCenter, text);
     };
-    right(page_.left() + name_width_, length);
-    for (size_t c = 0; c < cells.size(); ++c) right(page_.left() + name_width_ + cell_width_ * (c + 1), cells[c]);
+    painter_.drawText(QRectF(page_.left() + name_width_, y_, length_width_ - line_ / 3, line_),
+                      Qt::AlignRight | Qt::AlignVCenter, length);
+    for (size_t c = 0; c < cells.size(); ++c) right(page_.left() + name_width_ + length_width_ + cell_width_ * c, cells[c]);
     y_ += line_;
     if (rule) painter_.drawLine(QPointF(page_.left(), y_), QPointF(page_.right(), y_));
 }
@@ -82,7 +83,8 @@ void SheetWriter::table(const QString& title, const stringing::ChartTable& table
     name_width_ = metrics.horizontalAdvance(QStringLiteral("Tension (kN)  "));
     for (const stringing::ChartRow& r : table.rows)
         name_width_ = std::max(name_width_, metrics.horizontalAdvance(QString::fromStdString(r.name) + "  "));
-    cell_width_ = (page_.width() - name_width_) / static_cast<qreal>(table.temperatures.size() + 1);
+    length_width_ = metrics.horizontalAdvance(QString::fromStdString(table.length_heading)) + line_;
+    cell_width_ = (page_.width() - name_width_ - length_width_) / static_cast<qreal>(std::max<size_t>(1, table.temperatures.size()));
     if (room() < 4 * line_) new_sheet();
     y_ += line_ / 2;
     text(title, true);
