@@ -16,7 +16,7 @@ namespace vortan::gui {
 
 namespace {
 
-// Lays the printout down the sheets, starting a new one when the next part
+// Lays the printout down the sheets, starting a new one when what comes next
 // does not fit.
 class SheetWriter {
 public:
