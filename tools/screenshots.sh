@@ -32,3 +32,4 @@ QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 2732x1536x24" \
 echo docs/screenshots/cable-sag-page-200-percent.png
 shot 1366x768 setup-editor --grab setup "$views/line-overview.vts"
 shot 1366x768 report --grab report "$views/report.vts"
+shot 1366x768 stringing-chart --grab stringing "$views/line-overview.vts"

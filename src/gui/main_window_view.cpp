@@ -5,6 +5,7 @@
 #include "gui/form_menus.h"
 #include "gui/form_view.h"
 #include "gui/line_overview_view.h"
+#include "gui/stringing_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,6 +101,8 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     context_help->setShortcut(QKeySequence(Qt::Key_F1));
     connect(context_help, &QAction::triggered, this, [this] { model_.help_key_pressed(focused_control()); });
     addAction(context_help);
+    if (auto* stringing = menuBar()->findChild<QAction*>(QStringLiteral("Stringing_Charts_Option")))
+        connect(stringing, &QAction::triggered, this, [this] { open_stringing_window(); });
     setAcceptDrops(true);
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
@@ -186,6 +189,15 @@ void MainWindowView::show_first_time() {
 
 QWidget* MainWindowView::control_widget(const std::string& name) const {
     return centralWidget()->findChild<QWidget*>(QString::fromStdString(name));
+}
+
+StringingWindow* MainWindowView::open_stringing_window() {
+    // Kept when closed, so that it opens again where the user left it.
+    if (!stringing_window_) stringing_window_ = new StringingWindow(model_, this);
+    stringing_window_->show();
+    stringing_window_->raise();
+    stringing_window_->activateWindow();
+    return stringing_window_;
 }
 
 std::vector<DesignComponent> MainWindowView::design_components() const {

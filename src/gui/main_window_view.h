@@ -14,6 +14,7 @@ class QDockWidget;
 namespace vortan::gui {
 
 class FormBinder;
+class StringingWindow;
 
 class MainWindowView final : public QMainWindow {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     void show_first_time();
     // The widget of a control of the main form.
     QWidget* control_widget(const std::string& name) const;
+    // The Stringing Charts window: one, opened or raised.
+    StringingWindow* open_stringing_window();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -58,6 +61,7 @@ private:
     MainWindow& model_;
     FormBinder* binder_;
     std::vector<QDockWidget*> docks_;
+    StringingWindow* stringing_window_ = nullptr;
     bool close_agreed_ = false;
     bool design_captured_ = false;
 };

@@ -65,16 +65,6 @@ void add_table(std::vector<std::string>& out, const LineSchedule& schedule, cons
     }
 }
 
-// "Section 2: A3 - A4, 1 span(s), ruling span 320.00 m".
-std::string section_line(const LineSchedule& schedule, size_t section, const ChartUnits& units) {
-    const TensionSection& spans = schedule.sections[section];
-    return "Section " + std::to_string(section + 1) + ": " +
-           schedule.spans[static_cast<size_t>(spans.spans.front())].near_structure + " - " +
-           schedule.spans[static_cast<size_t>(spans.spans.back())].far_structure + ", " +
-           std::to_string(spans.spans.size()) + " span(s), ruling span " +
-           fixed(units.length(spans.ruling_span_m), 2) + " " + units.length_unit();
-}
-
 }  // namespace
 
 std::string csv_field(const std::string& text) {
@@ -82,6 +72,15 @@ std::string csv_field(const std::string& text) {
     std::string quoted = "\"";
     for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
+}
+
+std::string section_heading(const LineSchedule& schedule, int section_index, const ChartUnits& units) {
+    const TensionSection& section = schedule.sections[static_cast<size_t>(section_index)];
+    const LineSpan& first = schedule.spans[static_cast<size_t>(section.spans.front())];
+    const LineSpan& last = schedule.spans[static_cast<size_t>(section.spans.back())];
+    return "Section " + std::to_string(section_index + 1) + ": " + first.near_structure + " - " +
+           last.far_structure + ", " + std::to_string(section.spans.size()) + " span(s), ruling span " +
+           fixed(units.length(section.ruling_span_m), 2) + " " + units.length_unit();
 }
 
 std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart,
@@ -92,7 +91,7 @@ std::vector<std::string> chart_heading(const LineSchedule& schedule, const Secti
                                     ? fixed(units.tension(d.tension), units.imperial ? 0 : 2) + " " + units.tension_unit()
                                     : fixed(d.tension, 1) + " % of the rated strength";
     return {
-        section_line(schedule, static_cast<size_t>(chart.section - 1), units),
+        section_heading(schedule, chart.section - 1, units),
         "Conductor " + c.code_name + ": " + fixed(c.mass_kg_per_km, 1) + " kg/km, " + fixed(c.area_mm2, 1) +
             " mm2, E " + fixed(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
             " /°C, rated strength " + fixed(c.rated_strength_kn, 1) + " kN",
@@ -110,7 +109,7 @@ std::vector<std::string> schedule_text(const LineSchedule& schedule, int section
         const bool charted = std::any_of(schedule.charts.begin(), schedule.charts.end(),
                                          [&](const SectionChart& chart) { return chart.section == static_cast<int>(s) + 1; });
         if (!charted && (section == 0 || section == static_cast<int>(s) + 1))
-            out.push_back(section_line(schedule, s, units) + ": no design condition");
+            out.push_back(section_heading(schedule, static_cast<int>(s), units) + ": no design condition");
     }
     for (const SectionChart& chart : schedule.charts) {
         if (!wanted(chart, section)) continue;

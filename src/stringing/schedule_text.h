@@ -31,8 +31,9 @@ struct ChartUnits {
     const char* tension_unit() const { return imperial ? "lbf" : "kN"; }
 };
 
-// "Section 1: T01 - T13, 12 spans, ruling span 312.45 m" and the lines of the
-// conductor and its design condition.
+// "Section 1: T01 - T13, 12 span(s), ruling span 312.45 m" for a section (0-based).
+std::string section_heading(const LineSchedule& schedule, int section, const ChartUnits& units);
+// The section's heading and the lines of the conductor and its design condition.
 std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart, const ChartUnits& units);
 
 }  // namespace vortan::stringing

@@ -34,4 +34,11 @@ std::string section_first_structure(const TensionSection& section, const std::ve
     return section.spans.empty() ? std::string() : spans[static_cast<size_t>(section.spans.front())].near_structure;
 }
 
+std::vector<std::string> line_structures(const std::vector<LineSpan>& spans) {
+    std::vector<std::string> structures;
+    for (const LineSpan& span : spans) structures.push_back(span.near_structure);
+    if (!spans.empty()) structures.push_back(spans.back().far_structure);
+    return structures;
+}
+
 }  // namespace vortan::stringing

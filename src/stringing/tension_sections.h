@@ -26,4 +26,8 @@ std::vector<TensionSection> tension_sections(const std::vector<LineSpan>& spans,
 // design conditions.
 std::string section_first_structure(const TensionSection& section, const std::vector<LineSpan>& spans);
 
+// The structures along the line in order: the near structure of each span and
+// the far structure of the last; any of them may be made a strain structure.
+std::vector<std::string> line_structures(const std::vector<LineSpan>& spans);
+
 }  // namespace vortan::stringing

@@ -1,17 +1,19 @@
 // Shows the main window on a scenario script, then saves a picture of it, of
 // the setup editor or of the last report: the screenshots in docs/screenshots.
 //
-//   window_screenshot [--size WxH] [--grab window|setup|report] SCRIPT.vts OUT.png
+//   window_screenshot [--size WxH] [--grab window|setup|report|stringing] SCRIPT.vts OUT.png
 //
 // The script is in the language of the scenario scripts; dialogs are answered
 // as a headless run answers them (its transcript goes to the error stream),
 // so the picture is of the window alone. --size gives the main window's size
 // (a laptop's screen); --grab setup shows the setup editor over the window as
-// the Setup button opens it, --grab report the report the script showed last.
+// the Setup button opens it, --grab report the report the script showed last,
+// --grab stringing the Stringing Charts window over the project.
 // QT_SCALE_FACTOR=2 gives the picture at 200 %.
 #include "gui/main_window_view.h"
 #include "gui/report_window.h"
 #include "gui/setup_editor_dialog.h"
+#include "gui/stringing_window.h"
 #include "mainwindow/main_window.h"
 #include "project/setup_lists.h"
 #include "setup/setup_editor.h"
@@ -50,8 +52,9 @@ bool read_options(int argc, char** argv, Options& options) {
             rest.push_back(argument);
         }
     }
-    if (rest.size() != 2 || (options.grab != "window" && options.grab != "setup" && options.grab != "report"))
-        return false;
+    const bool known = options.grab == "window" || options.grab == "setup" || options.grab == "report" ||
+                       options.grab == "stringing";
+    if (rest.size() != 2 || !known) return false;
     options.script = rest[0];
     options.out = rest[1];
     return true;
@@ -63,7 +66,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Options options;
     if (!read_options(argc, argv, options)) {
-        std::cerr << "usage: window_screenshot [--size WxH] [--grab window|setup|report] SCRIPT.vts OUT.png\n";
+        std::cerr << "usage: window_screenshot [--size WxH] [--grab window|setup|report|stringing] SCRIPT.vts OUT.png\n";
         return 2;
     }
     vortan::ScriptedPort port;
@@ -103,6 +106,10 @@ int main(int argc, char** argv) {
     if (dialog) {
         dialog->show();
         shown = dialog.get();
+    }
+    if (options.grab == "stringing") {
+        shown = view.open_stringing_window();
+        shown->move(0, 0);
     }
     // Saved once the window has been laid out and painted at its size.
     QTimer::singleShot(800, [&] {
