@@ -93,7 +93,7 @@ std::vector<std::string> chart_heading(const LineSchedule& schedule, const Secti
     return {
         section_heading(schedule, chart.section - 1, units),
         "Conductor " + c.code_name + ": " + fixed(c.mass_kg_per_km, 1) + " kg/km, " + fixed(c.area_mm2, 1) +
-            " mm2, E " + fixed(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
+            " mm², E " + fixed(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
             " /°C, rated strength " + fixed(c.rated_strength_kn, 1) + " kN",
         "Design: " + tension + " at " + fixed(units.temperature(d.temperature_c), 1) + " " + units.temperature_unit() +
             " (" + age_name(d.age) + "), wind " + fixed(d.wind_n_per_m, 2) + " N/m, ice " + fixed(d.ice_n_per_m, 2) +
