@@ -248,6 +248,9 @@ QWidget* StringingWindow::build_buttons() {
         }
     button(tr("Export CSV..."), "Stringing_Export_Csv_Button", &StringingWindow::choose_csv);
     layout->addStretch(1);
+    auto* help_button = named(new QPushButton(tr("Help")), "Stringing_Help_Button");
+    connect(help_button, &QPushButton::clicked, this, [this] { model_.show_stringing_help(); });
+    layout->addWidget(help_button);
     auto* close_button = named(new QPushButton(tr("Close")), "Stringing_Close_Button");
     connect(close_button, &QPushButton::clicked, this, &QWidget::close);
     layout->addWidget(close_button);

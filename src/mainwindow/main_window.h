@@ -68,6 +68,8 @@ public:
     // Do the rows on screen hold what the chart filled?
     bool schedule_rows_from_chart() const;
     void show_schedule_source();
+    // The help topic on stringing charts, for their window's Help button.
+    void show_stringing_help();
 
     // ---- aids beside the results (main_window_sag_aids.cpp) ----
     // The span diagram, the accuracy notes and the tolerance check of a run

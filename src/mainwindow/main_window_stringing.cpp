@@ -4,6 +4,7 @@
 #include "mainwindow/main_window.h"
 
 #include "calc/number_text.h"
+#include "shell/help_launcher.h"
 #include "stringing/line_schedule.h"
 
 #include <cmath>
@@ -145,6 +146,10 @@ void MainWindow::Fill_Schedule_From_Chart_OptionClick() {
     show_schedule_source();
     // In Sag Cable mode the crew sees the observation to make at once.
     if (form_.item_index("Sag_New_or_Existing_RadioGroup") == 0) Calculate_Sag_BitBtnClick();
+}
+
+void MainWindow::show_stringing_help() {
+    run_help_command(port_, help_topic_command(help_topic::Stringing_Charts, places_.program_folder));
 }
 
 }  // namespace vortan

@@ -28,6 +28,7 @@ inline constexpr int First_Setup_Page = 200;
 inline constexpr int Span_Diagram = 300;
 inline constexpr int Accuracy_Notes = 301;
 inline constexpr int Sag_Tolerance = 302;
+inline constexpr int Stringing_Charts = 303;
 }  // namespace help_topic
 
 // "winhelp " folder "vortan.hlp": the contents.

@@ -41,9 +41,17 @@ bool percent_tension(const StringingData& data, const EditTarget& target) {
 std::string refusal(Field field, double value, bool percent) {
     const std::string name = field_name(field);
     switch (field) {
+    // Bounds no overhead conductor falls outside: a value beyond them was
+    // typed in other units (an expansion of 0.0000189 typed as millionths).
     case Field::Area:
+        return value >= 1 && value <= 5000 ? "" : name + " must lie between 1 and 5000 mm² (7.75 in²).";
     case Field::Modulus:
+        return value >= 20 && value <= 250 ? "" : name + " must lie between 20 and 250 GPa (2.9 and 36.3 Msi).";
     case Field::Expansion:
+        return value >= 1e-6 && value <= 50e-6
+                   ? ""
+                   : name + " must lie between 1 and 50 millionths per °C (0.56 and 27.8 per °F): "
+                            "type 18.9 for 18.9 x 10^-6 /°C.";
     case Field::Chart_Step: return value > 0 ? "" : name + " must be more than 0.";
     case Field::Design_Tension:
         if (percent && (value <= 0 || value >= 100)) return name + " must be more than 0 % and less than 100 %.";

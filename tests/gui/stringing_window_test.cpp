@@ -118,6 +118,8 @@ TEST_F(StringingWindowTest, BadEntriesAreRefusedAndTheStoredValueKept) {
         {"Stringing_Chart_Step_Edit", "0", "The temperature step must be more than 0."},
         {"Stringing_Chart_To_Edit", "-20", "from a lower to a higher temperature"},
         {"Stringing_Chart_Step_Edit", "0.5", "more than 61 temperatures"},
+        {"Stringing_Expansion_Edit", "0.0000189", "type 18.9 for 18.9 x 10^-6"},
+        {"Stringing_Modulus_Edit", "74000", "between 20 and 250 GPa"},
     };
     for (const auto& c : cases) {
         const size_t messages = port.messages().size();
