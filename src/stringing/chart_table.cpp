@@ -1,16 +1,9 @@
 #include "stringing/chart_table.h"
 
-#include <cstdio>
 
 namespace vortan::stringing {
 
 namespace {
-
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 std::vector<const ChartPoint*> points_of(const SectionChart& chart, CableAge age) {
     std::vector<const ChartPoint*> points;
@@ -24,9 +17,9 @@ const TensionSection& section_of(const LineSchedule& schedule, const SectionChar
 }
 
 ChartCell sag_cell(const ChartPoint& point, size_t span, const ChartUnits& units) {
-    ChartCell cell{fixed(units.length(point.sag_m[span]), 2), false};
+    ChartCell cell{fixed_decimals(units.length(point.sag_m[span]), 2), false};
     if (catenary_differs(point.sag_m[span], point.catenary_sag_m[span])) {
-        cell.text += " (" + fixed(units.length(point.catenary_sag_m[span]), 2) + ")";
+        cell.text += " (" + fixed_decimals(units.length(point.catenary_sag_m[span]), 2) + ")";
         cell.catenary_differs = true;
     }
     return cell;
@@ -40,14 +33,14 @@ ChartTable chart_table(const LineSchedule& schedule, const SectionChart& chart, 
     const std::vector<const ChartPoint*> points = points_of(chart, age);
     ChartRow tensions{std::string("Tension (") + units.tension_unit() + ")", "", {}};
     for (const ChartPoint* point : points) {
-        table.temperatures.push_back(fixed(units.temperature(point->temperature_c), 0) + " " + units.temperature_unit());
-        tensions.cells.push_back({fixed(units.tension(point->tension_n), units.imperial ? 0 : 2), false});
+        table.temperatures.push_back(fixed_decimals(units.temperature(point->temperature_c), 0) + " " + units.temperature_unit());
+        tensions.cells.push_back({fixed_decimals(units.tension(point->tension_n), units.imperial ? 0 : 2), false});
     }
     table.rows.push_back(std::move(tensions));
     const TensionSection& section = section_of(schedule, chart);
     for (size_t i = 0; i < section.spans.size(); ++i) {
         const LineSpan& span = schedule.spans[static_cast<size_t>(section.spans[i])];
-        ChartRow row{span.near_structure + " - " + span.far_structure, fixed(units.length(span.length_m), 2), {}};
+        ChartRow row{span.near_structure + " - " + span.far_structure, fixed_decimals(units.length(span.length_m), 2), {}};
         for (const ChartPoint* point : points) row.cells.push_back(sag_cell(*point, i, units));
         table.rows.push_back(std::move(row));
     }

@@ -4,7 +4,6 @@
 #include "project/record_fields.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace vortan::stringing {
 
@@ -46,12 +45,9 @@ std::string overstress_of(const SectionChart& result) {
     if (strength <= 0) return {};
     for (const ChartPoint& point : result.chart.points)
         if (point.tension_n > strength) {
-            char text[200];
-            std::snprintf(text, sizeof text,
-                          "the tension at %.0f °C (%.1f kN) would exceed the rated tensile strength (%.1f kN); "
-                          "lower the design tension",
-                          point.temperature_c, point.tension_n / 1000, strength / 1000);
-            return text;
+            return "the tension at " + fixed_decimals(point.temperature_c, 0) + " °C (" +
+                   fixed_decimals(point.tension_n / 1000, 1) + " kN) would exceed the rated tensile strength (" +
+                   fixed_decimals(strength / 1000, 1) + " kN); lower the design tension";
         }
     return {};
 }

@@ -1,17 +1,10 @@
 #include "stringing/schedule_text.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace vortan::stringing {
 
 namespace {
-
-std::string fixed(double value, int decimals) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
 
 // Right-aligned in `width` characters.
 std::string cell(const std::string& text, size_t width) {
@@ -44,20 +37,20 @@ void add_table(std::vector<std::string>& out, const LineSchedule& schedule, cons
     for (const ChartPoint& point : chart.chart.points) {
         if (point.age != age) continue;
         points.push_back(&point);
-        heading += cell(fixed(units.temperature(point.temperature_c), 0) + units.temperature_unit(), Value_Width + 1);
-        tensions += cell(fixed(units.tension(point.tension_n), units.imperial ? 0 : 2), Value_Width);
+        heading += cell(fixed_decimals(units.temperature(point.temperature_c), 0) + units.temperature_unit(), Value_Width + 1);
+        tensions += cell(fixed_decimals(units.tension(point.tension_n), units.imperial ? 0 : 2), Value_Width);
     }
     out.push_back(heading);
     out.push_back(tensions);
     const TensionSection& section = section_of(schedule, chart);
     for (size_t i = 0; i < section.spans.size(); ++i) {
         const LineSpan& span = schedule.spans[static_cast<size_t>(section.spans[i])];
-        std::string row = left(span_name(span), Name_Width) + cell(fixed(units.length(span.length_m), 2), Length_Width);
+        std::string row = left(span_name(span), Name_Width) + cell(fixed_decimals(units.length(span.length_m), 2), Length_Width);
         std::string catenary = left("  catenary", Name_Width + Length_Width);
         bool differs = false;
         for (const ChartPoint* point : points) {
-            row += cell(fixed(units.length(point->sag_m[i]), 2), Value_Width);
-            catenary += cell(fixed(units.length(point->catenary_sag_m[i]), 2), Value_Width);
+            row += cell(fixed_decimals(units.length(point->sag_m[i]), 2), Value_Width);
+            catenary += cell(fixed_decimals(units.length(point->catenary_sag_m[i]), 2), Value_Width);
             differs = differs || catenary_differs(point->sag_m[i], point->catenary_sag_m[i]);
         }
         out.push_back(row);
@@ -80,7 +73,7 @@ std::string section_heading(const LineSchedule& schedule, int section_index, con
     const LineSpan& last = schedule.spans[static_cast<size_t>(section.spans.back())];
     return "Section " + std::to_string(section_index + 1) + ": " + first.near_structure + " - " +
            last.far_structure + ", " + std::to_string(section.spans.size()) + " span(s), ruling span " +
-           fixed(units.length(section.ruling_span_m), 2) + " " + units.length_unit();
+           fixed_decimals(units.length(section.ruling_span_m), 2) + " " + units.length_unit();
 }
 
 std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart,
@@ -88,16 +81,16 @@ std::vector<std::string> chart_heading(const LineSchedule& schedule, const Secti
     const Conductor& c = chart.conductor;
     const DesignCondition& d = chart.design;
     const std::string tension = d.tension_kind == DesignCondition::Tension::Newtons
-                                    ? fixed(units.tension(d.tension), units.imperial ? 0 : 2) + " " + units.tension_unit()
-                                    : fixed(d.tension, 1) + " % of the rated strength";
+                                    ? fixed_decimals(units.tension(d.tension), units.imperial ? 0 : 2) + " " + units.tension_unit()
+                                    : fixed_decimals(d.tension, 1) + " % of the rated strength";
     return {
         section_heading(schedule, chart.section - 1, units),
-        "Conductor " + c.code_name + ": " + fixed(c.mass_kg_per_km, 1) + " kg/km, " + fixed(c.area_mm2, 1) +
-            " mm², E " + fixed(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
-            " /°C, rated strength " + fixed(c.rated_strength_kn, 1) + " kN",
-        "Design: " + tension + " at " + fixed(units.temperature(d.temperature_c), 1) + " " + units.temperature_unit() +
-            " (" + age_name(d.age) + "), wind " + fixed(d.wind_n_per_m, 2) + " N/m, ice " + fixed(d.ice_n_per_m, 2) +
-            " N/m, creep allowance " + fixed(d.creep_c, 1) + " °C",
+        "Conductor " + c.code_name + ": " + fixed_decimals(c.mass_kg_per_km, 1) + " kg/km, " + fixed_decimals(c.area_mm2, 1) +
+            " mm², E " + fixed_decimals(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
+            " /°C, rated strength " + fixed_decimals(c.rated_strength_kn, 1) + " kN",
+        "Design: " + tension + " at " + fixed_decimals(units.temperature(d.temperature_c), 1) + " " + units.temperature_unit() +
+            " (" + age_name(d.age) + "), wind " + fixed_decimals(d.wind_n_per_m, 2) + " N/m, ice " + fixed_decimals(d.ice_n_per_m, 2) +
+            " N/m, creep allowance " + fixed_decimals(d.creep_c, 1) + " °C",
     };
 }
 
@@ -137,11 +130,11 @@ std::vector<std::string> schedule_csv(const LineSchedule& schedule, int section)
                 out.push_back(std::to_string(chart.section) + "," + csv_field(c.code_name) + "," +
                               std::to_string(n + 1) + "," + csv_field(span.near_structure) + "," +
                               csv_field(span.far_structure) + "," + plain_number(span.length_m) + "," +
-                              fixed(spans.ruling_span_m, 3) + "," + age_name(point.age) + "," +
-                              plain_number(point.temperature_c) + "," + fixed(point.sag_m[i], 4) + "," +
-                              fixed(point.tension_n, 1) + "," + plain_number(c.mass_kg_per_km) + "," +
+                              fixed_decimals(spans.ruling_span_m, 3) + "," + age_name(point.age) + "," +
+                              plain_number(point.temperature_c) + "," + fixed_decimals(point.sag_m[i], 4) + "," +
+                              fixed_decimals(point.tension_n, 1) + "," + plain_number(c.mass_kg_per_km) + "," +
                               plain_number(c.area_mm2) + "," + plain_number(c.modulus_gpa) + "," +
-                              plain_number(c.expansion_per_c) + "," + fixed(point.catenary_sag_m[i], 4));
+                              plain_number(c.expansion_per_c) + "," + fixed_decimals(point.catenary_sag_m[i], 4));
         }
     }
     return out;

@@ -107,6 +107,14 @@ std::optional<double> read_plain_number(const std::string& text) {
     return value;
 }
 
+// to_chars, not printf: a Qt program runs in the user's locale, whose decimal
+// comma printf would follow.
+std::string fixed_decimals(double value, int decimals) {
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return result.ec == std::errc() ? std::string(text, result.ptr) : plain_number(value);
+}
+
 bool StringingData::empty() const {
     const ChartRange standard;
     return conductors.empty() && strain_structures.empty() && designs.empty() && filled.empty() &&

@@ -75,5 +75,7 @@ std::vector<std::string> stringing_data_lines(const StringingData& data);
 // A number as stored: the shortest text that reads back to the same double.
 std::string plain_number(double value);
 std::optional<double> read_plain_number(const std::string& text);
+// A number with that many decimals, "." as the separator: for charts and CSV.
+std::string fixed_decimals(double value, int decimals);
 
 }  // namespace vortan::stringing
