@@ -1,5 +1,7 @@
 #include "stringing/schedule_text.h"
 
+#include "stringing/quantity_units.h"
+
 #include <algorithm>
 
 namespace vortan::stringing {
@@ -76,6 +78,12 @@ std::string section_heading(const LineSchedule& schedule, int section_index, con
            fixed_decimals(units.length(section.ruling_span_m), 2) + " " + units.length_unit();
 }
 
+// A stored value in the units in force, with its unit.
+std::string shown(Quantity quantity, double stored, const ChartUnits& units) {
+    return fixed_decimals(shown_value(quantity, stored, units.imperial), decimals_of(quantity, units.imperial)) + " " +
+           unit_of(quantity, units.imperial);
+}
+
 std::vector<std::string> chart_heading(const LineSchedule& schedule, const SectionChart& chart,
                                        const ChartUnits& units) {
     const Conductor& c = chart.conductor;
@@ -85,12 +93,14 @@ std::vector<std::string> chart_heading(const LineSchedule& schedule, const Secti
                                     : fixed_decimals(d.tension, 1) + " % of the rated strength";
     return {
         section_heading(schedule, chart.section - 1, units),
-        "Conductor " + c.code_name + ": " + fixed_decimals(c.mass_kg_per_km, 1) + " kg/km, " + fixed_decimals(c.area_mm2, 1) +
-            " mm², E " + fixed_decimals(c.modulus_gpa, 1) + " GPa, expansion " + plain_number(c.expansion_per_c) +
-            " /°C, rated strength " + fixed_decimals(c.rated_strength_kn, 1) + " kN",
-        "Design: " + tension + " at " + fixed_decimals(units.temperature(d.temperature_c), 1) + " " + units.temperature_unit() +
-            " (" + age_name(d.age) + "), wind " + fixed_decimals(d.wind_n_per_m, 2) + " N/m, ice " + fixed_decimals(d.ice_n_per_m, 2) +
-            " N/m, creep allowance " + fixed_decimals(d.creep_c, 1) + " °C",
+        "Conductor " + c.code_name + ": " + shown(Quantity::Mass, c.mass_kg_per_km, units) + ", " +
+            shown(Quantity::Area, c.area_mm2, units) + ", E " + shown(Quantity::Modulus, c.modulus_gpa, units) +
+            ", expansion " + shown(Quantity::Expansion, c.expansion_per_c, units) + ", rated strength " +
+            shown(Quantity::Strength, c.rated_strength_kn, units),
+        "Design: " + tension + " at " + shown(Quantity::Temperature, d.temperature_c, units) + " (" + age_name(d.age) +
+            "), wind " + shown(Quantity::Load, d.wind_n_per_m, units) + ", ice " +
+            shown(Quantity::Load, d.ice_n_per_m, units) + ", creep allowance " +
+            shown(Quantity::Temperature_Difference, d.creep_c, units),
     };
 }
 
