@@ -1,7 +1,5 @@
 #include "stringing/schedule_text.h"
 
-#include "stringing/quantity_units.h"
-
 #include <algorithm>
 
 namespace vortan::stringing {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "stringing/line_schedule.h"
+#include "stringing/quantity_units.h"
 
 #include <string>
 #include <vector>
@@ -20,15 +21,15 @@ std::vector<std::string> schedule_text(const LineSchedule& schedule, int section
 // One field of a CSV row, quoted when it holds a comma, a quote or a line break.
 std::string csv_field(const std::string& text);
 
-// Units a chart is shown in.
+// Units a chart is shown in: the quantities' own conversions, by name.
 struct ChartUnits {
     bool imperial = false;
-    double length(double metres) const { return imperial ? metres / 0.3048 : metres; }
-    double temperature(double celsius) const { return imperial ? celsius * 9.0 / 5.0 + 32.0 : celsius; }
-    double tension(double newtons) const { return imperial ? newtons / 4.4482216152605 : newtons / 1000.0; }
-    const char* length_unit() const { return imperial ? "ft" : "m"; }
-    const char* temperature_unit() const { return imperial ? "°F" : "°C"; }
-    const char* tension_unit() const { return imperial ? "lbf" : "kN"; }
+    double length(double metres) const { return shown_value(Quantity::Length, metres, imperial); }
+    double temperature(double celsius) const { return shown_value(Quantity::Temperature, celsius, imperial); }
+    double tension(double newtons) const { return shown_value(Quantity::Tension, newtons, imperial); }
+    const char* length_unit() const { return unit_of(Quantity::Length, imperial); }
+    const char* temperature_unit() const { return unit_of(Quantity::Temperature, imperial); }
+    const char* tension_unit() const { return unit_of(Quantity::Tension, imperial); }
 };
 
 // "Section 1: T01 - T13, 12 span(s), ruling span 312.45 m" for a section (0-based).
