@@ -6,6 +6,7 @@
 #include "calc/number_text.h"
 #include "shell/help_launcher.h"
 #include "stringing/line_schedule.h"
+#include "stringing/quantity_units.h"
 
 #include <cmath>
 
@@ -16,15 +17,10 @@ using namespace stringing;
 namespace {
 
 constexpr const char* Stringing_List = "Stringing_Data_Listbox";
-constexpr double Feet_Per_Metre = 1 / 0.3048;
 // Sags as the chart shows them: at a chart temperature the required sag is
 // then the very figure the printed chart gives.
 constexpr const char* Chart_Sag_Pattern = "##0.00";
 constexpr const char* Chart_Rows_Status = "Upper and Lower schedule rows from the stringing chart";
-
-// Chart values (SI) as the fields show them in the units in force.
-double shown_temperature(double celsius, bool imperial) { return imperial ? celsius * 9 / 5 + 32 : celsius; }
-double shown_length(double metres, bool imperial) { return imperial ? metres * Feet_Per_Metre : metres; }
 
 // The two chart temperatures around t: the highest at or below it and the
 // next above; none when t is outside the chart.
@@ -51,7 +47,7 @@ LineSchedule MainWindow::line_schedule() const {
                                     stringing_data());
 }
 
-bool MainWindow::imperial() const { return setup_.form().item_index("Units_of_Measure_RadioGroup") == 1; }
+bool MainWindow::imperial() const { return setup_.imperial(); }
 
 FilledRows MainWindow::current_rows_key() const {
     FilledRows key;
@@ -73,8 +69,8 @@ bool MainWindow::schedule_rows_from_chart() const {
         const double shown = Text_To_Number(form_.text(field), numbers_);
         return shown != Abort_Value && std::abs(shown - value) <= half_digit * 1.001;
     };
-    const auto temperature = [feet](double c) { return shown_temperature(c, feet); };
-    const auto length = [feet](double m) { return shown_length(m, feet); };
+    const auto temperature = [feet](double c) { return shown_value(stringing::Quantity::Temperature, c, feet); };
+    const auto length = [feet](double m) { return shown_value(stringing::Quantity::Length, m, feet); };
     return near("Upper_Temperature_Degrees_Edit", temperature(filled->upper_temperature_c), 0.05) &&
            near("Lower_Temperature_Degrees_Edit", temperature(filled->lower_temperature_c), 0.05) &&
            near("Upper_Sag_Edit", length(filled->upper_sag_m), 0.005) &&
@@ -105,7 +101,7 @@ std::string MainWindow::fill_schedule_from_chart() {
     const bool feet = imperial();
     const double shown = Text_To_Number(form_.text("Actual_Cable_Temperature_Edit"), numbers_);
     if (shown == Abort_Value) return "Type the Actual Temperature of the cable first.";
-    const double actual_c = feet ? (shown - 32) * 5 / 9 : shown;
+    const double actual_c = stored_value(stringing::Quantity::Temperature, shown, feet);
     const auto rows = bracket(schedule.temperatures_c, actual_c);
     if (!rows)
         return "The Actual Temperature is outside the stringing chart's temperatures.  Widen the chart under "
@@ -120,8 +116,8 @@ std::string MainWindow::fill_schedule_from_chart() {
     filled.upper_sag_m = sag_at(rows->second);
     filled.lower_temperature_c = schedule.temperatures_c[rows->first];
     filled.lower_sag_m = sag_at(rows->first);
-    const auto temperature = [feet](double c) { return shown_temperature(c, feet); };
-    const auto length = [feet](double m) { return shown_length(m, feet); };
+    const auto temperature = [feet](double c) { return shown_value(stringing::Quantity::Temperature, c, feet); };
+    const auto length = [feet](double m) { return shown_value(stringing::Quantity::Length, m, feet); };
     const auto put = [&](const char* field, double value, const char* pattern) {
         form_.user_type(field, format_number(value, pattern, numbers_));
     };
