@@ -1,4 +1,5 @@
 // vortan-cli: the headless entry points on the same core as the window.
+#include "journal/journal_places.h"
 #include "shell/cli_commands.h"
 #include "shell/scenario_script.h"
 
@@ -66,8 +67,10 @@ int main(int argc, char** argv) {
         std::filesystem::path fixtures = argv[2];
         fixtures.replace_extension();
         return vortan::run_scenario_script(
-            script, [](const std::string& line) { std::cout << line << '\n'; },
-            [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; }, fixtures);
+            // Each line is out before the next step runs: what a run shows, it has done.
+            script, [](const std::string& line) { std::cout << line << std::endl; },
+            [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; }, fixtures,
+            vortan::journal::unsaved_journal_folder());
     }
     auto print = [](const std::string& line) { std::cout << line << '\n'; };
     if (std::strcmp(argv[1], "check") == 0) return vortan::check_project(argv[2], print);

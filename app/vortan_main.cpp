@@ -6,6 +6,7 @@
 #include "gui/qt_user_port.h"
 #include "gui/setup_editor_dialog.h"
 #include "gui/startup_window.h"
+#include "journal/journal_places.h"
 #include "mainwindow/main_window.h"
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     window.set_numbers(vortan::gui::number_format_of(QLocale::system()));
     window.set_places(program_places());
     window.start();
+    window.keep_recovery_journal(vortan::journal::unsaved_journal_folder());
 
     vortan::gui::MainWindowView view(window);
     port.set_parent_window(&view);

@@ -1,5 +1,7 @@
 #include "form/form.h"
 
+#include <exception>
+
 #include <utility>
 
 namespace vortan {
@@ -185,30 +187,56 @@ void Form::set_focus(const std::string& name) {
     notify(c, Property::Focus);
 }
 
+template <typename Action>
+void Form::act(Action&& action) {
+    struct Depth {
+        Form& form;
+        explicit Depth(Form& f) : form(f) { ++form.actions_running_; }
+        ~Depth() {
+            // A script stopped by an unanswered question ends here: nothing more runs.
+            if (--form.actions_running_ == 0 && form.after_user_action && std::uncaught_exceptions() == 0)
+                form.after_user_action();
+        }
+    } depth(*this);
+    action();
+}
+
+void Form::user_type(const std::string& name, const std::string& text) {
+    act([&] { set_text(name, text); });
+}
+
 void Form::user_select(const std::string& name, int index) {
-    Control& c = control(name);
-    if (select(c, index)) run(c.on_change);
+    act([&] {
+        Control& c = control(name);
+        if (select(c, index)) run(c.on_change);
+    });
 }
 
 void Form::user_select_page(const std::string& name, int index) {
-    Control& c = control(name);
-    if (index == c.active_page) return;
-    if (c.on_changing && !c.on_changing()) return;
-    set_active_page(name, index);
-    run(c.on_change);
+    act([&] {
+        Control& c = control(name);
+        if (index == c.active_page) return;
+        if (c.on_changing && !c.on_changing()) return;
+        set_active_page(name, index);
+        run(c.on_change);
+    });
 }
 
 void Form::user_check(const std::string& name, bool checked) {
-    Control& c = control(name);
-    if (c.checked == checked) return;
-    set_checked(name, checked);
-    run(c.on_change);
+    act([&] {
+        Control& c = control(name);
+        if (c.checked == checked) return;
+        set_checked(name, checked);
+        run(c.on_change);
+    });
 }
 
 void Form::user_click(const std::string& name) {
-    Control& c = control(name);
-    if (!c.enabled) return;
-    run(c.on_click);
+    act([&] {
+        Control& c = control(name);
+        if (!c.enabled) return;
+        run(c.on_click);
+    });
 }
 
 }  // namespace vortan

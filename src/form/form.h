@@ -79,14 +79,20 @@ public:
     const std::string& focused() const { return focused_; }
 
     // ---- what a user does ----
-    void user_type(const std::string& name, const std::string& text) { set_text(name, text); }
+    void user_type(const std::string& name, const std::string& text);
     void user_select(const std::string& name, int index);
     // Asks the page control's changing handler first; a refusal keeps the page.
     void user_select_page(const std::string& name, int index);
     void user_check(const std::string& name, bool checked);
     void user_click(const std::string& name);
+    // Hears the end of every user action above (not of one a handler runs
+    // within another): the moment a change is done.
+    std::function<void()> after_user_action;
 
 private:
+    // Runs one user action, telling after_user_action when the outermost ends.
+    template <typename Action>
+    void act(Action&& action);
     // Sets one property and tells the listeners, when it really changes.
     template <typename T>
     bool assign(const std::string& name, T Control::*member, T value, Property property);
@@ -100,6 +106,7 @@ private:
     std::vector<Control*> order_;
     std::vector<Listener> listeners_;
     std::string focused_;
+    int actions_running_ = 0;
 };
 
 }  // namespace vortan

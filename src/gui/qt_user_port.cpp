@@ -47,7 +47,7 @@ QWidget* QtUserPort::dialog_parent() const {
     return parent_.data();
 }
 
-Answer QtUserPort::message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) {
+Answer QtUserPort::show_message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) {
     return show_message_box(dialog_parent(), kind, buttons, text, default_button);
 }
 

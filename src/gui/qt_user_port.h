@@ -19,7 +19,8 @@ public:
     void set_help_folder(const QString& folder) { help_folder_ = folder; }
 
     using UserPort::message;
-    Answer message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) override;
+    Answer show_message(MessageKind kind, Buttons buttons, const std::string& text,
+                        DefaultButton default_button) override;
     std::vector<std::filesystem::path> open_files(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> save_file(const FileDialogRequest& request) override;
     std::optional<std::string> input_box(const std::string& caption, const std::string& prompt,

@@ -46,6 +46,7 @@ MainWindow::MainWindow(UserPort& port, SetupEditor& setup) : port_(port), setup_
     build_main_form(form_);
     wire_handlers();
     setup_.connect(port_, numbers_);
+    watch_for_journal();
 }
 
 CalcContext MainWindow::context() { return CalcContext{form_, setup_.form(), port_, numbers_}; }

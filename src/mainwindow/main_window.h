@@ -5,6 +5,7 @@
 #include "calc/calc_context.h"
 #include "calc/run_values.h"
 #include "form/form.h"
+#include "journal/recovery_journal.h"
 #include "project/profile_file.h"
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -120,6 +122,16 @@ public:
     void update_recent_projects();
     void Load_Settings_OptionClick();
     void Delete_Projects_OptionClick();
+
+    // ---- the recovery journal (main_window_journal.cpp) ----
+    // Keeps a journal of every completed change beside the project, or in
+    // `unsaved_folder` for an unsaved one (none when it is empty).
+    void keep_recovery_journal(std::filesystem::path unsaved_folder);
+    // Writes the changes done since the last entry; every user action ends with it.
+    void journal_changes();
+    // Offers back the newest unsaved project a run that died left a journal of.
+    void offer_unsaved_recovery();
+    const std::filesystem::path& journal_file() const { return journal_.file(); }
 
     // ---- the sag report (main_window_report.cpp) ----
     void Report_BitBtnClick();
@@ -238,6 +250,14 @@ private:
     void set_recent_entries(const std::array<std::string, 5>& captions);
     // The setup editor's tab style on the main window's page controls.
     void copy_tab_style();
+    // The journal: what it watches, what it records and what it gives back.
+    void watch_for_journal();
+    journal::ProjectState project_state(bool pending_only) const;
+    void start_journal(const std::filesystem::path& master, std::optional<std::string> base);
+    void remove_journal();
+    bool offer_recovery(const std::filesystem::path& master);
+    bool recover(const journal::JournalContents& contents, journal::ProjectState base, const std::string& question);
+    void show_recovered_state(const journal::ProjectState& state, int span);
 
     UserPort& port_;
     SetupEditor& setup_;
@@ -253,6 +273,11 @@ private:
     // Set once the window starts to close; a cancelled exit leaves it set.
     bool closing_ = false;
     bool clearing_fields_ = false;  // a reset is emptying the window's fields
+    journal::RecoveryJournal journal_;
+    std::set<std::string> journal_pending_;  // changed since the last entry
+    bool journal_writing_ = false;
+    bool journal_recovered_ = false;
+    std::filesystem::path journal_failure_shown_;
 };
 
 }  // namespace vortan

@@ -82,6 +82,7 @@ bool MainWindow::open_project(const std::string& requested) {
     auto lists = read_side_files(name, profile);
     if (!lists) return false;
     show_opened_project(name, profile, std::move(*lists));
+    if (!setup_only) offer_recovery(name);
     return true;
 }
 
@@ -102,6 +103,7 @@ void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& pr
         const SideFile& side = side_files()[n];
         (side.main_window ? form_ : setup).set_items(side.list, std::move(lists[n]));
     }
+    if (!form_.checked("Load_Settings_From_Another_Project_CheckBox")) start_journal(name, journal::base_of(name));
     // 9-11
     after_open_or_save(name);
     fill_all_choices(form_, setup);
@@ -244,6 +246,7 @@ bool MainWindow::save_project() {
     }
     set_change_flags(false);
     setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
+    start_journal(master, crc_text(crc32(files.front().bytes.data(), files.front().bytes.size())));
     form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", true);
     after_open_or_save(master);
     update_recent_projects();

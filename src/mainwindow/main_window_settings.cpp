@@ -104,11 +104,16 @@ void MainWindow::first_display(const std::vector<std::string>& arguments) { run_
 
 void MainWindow::run_first_display(const std::vector<std::string>* arguments) {
     closing_ = false;
+    journal_recovered_ = false;
     read_settings();
     if (arguments) open_start_project(*arguments);
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
     apply_sag_mode(form_);
     set_change_flags(false);
+    // Recovered changes stay unsaved work; without them, an unsaved project
+    // a run that died was editing is offered back.
+    if (journal_recovered_) form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    else if (arguments) offer_unsaved_recovery();
 }
 
 void MainWindow::open_start_project(const std::vector<std::string>& arguments) {
@@ -189,6 +194,8 @@ bool MainWindow::exit_requested() {
     const std::string failure = write_settings();
     if (!failure.empty())
         port_.message(MessageKind::Error, Buttons::OK, "Error : The program settings could not be saved.\n\r\n\r" + failure);
+    // Saved or given up, the changes need no journal.
+    remove_journal();
     return true;
 }
 

@@ -185,6 +185,9 @@ void ScenarioRunner::run_line(const std::string& script_line) {
         if (!setup_.close_requested()) return;
         in_setup_ = false;
         main_.setup_closed();
+    } else if (command == "recover") {
+        // As at the window's start: the unsaved project of a run that died.
+        main_.offer_unsaved_recovery();
     } else if (command == "print") {
         words >> name;
         out_(name + "=" + printed_value(named(name)));
@@ -210,11 +213,13 @@ void ScenarioRunner::run_line(const std::string& script_line) {
 
 int run_scenario_script(std::istream& script, const std::function<void(const std::string&)>& out,
                         const std::function<void(const std::string&)>& errors,
-                        const std::filesystem::path& fixtures) {
+                        const std::filesystem::path& fixtures,
+                        const std::optional<std::filesystem::path>& journal_folder) {
     ScriptedPort port;
     SetupEditor setup;
     MainWindow main(port, setup);
     main.start();
+    if (journal_folder) main.keep_recovery_journal(*journal_folder);
     return run_scenario_script(script, port, setup, main, out, errors, fixtures);
 }
 

@@ -34,7 +34,7 @@ void ScriptedPort::clear_queues() {
     picks_.clear();
 }
 
-Answer ScriptedPort::message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton) {
+Answer ScriptedPort::show_message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton) {
     record(std::string("MESSAGE ") + to_string(kind) + " " + to_string(buttons) + " " +
            escape_message_text(text));
     message_texts_.push_back(text);

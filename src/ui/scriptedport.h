@@ -42,7 +42,8 @@ public:
     const std::vector<std::string>& last_report_lines() const { return last_report_lines_; }
 
     using UserPort::message;
-    Answer message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) override;
+    Answer show_message(MessageKind kind, Buttons buttons, const std::string& text,
+                        DefaultButton default_button) override;
     std::vector<std::filesystem::path> open_files(const FileDialogRequest& request) override;
     std::optional<std::filesystem::path> save_file(const FileDialogRequest& request) override;
     std::optional<std::string> input_box(const std::string& caption, const std::string& prompt,

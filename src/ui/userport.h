@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,9 +36,12 @@ class UserPort {
 public:
     virtual ~UserPort() = default;
 
-    // A modal message box; returns the button pressed.
-    virtual Answer message(MessageKind kind, Buttons buttons, const std::string& text,
-                           DefaultButton default_button) = 0;
+    // A modal message box; returns the button pressed. The window behind it
+    // shows what is done so far, so before_message hears it first.
+    Answer message(MessageKind kind, Buttons buttons, const std::string& text, DefaultButton default_button) {
+        if (before_message) before_message();
+        return show_message(kind, buttons, text, default_button);
+    }
     Answer message(MessageKind kind, Buttons buttons, const std::string& text) {
         return message(kind, buttons, text, DefaultButton::Yes);
     }
@@ -65,6 +69,12 @@ public:
     // Lets pending window events run (without user input) during a long operation.
     virtual void process_events() = 0;
     virtual DateTime now() = 0;
+
+    std::function<void()> before_message;
+
+protected:
+    virtual Answer show_message(MessageKind kind, Buttons buttons, const std::string& text,
+                                DefaultButton default_button) = 0;
 };
 
 const char* to_string(MessageKind kind);

@@ -1,0 +1,80 @@
+#include "journal/durable_file.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <csignal>
+#include <fcntl.h>
+#include <sys/types.h>
+#include <unistd.h>
+#endif
+
+namespace vortan::journal {
+
+#ifdef _WIN32
+
+std::string write_durably(const std::filesystem::path& file, const std::string& bytes, bool truncate) {
+    const int flags = _O_WRONLY | _O_CREAT | _O_BINARY | (truncate ? _O_TRUNC : _O_APPEND);
+    const int handle = _wopen(file.c_str(), flags, _S_IREAD | _S_IWRITE);
+    if (handle < 0) return std::strerror(errno);
+    const bool written = _write(handle, bytes.data(), static_cast<unsigned>(bytes.size())) ==
+                         static_cast<int>(bytes.size()) && _commit(handle) == 0;
+    const std::string failure = written ? "" : std::strerror(errno);
+    _close(handle);
+    return failure;
+}
+
+long this_process_id() { return static_cast<long>(_getpid()); }
+
+bool process_running(long id) {
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
+
+#else
+
+std::string write_durably(const std::filesystem::path& file, const std::string& bytes, bool truncate) {
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (truncate ? O_TRUNC : O_APPEND);
+    const int handle = ::open(file.c_str(), flags, 0644);
+    if (handle < 0) return std::strerror(errno);
+    std::string failure;
+    for (size_t done = 0; done < bytes.size() && failure.empty();) {
+        const ssize_t wrote = ::write(handle, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno != EINTR) failure = std::strerror(errno);
+        if (wrote > 0) done += static_cast<size_t>(wrote);
+    }
+    if (failure.empty() && ::fsync(handle) != 0) failure = std::strerror(errno);
+    ::close(handle);
+    // A new file's name must reach the disk too, or a power cut loses the file.
+    if (failure.empty() && truncate) {
+        const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+        const int directory = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC);
+        if (directory >= 0) {
+            ::fsync(directory);
+            ::close(directory);
+        }
+    }
+    return failure;
+}
+
+long this_process_id() { return static_cast<long>(::getpid()); }
+
+bool process_running(long id) {
+    if (id <= 0) return false;
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+}
+
+#endif
+
+}  // namespace vortan::journal

@@ -1,0 +1,60 @@
+#include "journal/project_state.h"
+
+#include <algorithm>
+
+namespace vortan::journal {
+
+namespace {
+
+const std::vector<std::string>& list_or_empty(const ProjectState& state, const std::string& name) {
+    static const std::vector<std::string> none;
+    auto found = state.lists.find(name);
+    return found == state.lists.end() ? none : found->second;
+}
+
+ListEdit edit_between(const std::string& name, const std::vector<std::string>& before,
+                      const std::vector<std::string>& after) {
+    const size_t shorter = std::min(before.size(), after.size());
+    size_t head = 0;
+    while (head < shorter && before[head] == after[head]) ++head;
+    size_t tail = 0;
+    while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
+    ListEdit edit{name, head, before.size() - head - tail, {}};
+    edit.inserted.assign(after.begin() + static_cast<std::ptrdiff_t>(head),
+                         after.end() - static_cast<std::ptrdiff_t>(tail));
+    return edit;
+}
+
+}  // namespace
+
+Entry changes_between(const ProjectState& before, const ProjectState& after) {
+    Entry entry;
+    for (const auto& [name, value] : after.values) {
+        auto found = before.values.find(name);
+        if (found == before.values.end() || found->second != value) entry.values.emplace_back(name, value);
+    }
+    for (const auto& [name, lines] : after.lists) {
+        const std::vector<std::string>& old = list_or_empty(before, name);
+        if (old != lines) entry.lists.push_back(edit_between(name, old, lines));
+    }
+    return entry;
+}
+
+bool apply(const Entry& entry, ProjectState& state) {
+    for (const auto& [name, value] : entry.values) state.values[name] = value;
+    for (const ListEdit& edit : entry.lists) {
+        std::vector<std::string>& lines = state.lists[edit.list];
+        if (edit.at > lines.size() || edit.removed > lines.size() - edit.at) return false;
+        auto at = lines.begin() + static_cast<std::ptrdiff_t>(edit.at);
+        at = lines.erase(at, at + static_cast<std::ptrdiff_t>(edit.removed));
+        lines.insert(at, edit.inserted.begin(), edit.inserted.end());
+    }
+    return true;
+}
+
+void merge(ProjectState& state, const ProjectState& changed) {
+    for (const auto& [name, value] : changed.values) state.values[name] = value;
+    for (const auto& [name, lines] : changed.lists) state.lists[name] = lines;
+}
+
+}  // namespace vortan::journal

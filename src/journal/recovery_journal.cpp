@@ -1,0 +1,111 @@
+#include "journal/recovery_journal.h"
+
+#include "journal/durable_file.h"
+#include "project/crc32.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace vortan::journal {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* Unsaved_Prefix = "unsaved-";
+constexpr const char* Extension = ".journal";
+
+std::optional<long> unsaved_process(const fs::path& file) {
+    const std::string name = file.filename().string();
+    const std::string prefix = Unsaved_Prefix;
+    if (name.rfind(prefix, 0) != 0 || file.extension() != Extension) return std::nullopt;
+    const std::string digits = file.stem().string().substr(prefix.size());
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 9)
+        return std::nullopt;
+    return std::stol(digits);
+}
+
+}  // namespace
+
+fs::path journal_of(const fs::path& master) {
+    fs::path file = master;
+    file += Extension;
+    return file;
+}
+
+fs::path unsaved_journal(const fs::path& folder, long process) {
+    return folder / (Unsaved_Prefix + std::to_string(process) + Extension);
+}
+
+std::vector<fs::path> orphaned_unsaved_journals(const fs::path& folder) {
+    std::vector<std::pair<fs::file_time_type, fs::path>> found;
+    std::error_code error;
+    for (const auto& item : fs::directory_iterator(folder, error)) {
+        auto process = unsaved_process(item.path());
+        if (!process || *process == this_process_id() || process_running(*process)) continue;
+        found.emplace_back(fs::last_write_time(item.path(), error), item.path());
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<fs::path> files;
+    for (auto& [time, path] : found) files.push_back(std::move(path));
+    return files;
+}
+
+std::optional<JournalContents> read_journal(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    return read_journal_text(bytes);
+}
+
+std::string base_of(const fs::path& master) { return file_crc(master); }
+
+void RecoveryJournal::keep(fs::path unsaved_folder) {
+    kept_ = true;
+    unsaved_folder_ = std::move(unsaved_folder);
+}
+
+void RecoveryJournal::start(const fs::path& master, const std::string& base, ProjectState state) {
+    remove();
+    header_ = {master.string(), master.empty() ? No_Base : base, this_process_id()};
+    base_ = state;
+    last_ = std::move(state);
+    rewrite_ = false;
+    file_.clear();
+    if (!kept_) return;
+    if (!master.empty()) file_ = journal_of(master);
+    else if (!unsaved_folder_.empty()) file_ = unsaved_journal(unsaved_folder_, header_.process);
+}
+
+std::string RecoveryJournal::record(const ProjectState& changed, int span) {
+    if (file_.empty()) return "";
+    ProjectState next = last_;
+    merge(next, changed);
+    // After a failed write the file may end in a torn entry: it is written
+    // afresh, everything since the save in one entry.
+    Entry entry = changes_between(rewrite_ ? base_ : last_, rewrite_ ? next : changed);
+    if (entry.empty() && !rewrite_) return "";
+    entry.span = span;
+    const bool fresh = entries_ == 0 || rewrite_;
+    std::string bytes = (fresh ? header_text(header_) : "") + entry_text(fresh ? 1 : entries_ + 1, entry);
+    std::error_code error;
+    if (fresh && file_.has_parent_path()) fs::create_directories(file_.parent_path(), error);
+    const std::string failure = write_durably(file_, bytes, fresh);
+    rewrite_ = !failure.empty() && entries_ > 0;
+    if (!failure.empty()) return failure;
+    entries_ = fresh ? 1 : entries_ + 1;
+    last_ = std::move(next);
+    return "";
+}
+
+void RecoveryJournal::remove() {
+    if (entries_ > 0) {
+        std::error_code ignored;
+        fs::remove(file_, ignored);
+    }
+    entries_ = 0;
+    rewrite_ = false;
+}
+
+}  // namespace vortan::journal

@@ -1,0 +1,192 @@
+// The recovery journal of the project on screen: written after every change
+// a user completes, offered back when a run that died left one behind.
+#include "calc/angle_entry.h"
+#include "journal/recovery_journal.h"
+#include "mainwindow/choice_fills.h"
+#include "mainwindow/main_window.h"
+#include "project/project_file_set.h"
+#include "setup/vertical_circle.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace vortan {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The setup editor's project texts and vertical circle, which the master file keeps.
+const char* const Project_Values[] = {"Contract_Edit",      "Contractor_Edit",   "Transmission_Line_Edit",
+                                      "Zenith_RadioButton", "Nadir_RadioButton", "Altitude_RadioButton"};
+
+bool is_project_value(const std::string& name) {
+    return std::any_of(std::begin(Project_Values), std::end(Project_Values),
+                       [&](const char* value) { return name == value; });
+}
+
+bool is_project_list(const std::string& name) {
+    return std::any_of(side_files().begin(), side_files().end(),
+                       [&](const SideFile& side) { return name == side.list; });
+}
+
+std::string count_of(size_t count, const std::string& what) {
+    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
+void MainWindow::keep_recovery_journal(fs::path unsaved_folder) {
+    journal_.keep(std::move(unsaved_folder));
+    const fs::path master = form_.text("Load_Save_File_Edit");
+    start_journal(master, master.empty() ? std::nullopt : std::optional(journal::base_of(master)));
+}
+
+void MainWindow::watch_for_journal() {
+    auto watch = [this](bool setup_form) {
+        return [this, setup_form](const Control& control, Property property) {
+            const bool value = setup_form && is_project_value(control.name) &&
+                               (property == Property::Text || property == Property::Checked);
+            if (value || (property == Property::Items && is_project_list(control.name)))
+                journal_pending_.insert(control.name);
+        };
+    };
+    form_.add_listener(watch(false));
+    setup_.form().add_listener(watch(true));
+    form_.after_user_action = [this] { journal_changes(); };
+    setup_.form().after_user_action = [this] { journal_changes(); };
+    port_.before_message = [this] { journal_changes(); };
+}
+
+journal::ProjectState MainWindow::project_state(bool pending_only) const {
+    journal::ProjectState state;
+    const Form& setup = setup_.form();
+    for (const char* name : Project_Values) {
+        if (pending_only && !journal_pending_.count(name)) continue;
+        const Control& control = setup.control(name);
+        state.values[name] = control.kind == ControlKind::RadioButton ? (control.checked ? "1" : "0") : control.text;
+    }
+    for (const SideFile& side : side_files())
+        if (!pending_only || journal_pending_.count(side.list))
+            state.lists[side.list] = (side.main_window ? form_ : setup).items(side.list);
+    return state;
+}
+
+void MainWindow::start_journal(const fs::path& master, std::optional<std::string> base) {
+    // A saved project's journal starts from its files; an unsaved one's from
+    // nothing, so that it holds the whole project.
+    journal_.start(master, base.value_or(""), master.empty() ? journal::ProjectState{} : project_state(false));
+    journal_pending_.clear();
+    if (master.empty()) {
+        for (const char* name : Project_Values) journal_pending_.insert(name);
+        for (const SideFile& side : side_files()) journal_pending_.insert(side.list);
+    }
+}
+
+void MainWindow::journal_changes() {
+    if (journal_writing_ || journal_pending_.empty() || !journal_.kept()) return;
+    // Without unsaved work there is nothing a crash could lose.
+    if (!form_.checked("Data_Changed_Since_Load_CheckBox") && !setup_.form().checked("Settings_Data_Changed_CheckBox"))
+        return;
+    journal_writing_ = true;
+    const std::string failure = journal_.record(project_state(true), span_number());
+    if (failure.empty()) journal_pending_.clear();
+    if (!failure.empty() && journal_failure_shown_ != journal_.file()) {
+        journal_failure_shown_ = journal_.file();
+        port_.message(MessageKind::Warning, Buttons::OK,
+                      "Warning : The recovery journal\n\r\n\r" + journal_.file().string() +
+                          "\n\r\n\rcannot be written (" + failure +
+                          ").  Changes made since the project was last saved will be lost if the program stops "
+                          "unexpectedly.\n\r\n\rSave the project often, or free space on the disk.");
+    }
+    journal_writing_ = false;
+}
+
+void MainWindow::remove_journal() {
+    journal_.remove();
+    journal_pending_.clear();
+}
+
+bool MainWindow::offer_recovery(const fs::path& master) {
+    const fs::path file = journal::journal_of(master);
+    std::error_code error;
+    if (!journal_.kept() || !fs::is_regular_file(file, error)) return false;
+    auto contents = journal::read_journal(file);
+    // A journal older than the project, or made from another save of it,
+    // does not fit these files.
+    const bool newer = fs::last_write_time(file, error) >= fs::last_write_time(master, error) && !error;
+    if (!contents || !newer || contents->header.base != journal::base_of(master)) return false;
+    const std::string question =
+        "Warning : The program stopped without saving the project\n\r\n\r" + master.string() + "\n\r\n\r" +
+        count_of(contents->entries.size(), "change") + " made after it was last saved can be recovered from its journal.";
+    if (!recover(*contents, project_state(false), question)) {
+        fs::remove(file, error);
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::offer_unsaved_recovery() {
+    if (!journal_.kept() || journal_.unsaved_folder().empty()) return;
+    for (const fs::path& file : journal::orphaned_unsaved_journals(journal_.unsaved_folder())) {
+        auto contents = journal::read_journal(file);
+        std::error_code error;
+        if (!contents || contents->header.base != journal::No_Base) continue;
+        if (!may_lose_unsaved_data()) return;
+        const std::string question = "Warning : The program stopped while an unsaved project was open.\n\r\n\r" +
+                                     count_of(contents->entries.size(), "change") +
+                                     " made to it can be recovered from its journal.";
+        reset_without_asking();
+        recover(*contents, journal::ProjectState{}, question);
+        fs::remove(file, error);
+        return;
+    }
+}
+
+bool MainWindow::recover(const journal::JournalContents& contents, journal::ProjectState base,
+                         const std::string& question) {
+    std::string lost;
+    if (contents.lost > 0)
+        lost = "\n\r\n\r" + count_of(static_cast<size_t>(contents.lost), "change") +
+               " being written when it stopped cannot be recovered.";
+    if (contents.entries.empty()) {
+        port_.message(MessageKind::Warning, Buttons::OK, question + lost);
+        return false;
+    }
+    if (port_.warn(Buttons::YesNo, question + lost + "\n\r\n\rRecover them ?  (No discards them.)") != Answer::Yes)
+        return false;
+    journal::ProjectState state = base;
+    int span = 1;
+    for (const journal::Entry& entry : contents.entries) {
+        if (!journal::apply(entry, state)) break;
+        span = entry.span;
+    }
+    show_recovered_state(state, span);
+    return true;
+}
+
+void MainWindow::show_recovered_state(const journal::ProjectState& state, int span) {
+    Form& setup = setup_.form();
+    for (const auto& [name, value] : state.values) {
+        if (setup.control(name).kind == ControlKind::RadioButton) setup.set_checked(name, value == "1");
+        else setup.set_text(name, value);
+    }
+    for (const SideFile& side : side_files()) {
+        auto lines = state.lists.find(side.list);
+        (side.main_window ? form_ : setup).set_items(side.list, lines == state.lists.end() ? std::vector<std::string>{}
+                                                                                          : lines->second);
+    }
+    fill_project_details(form_, setup);
+    choose_one_vertical_circle(setup);
+    form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup));
+    fill_all_choices(form_, setup);
+    set_span_number(std::clamp(span, 1, std::max(1, span_count())));
+    display();
+    // Recovered, the changes are the project's unsaved work, kept by its journal.
+    journal_recovered_ = true;
+    form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    setup.set_checked("Settings_Data_Changed_CheckBox", true);
+    journal_changes();
+}
+
+}  // namespace vortan
