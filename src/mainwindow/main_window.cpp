@@ -270,6 +270,7 @@ void MainWindow::setup_closed() {
     copy_tab_style();
     // Showing the editor again clears its own mark; the project keeps it.
     if (setup.checked("Settings_Data_Changed_CheckBox")) form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    journal_changes();
 }
 
 }  // namespace vortan
