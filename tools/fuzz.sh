@@ -17,7 +17,7 @@ build="${VORTAN_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 runs="${VORTAN_FUZZ_RUNS:-100000}"
 max_time="${VORTAN_FUZZ_MAX_TIME:-600}"
 jobs="${VORTAN_FUZZ_JOBS:-2}"
-all_targets=(number_text_fuzz angle_fuzz field_extraction_fuzz profile_fuzz project_open_fuzz scenario_fuzz)
+all_targets=(number_text_fuzz angle_fuzz field_extraction_fuzz profile_fuzz project_open_fuzz scenario_fuzz journal_fuzz)
 read -r -a targets <<<"${VORTAN_FUZZ_TARGETS:-${all_targets[*]}}"
 
 # clang, and the sanitizer and libFuzzer runtimes (only recommended by clang,

@@ -1,0 +1,168 @@
+// The journal as the window keeps it: where it is written, what removes it,
+// and what a later run offers back.
+#include "journal/durable_file.h"
+#include "journal/recovery_journal.h"
+#include "mainwindow/main_window.h"
+#include "setup/setup_editor.h"
+#include "ui/scriptedport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <algorithm>
+#include <fstream>
+#include <memory>
+
+namespace vortan {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One run of the program on a copy of the demo line.
+struct ProgramRun {
+    ScriptedPort port;
+    SetupEditor setup;
+    MainWindow window{port, setup};
+    explicit ProgramRun(const fs::path& folder) {
+        window.start();
+        window.keep_recovery_journal(folder / "unsaved");
+        port.set_default_answer(Answer::Yes);
+    }
+    Form& form() { return window.form(); }
+    // A changed span length preserved: the change a journal must keep.
+    void preserve_span_length(const std::string& length) {
+        form().user_type("Span_Length_Edit", length);
+        form().user_click("Commit_Span_Changes_BitBtn");
+    }
+    std::string last_message() { return port.messages().empty() ? "" : port.messages().back(); }
+};
+
+class RecoveryWindow : public ::testing::Test {
+protected:
+    RecoveryWindow() : folder(fs::temp_directory_path() / ("vortan-recovery-" + std::to_string(journal::this_process_id()))) {
+        fresh_copy();
+    }
+    void fresh_copy() {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        for (const auto& entry : fs::directory_iterator(VORTAN_EXAMPLES_DIR))
+            if (entry.path().stem() == "demo-line" && entry.path().extension() != ".vts")
+                fs::copy_file(entry.path(), folder / entry.path().filename());
+        master = folder / "demo-line.vtn";
+    }
+    ~RecoveryWindow() override { fs::remove_all(folder); }
+
+    std::unique_ptr<ProgramRun> opened(std::optional<Answer> to_recovery = std::nullopt) {
+        auto run = std::make_unique<ProgramRun>(folder);
+        if (to_recovery) run->port.queue_answer(*to_recovery);
+        run->window.open_project(master.string());
+        return run;
+    }
+    std::string first_span() { return opened()->form().items("Pole_Data_Listbox").front(); }
+
+    fs::path folder, master;
+};
+
+TEST_F(RecoveryWindow, ChangesComeBackUntilSavedDeclinedOrExited) {
+    const std::string saved = first_span();
+    struct Case {
+        const char* ending;
+        Answer to_recovery;
+        bool comes_back;
+    };
+    for (const Case& c : {Case{"crash", Answer::Yes, true}, Case{"crash", Answer::No, false},
+                          Case{"save", Answer::Yes, false}, Case{"exit", Answer::Yes, false}}) {
+        fresh_copy();
+        {
+            auto run = opened();
+            run->preserve_span_length("311");
+            ASSERT_TRUE(fs::exists(journal::journal_of(master))) << c.ending;
+            if (std::string(c.ending) == "save") run->window.save_project();
+            if (std::string(c.ending) == "exit") {
+                run->port.queue_answer(Answer::No);  // do not save
+                ASSERT_TRUE(run->window.exit_requested());
+            }
+        }
+        auto next = opened(c.to_recovery);
+        const bool recovered = next->form().items("Pole_Data_Listbox").front() != saved;
+        const bool saved_with_change = std::string(c.ending) == "save";
+        EXPECT_EQ(recovered, c.comes_back || saved_with_change) << c.ending;
+        EXPECT_EQ(next->form().checked("Data_Changed_Since_Load_CheckBox"), c.comes_back) << c.ending;
+        // A journal recovered goes on; one declined, saved or exited is gone.
+        EXPECT_EQ(fs::exists(journal::journal_of(master)), c.comes_back) << c.ending;
+    }
+}
+
+TEST_F(RecoveryWindow, ATornJournalGivesItsWholeEntriesAndSaysHowManyWereLost) {
+    {
+        auto run = opened();
+        run->preserve_span_length("301");
+        run->preserve_span_length("302");
+    }
+    const fs::path file = journal::journal_of(master);
+    fs::resize_file(file, fs::file_size(file) - 3);
+    auto next = opened(Answer::Yes);
+    EXPECT_NE(next->last_message().find("1 change made after it was last saved can be recovered"), std::string::npos);
+    EXPECT_NE(next->last_message().find("1 change being written when it stopped cannot be recovered"), std::string::npos);
+    EXPECT_NE(next->form().items("Pole_Data_Listbox").front().find("\t301\t"), std::string::npos);
+}
+
+TEST_F(RecoveryWindow, OtherProjectsAndOtherSavesAreLeftAlone) {
+    // Another project's journal in the folder, and this project's journal of
+    // an earlier save (its base no longer the master's).
+    const fs::path other = folder / "other-line.vtn.journal";
+    std::ofstream(other) << journal::header_text({(folder / "other-line.vtn").string(), "1234", 1});
+    {
+        auto run = opened();
+        run->preserve_span_length("333");
+    }
+    std::string bytes;
+    {
+        std::ifstream in(journal::journal_of(master), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    bytes.replace(bytes.find("\nbase ") + 6, 1, "Z");
+    std::ofstream(journal::journal_of(master), std::ios::binary) << bytes;
+    auto next = opened(Answer::Yes);
+    EXPECT_TRUE(next->port.messages().empty());
+    next->preserve_span_length("334");
+    next->window.save_project();
+    EXPECT_TRUE(fs::exists(other));
+}
+
+TEST_F(RecoveryWindow, AnUnsavedProjectOfARunThatDiedIsOfferedAtStart) {
+    long dead = 0;
+    {
+        ProgramRun run(folder);
+        run.form().user_click("New_Option");
+        run.form().user_type("From_Tower_Edit", "A1");
+        run.form().user_type("To_Tower_Edit", "A2");
+        run.preserve_span_length("250");
+        ASSERT_EQ(run.form().items("Pole_Data_Listbox").size(), 1u);
+        // The run dies; no process has its number any longer.
+        dead = 999999;
+        while (journal::process_running(dead)) ++dead;
+        fs::rename(run.window.journal_file(), journal::unsaved_journal(folder / "unsaved", dead));
+    }
+    ProgramRun next(folder);
+    next.window.first_display({});
+    EXPECT_NE(next.last_message().find("an unsaved project was open"), std::string::npos);
+    ASSERT_EQ(next.form().items("Pole_Data_Listbox").size(), 1u);
+    EXPECT_NE(next.form().items("Pole_Data_Listbox").front().find("A1\tA2\t250"), std::string::npos);
+    EXPECT_TRUE(next.form().checked("Data_Changed_Since_Load_CheckBox"));
+    EXPECT_FALSE(fs::exists(journal::unsaved_journal(folder / "unsaved", dead)));
+}
+
+TEST_F(RecoveryWindow, AJournalThatCannotBeWrittenIsSaidOnce) {
+    fs::create_directories(journal::journal_of(master));  // a folder where the file would go
+    auto run = opened();
+    run->preserve_span_length("301");
+    run->preserve_span_length("302");
+    const auto messages = run->port.messages();
+    EXPECT_EQ(std::count_if(messages.begin(), messages.end(),
+                            [](const std::string& m) { return m.find("recovery journal") != std::string::npos; }),
+              1);
+}
+
+}  // namespace
+}  // namespace vortan
