@@ -233,7 +233,10 @@ void MainWindow::Jump_to_Span_BitBtnClick() {
 }
 
 void MainWindow::show_from_overview(int span, int cable_sag) {
-    if (span < 1 || span > span_count() || !may_leave_edited_span()) return;
+    if (span < 1 || span > span_count()) return;
+    const bool may_leave = may_leave_edited_span();
+    journal_changes();  // an edit preserved on leaving
+    if (!may_leave) return;
     set_span_number(span);
     const std::vector<std::string>& cable_sags = form_.items("Cable_Bundle_Record_Listbox");
     if (cable_sag >= 0 && cable_sag < static_cast<int>(cable_sags.size())) {

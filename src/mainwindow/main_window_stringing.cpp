@@ -40,6 +40,7 @@ void MainWindow::set_stringing_data(const StringingData& data) {
     form_.set_items(Stringing_List, std::move(lines));
     form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
     show_schedule_source();
+    journal_changes();
 }
 
 LineSchedule MainWindow::line_schedule() const {
