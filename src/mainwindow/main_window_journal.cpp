@@ -153,7 +153,9 @@ bool MainWindow::recover(const journal::JournalContents& contents, journal::Proj
         port_.message(MessageKind::Warning, Buttons::OK, question + lost);
         return false;
     }
-    if (port_.warn(Buttons::YesNo, question + lost + "\n\r\n\rRecover them ?  (No discards them.)") != Answer::Yes)
+    // Enter recovers: declining is what loses the work.
+    if (port_.message(MessageKind::Warning, Buttons::YesNo, question + lost + "\n\r\n\rRecover them ?  (No discards them.)",
+                      DefaultButton::Yes) != Answer::Yes)
         return false;
     journal::ProjectState state = base;
     int span = 1;

@@ -2,6 +2,8 @@
 // Cancel): a surveyor who presses Enter out of habit loses nothing.
 #include "gui/main_window_view.h"
 #include "gui/qt_user_port.h"
+#include "journal/durable_file.h"
+#include "journal/recovery_journal.h"
 #include "mainwindow/main_window.h"
 #include "project/setup_lists.h"
 #include "setup/setup_editor.h"
@@ -15,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -34,6 +38,9 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             texts.push_back(box->text().toStdString());
+            // VORTAN_SCREENSHOT=FILE.png keeps a picture of the first box.
+            if (const char* picture = std::getenv("VORTAN_SCREENSHOT"); picture && texts.size() == 1)
+                box->grab().save(QString::fromLocal8Bit(picture));
             QTest::keyClick(box, Qt::Key_Return);
         });
         timer_.start();
@@ -116,6 +123,36 @@ TEST_F(DestructiveQuestionTest, EnterKeepsTheSpansCableSagsAndFieldsOnScreen) {
         EXPECT_EQ(enter.texts.front().rfind("Warning", 0), 0u) << enter.texts.front();
         EXPECT_EQ(stored(), (Stored{1, 1, "T1"}));
     }
+}
+
+// Enter on the offer to recover a run's lost work takes it back: declining
+// is what would lose it.
+TEST_F(DestructiveQuestionTest, EnterRecoversTheWorkOfARunThatDied) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("vortan-enter-recovers-" + std::to_string(journal::this_process_id()));
+    fs::remove_all(folder);
+    model.keep_recovery_journal(folder);
+    model.form().user_type("Span_Length_Edit", "301");
+    model.form().user_click("Commit_Span_Changes_BitBtn");
+    long dead = 999999;
+    while (journal::process_running(dead)) ++dead;
+    fs::rename(model.journal_file(), journal::unsaved_journal(folder, dead));
+
+    SetupEditor next_setup;
+    QtUserPort next_port;
+    MainWindow next{next_port, next_setup};
+    next.start();
+    next.keep_recovery_journal(folder);
+    MainWindowView next_view(next);
+    next_view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&next_view));
+    EnterOnEveryBox enter;
+    next.offer_unsaved_recovery();
+    ASSERT_EQ(enter.texts.size(), 1u);
+    EXPECT_NE(enter.texts.front().find("unsaved project"), std::string::npos) << enter.texts.front();
+    ASSERT_EQ(next.form().items("Pole_Data_Listbox").size(), 1u);
+    EXPECT_NE(next.form().items("Pole_Data_Listbox").front().find("\t301\t"), std::string::npos);
+    fs::remove_all(folder);
 }
 
 }  // namespace
