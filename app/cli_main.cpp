@@ -20,10 +20,33 @@ vortan::DateTime local_time_now() {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
+void print_synopsis(std::ostream& out) {
+    out << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc [--imperial] PROJECT.vtn | "
+           "report PROJECT.vtn | schedule PROJECT.vtn [--section N] [--csv]\n"
+           "       vortan-cli --help | --version\n";
+}
+
 int usage() {
-    std::cerr << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc [--imperial] PROJECT.vtn | "
-                 "report PROJECT.vtn | schedule PROJECT.vtn [--section N] [--csv]\n";
+    print_synopsis(std::cerr);
     return 2;
+}
+
+int help() {
+    print_synopsis(std::cout);
+    std::cout << "\nSag surveys of overhead power-line cables without a window.\n\n"
+                 "Commands:\n"
+                 "  script FILE                   run a scenario script and print what a user would see\n"
+                 "  check PROJECT.vtn             verify the CRC of every side file of a project\n"
+                 "  recalc [--imperial] PROJECT.vtn\n"
+                 "                                recalculate every stored cable sag, one line each\n"
+                 "  report PROJECT.vtn            print the sag report\n"
+                 "  schedule PROJECT.vtn [--section N] [--csv]\n"
+                 "                                print the stringing charts (--csv: CSV in SI units)\n"
+                 "\nOptions:\n"
+                 "  -h, --help                    show this help and exit\n"
+                 "  --version                     show the version and exit\n"
+                 "\nSee vortan-cli(1).\n";
+    return 0;
 }
 
 // schedule PROJECT.vtn [--section N] [--csv], the options in any order.
@@ -53,6 +76,11 @@ int schedule(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) return help();
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "vortan-cli " VORTAN_VERSION "\n";
+        return 0;
+    }
     if (argc >= 3 && std::strcmp(argv[1], "schedule") == 0) return schedule(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "recalc") == 0 && std::strcmp(argv[2], "--imperial") == 0)
         return vortan::recalc_project(argv[3], [](const std::string& line) { std::cout << line << '\n'; }, true);

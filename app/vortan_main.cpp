@@ -16,7 +16,73 @@
 #include <QLocale>
 #include <QStandardPaths>
 
+#include <cstring>
+#include <iostream>
+#include <string_view>
+
 namespace {
+
+const char* const Usage = "usage: vortan [OPTION]... [PROJECT.vtn]\n       vortan --help | --version\n";
+
+void print_help() {
+    std::cout << Usage
+              << "\nSag and check the cables of overhead power lines. PROJECT.vtn opens that\n"
+                 "project; without one, the project last used opens.\n"
+                 "\nOptions:\n"
+                 "  -h, --help          show this help and exit\n"
+                 "  --version           show the version and exit\n"
+                 "  -platform NAME      the window system (xcb, wayland, offscreen); Qt's other\n"
+                 "                      options, such as -style NAME and -reverse, work too\n"
+                 "\nSee vortan(1).\n";
+}
+
+// Qt's own options, which QApplication takes out of the arguments: they are
+// known here only so that they are not refused as unknown. Qt accepts them
+// with one dash or two, and a value either as the next argument or after '='.
+bool is_qt_option(std::string_view option, bool& takes_value) {
+    static constexpr std::string_view With_Value[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+        "qwindowtitle", "style", "stylesheet", "session", "display", "geometry", "title", "name"};
+    static constexpr std::string_view Without_Value[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    option.remove_prefix(option.starts_with("--") ? 2 : 1);
+    const auto equals = option.find('=');
+    const bool value_given = equals != std::string_view::npos;
+    option = option.substr(0, equals);
+    for (const auto name : With_Value)
+        if (option == name) {
+            takes_value = !value_given;
+            return true;
+        }
+    takes_value = false;
+    for (const auto name : Without_Value)
+        if (option == name && !value_given) return true;
+    return false;
+}
+
+// Answered before QApplication is made, so that --help and --version work
+// without a display. The exit status, or -1 when the window is to start.
+int command_line_options(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.size() < 2 || argument[0] != '-') continue;
+        if (argument == "--help" || argument == "-h") {
+            print_help();
+            return 0;
+        }
+        if (argument == "--version") {
+            std::cout << "vortan " VORTAN_VERSION "\n";
+            return 0;
+        }
+        bool takes_value = false;
+        if (is_qt_option(argument, takes_value)) {
+            if (takes_value) ++i;
+            continue;
+        }
+        std::cerr << "vortan: unknown option " << argument << "\n" << Usage;
+        return 2;
+    }
+    return -1;
+}
 
 std::filesystem::path native_path(const QString& path) {
     return std::filesystem::path(QDir::toNativeSeparators(path).toStdString());
@@ -37,6 +103,7 @@ vortan::ProgramPlaces program_places() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const int status = command_line_options(argc, argv); status >= 0) return status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vortan"));
 

@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, or the packages
 # named as arguments (skips apt when every one is already there).
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev libgl-dev zlib1g-dev)
+packages=(g++ cmake ninja-build libgtest-dev libgmock-dev qt6-base-dev libgl-dev zlib1g-dev
+          dpkg-dev file appstream)
 if [ $# -gt 0 ]; then packages=("$@"); fi
 missing=()
 for p in "${packages[@]}"; do

@@ -10,7 +10,8 @@ endif()
 set(expected bin/vortan-cli share/vortan/examples/demo-line.vtn share/vortan/examples/demo-line.spd)
 if(GUI)
   list(APPEND expected bin/vortan share/vortan/help/index.html share/vortan/help/topic-100.html
-       share/applications/vortan.desktop share/icons/hicolor/scalable/apps/vortan.svg)
+       share/applications/org.vortan.Vortan.desktop share/metainfo/org.vortan.Vortan.metainfo.xml
+       share/icons/hicolor/scalable/apps/vortan.svg)
 endif()
 foreach(file ${expected})
   if(NOT EXISTS ${PREFIX}/${file})
