@@ -27,7 +27,19 @@ ListEdit edit_between(const std::string& name, const std::vector<std::string>& b
 
 }  // namespace
 
-Entry changes_between(const ProjectState& before, const ProjectState& after) {
+ProjectView view_of(const ProjectState& state) {
+    ProjectView view{state.values, {}};
+    for (const auto& [name, lines] : state.lists) view.lists[name] = &lines;
+    return view;
+}
+
+ProjectState copy_of(const ProjectView& view) {
+    ProjectState state{view.values, {}};
+    for (const auto& [name, lines] : view.lists) state.lists[name] = *lines;
+    return state;
+}
+
+Entry changes_between(const ProjectState& before, const ProjectView& after) {
     Entry entry;
     for (const auto& [name, value] : after.values) {
         auto found = before.values.find(name);
@@ -35,9 +47,13 @@ Entry changes_between(const ProjectState& before, const ProjectState& after) {
     }
     for (const auto& [name, lines] : after.lists) {
         const std::vector<std::string>& old = list_or_empty(before, name);
-        if (old != lines) entry.lists.push_back(edit_between(name, old, lines));
+        if (old != *lines) entry.lists.push_back(edit_between(name, old, *lines));
     }
     return entry;
+}
+
+Entry changes_between(const ProjectState& before, const ProjectState& after) {
+    return changes_between(before, view_of(after));
 }
 
 bool apply(const Entry& entry, ProjectState& state) {
@@ -50,11 +66,6 @@ bool apply(const Entry& entry, ProjectState& state) {
         lines.insert(at, edit.inserted.begin(), edit.inserted.end());
     }
     return true;
-}
-
-void merge(ProjectState& state, const ProjectState& changed) {
-    for (const auto& [name, value] : changed.values) state.values[name] = value;
-    for (const auto& [name, lines] : changed.lists) state.lists[name] = lines;
 }
 
 }  // namespace vortan::journal

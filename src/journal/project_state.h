@@ -14,6 +14,14 @@ struct ProjectState {
     bool operator==(const ProjectState&) const = default;
 };
 
+// A state whose lists stand elsewhere (in a form), read where they are.
+struct ProjectView {
+    std::map<std::string, std::string> values;
+    std::map<std::string, const std::vector<std::string>*> lists;
+};
+ProjectView view_of(const ProjectState& state);
+ProjectState copy_of(const ProjectView& view);
+
 // Lines [at, at + removed) of a list replaced by `inserted`.
 struct ListEdit {
     std::string list;
@@ -32,11 +40,10 @@ struct Entry {
 
 // What turns `before` into `after`, for the names `after` holds; a list
 // changes by one edit, from its first differing line to its last.
+Entry changes_between(const ProjectState& before, const ProjectView& after);
 Entry changes_between(const ProjectState& before, const ProjectState& after);
 // Applies the entry; false (and the state as far as it got) when an edit
 // does not fit the list, which a sound journal never has.
 bool apply(const Entry& entry, ProjectState& state);
-// `state` with every name of `changed` as `changed` has it.
-void merge(ProjectState& state, const ProjectState& changed);
 
 }  // namespace vortan::journal

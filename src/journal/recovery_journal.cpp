@@ -69,33 +69,34 @@ void RecoveryJournal::keep(fs::path unsaved_folder) {
 void RecoveryJournal::start(const fs::path& master, const std::string& base, ProjectState state) {
     remove();
     header_ = {master.string(), master.empty() ? No_Base : base, this_process_id()};
-    base_ = state;
     last_ = std::move(state);
-    rewrite_ = false;
     file_.clear();
     if (!kept_) return;
     if (!master.empty()) file_ = journal_of(master);
     else if (!unsaved_folder_.empty()) file_ = unsaved_journal(unsaved_folder_, header_.process);
 }
 
-std::string RecoveryJournal::record(const ProjectState& changed, int span) {
+std::string RecoveryJournal::record(const ProjectView& changed, int span) {
     if (file_.empty()) return "";
-    ProjectState next = last_;
-    merge(next, changed);
-    // After a failed write the file may end in a torn entry: it is written
-    // afresh, everything since the save in one entry.
-    Entry entry = changes_between(rewrite_ ? base_ : last_, rewrite_ ? next : changed);
-    if (entry.empty() && !rewrite_) return "";
+    Entry entry = changes_between(last_, changed);
+    if (entry.empty()) return "";
     entry.span = span;
-    const bool fresh = entries_ == 0 || rewrite_;
-    std::string bytes = (fresh ? header_text(header_) : "") + entry_text(fresh ? 1 : entries_ + 1, entry);
+    const bool fresh = entries_ == 0;
     std::error_code error;
+    // A write that failed may have left a torn entry: it goes before the next.
+    if (!fresh && torn_) fs::resize_file(file_, good_size_, error);
+    if (error) return error.message();
+    torn_ = false;
+    const std::string bytes = (fresh ? header_text(header_) : "") + entry_text(entries_ + 1, entry);
     if (fresh && file_.has_parent_path()) fs::create_directories(file_.parent_path(), error);
     const std::string failure = write_durably(file_, bytes, fresh);
-    rewrite_ = !failure.empty() && entries_ > 0;
-    if (!failure.empty()) return failure;
-    entries_ = fresh ? 1 : entries_ + 1;
-    last_ = std::move(next);
+    if (!failure.empty()) {
+        torn_ = !fresh;
+        return failure;
+    }
+    good_size_ = (fresh ? 0 : good_size_) + bytes.size();
+    ++entries_;
+    apply(entry, last_);  // moves lines, copies only those the entry carries
     return "";
 }
 
@@ -105,7 +106,7 @@ void RecoveryJournal::remove() {
         fs::remove(file_, ignored);
     }
     entries_ = 0;
-    rewrite_ = false;
+    torn_ = false;
 }
 
 }  // namespace vortan::journal

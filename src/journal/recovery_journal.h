@@ -7,6 +7,7 @@
 #include "journal/project_state.h"
 
 #include <filesystem>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -37,7 +38,7 @@ public:
     void start(const std::filesystem::path& master, const std::string& base, ProjectState state);
     // Appends what `changed` holds that differs from the state last recorded;
     // empty on success, otherwise why the journal could not be written.
-    std::string record(const ProjectState& changed, int span);
+    std::string record(const ProjectView& changed, int span);
     // The changes are saved or given up: the journal goes.
     void remove();
     const std::filesystem::path& file() const { return file_; }
@@ -46,9 +47,9 @@ private:
     bool kept_ = false;
     std::filesystem::path unsaved_folder_;
     JournalHeader header_;
-    ProjectState base_;  // at the save the journal starts from
     ProjectState last_;  // as last recorded
-    bool rewrite_ = false;
+    std::uintmax_t good_size_ = 0;  // of file_, up to its last whole entry
+    bool torn_ = false;              // a failed write may have left more
     std::filesystem::path file_;
     int entries_ = 0;  // written to file_ by this run
 };

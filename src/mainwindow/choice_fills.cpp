@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 
 namespace vortan {
@@ -102,20 +103,29 @@ void fill_code_names(Form& main, const Form& setup) {
 int unreachable_cable_sags(const Form& main, const Form& setup) {
     const int span_count = static_cast<int>(main.items("Pole_Data_Listbox").size());
     const std::vector<std::string> types = choices(setup, 0, {});
-    auto name_at = [](const std::vector<std::string>& names, std::optional<int> index) -> const std::string* {
-        if (!index || *index < 0 || *index >= static_cast<int>(names.size())) return nullptr;
-        return &names[static_cast<size_t>(*index)];
+    // The lists a type and a position offer, made once for each: a line of
+    // 100,000 cable sags names only a few.
+    std::map<int, std::vector<std::string>> positions_of;
+    std::map<std::pair<int, int>, int> code_count_of;
+    auto in_range = [](std::optional<int> index, size_t count) {
+        return index && *index >= 0 && *index < static_cast<int>(count);
     };
     int unreachable = 0;
     for (const std::string& record : main.items("Cable_Bundle_Record_Listbox")) {
         const auto span = strict_integer(record_field(record, 1));
-        const std::string* type = name_at(types, strict_integer(record_field(record, 2)));
-        const std::vector<std::string> positions = type ? choices(setup, 1, {*type}) : std::vector<std::string>{};
-        const std::string* position = name_at(positions, strict_integer(record_field(record, 3)));
-        const std::vector<std::string> codes =
-            position ? choices(setup, 2, {*type, *position}) : std::vector<std::string>{};
-        const bool reached = span && *span >= 1 && *span <= span_count &&
-                             name_at(codes, strict_integer(record_field(record, 4))) != nullptr;
+        const auto type = strict_integer(record_field(record, 2));
+        const auto position = strict_integer(record_field(record, 3));
+        bool reached = span && *span >= 1 && *span <= span_count && in_range(type, types.size());
+        if (reached && !positions_of.count(*type))
+            positions_of[*type] = choices(setup, 1, {types[static_cast<size_t>(*type)]});
+        reached = reached && in_range(position, positions_of[*type].size());
+        if (reached && !code_count_of.count({*type, *position})) {
+            const std::string& position_name = positions_of[*type][static_cast<size_t>(*position)];
+            code_count_of[{*type, *position}] =
+                static_cast<int>(choices(setup, 2, {types[static_cast<size_t>(*type)], position_name}).size());
+        }
+        reached = reached && in_range(strict_integer(record_field(record, 4)),
+                                      static_cast<size_t>(code_count_of[{*type, *position}]));
         unreachable += !reached;
     }
     return unreachable;

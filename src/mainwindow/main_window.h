@@ -252,7 +252,9 @@ private:
     void copy_tab_style();
     // The journal: what it watches, what it records and what it gives back.
     void watch_for_journal();
-    journal::ProjectState project_state(bool pending_only) const;
+    // The project's lists and values as the forms hold them (those changed
+    // since the last entry only, or all).
+    journal::ProjectView project_state(bool pending_only) const;
     void start_journal(const std::filesystem::path& master, std::optional<std::string> base);
     void remove_journal();
     bool offer_recovery(const std::filesystem::path& master);

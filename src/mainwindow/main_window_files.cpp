@@ -103,7 +103,8 @@ void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& pr
         const SideFile& side = side_files()[n];
         (side.main_window ? form_ : setup).set_items(side.list, std::move(lists[n]));
     }
-    if (!form_.checked("Load_Settings_From_Another_Project_CheckBox")) start_journal(name, journal::base_of(name));
+    if (!form_.checked("Load_Settings_From_Another_Project_CheckBox"))
+        start_journal(name, journal_.kept() ? journal::base_of(name) : std::string());
     // 9-11
     after_open_or_save(name);
     fill_all_choices(form_, setup);

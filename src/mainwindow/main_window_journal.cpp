@@ -58,8 +58,8 @@ void MainWindow::watch_for_journal() {
     port_.before_message = [this] { journal_changes(); };
 }
 
-journal::ProjectState MainWindow::project_state(bool pending_only) const {
-    journal::ProjectState state;
+journal::ProjectView MainWindow::project_state(bool pending_only) const {
+    journal::ProjectView state;
     const Form& setup = setup_.form();
     for (const char* name : Project_Values) {
         if (pending_only && !journal_pending_.count(name)) continue;
@@ -68,14 +68,15 @@ journal::ProjectState MainWindow::project_state(bool pending_only) const {
     }
     for (const SideFile& side : side_files())
         if (!pending_only || journal_pending_.count(side.list))
-            state.lists[side.list] = (side.main_window ? form_ : setup).items(side.list);
+            state.lists[side.list] = &(side.main_window ? form_ : setup).items(side.list);
     return state;
 }
 
 void MainWindow::start_journal(const fs::path& master, std::optional<std::string> base) {
     // A saved project's journal starts from its files; an unsaved one's from
     // nothing, so that it holds the whole project.
-    journal_.start(master, base.value_or(""), master.empty() ? journal::ProjectState{} : project_state(false));
+    const bool from_files = journal_.kept() && !master.empty();
+    journal_.start(master, base.value_or(""), from_files ? copy_of(project_state(false)) : journal::ProjectState{});
     journal_pending_.clear();
     if (master.empty()) {
         for (const char* name : Project_Values) journal_pending_.insert(name);
@@ -119,7 +120,7 @@ bool MainWindow::offer_recovery(const fs::path& master) {
     const std::string question =
         "Warning : The program stopped without saving the project\n\r\n\r" + master.string() + "\n\r\n\r" +
         count_of(contents->entries.size(), "change") + " made after it was last saved can be recovered from its journal.";
-    if (!recover(*contents, project_state(false), question)) {
+    if (!recover(*contents, copy_of(project_state(false)), question)) {
         fs::remove(file, error);
         return false;
     }
