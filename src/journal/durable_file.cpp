@@ -54,7 +54,12 @@ std::string write_durably(const std::filesystem::path& file, const std::string& 
         if (wrote < 0 && errno != EINTR) failure = std::strerror(errno);
         if (wrote > 0) done += static_cast<size_t>(wrote);
     }
+#ifdef __APPLE__
+    // fsync there leaves the bytes in the drive's cache; a flat battery loses them.
+    if (failure.empty() && ::fcntl(handle, F_FULLFSYNC) != 0 && ::fsync(handle) != 0) failure = std::strerror(errno);
+#else
     if (failure.empty() && ::fsync(handle) != 0) failure = std::strerror(errno);
+#endif
     ::close(handle);
     // A new file's name must reach the disk too, or a power cut loses the file.
     if (failure.empty() && truncate) {
