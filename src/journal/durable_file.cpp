@@ -31,6 +31,8 @@ std::string write_durably(const std::filesystem::path& file, const std::string& 
     return failure;
 }
 
+void sync_folder(const std::filesystem::path&) {}  // a rename is durable once MoveFileEx returns
+
 long this_process_id() { return static_cast<long>(_getpid()); }
 
 bool process_running(long id) {
@@ -61,16 +63,16 @@ std::string write_durably(const std::filesystem::path& file, const std::string& 
     if (failure.empty() && ::fsync(handle) != 0) failure = std::strerror(errno);
 #endif
     ::close(handle);
-    // A new file's name must reach the disk too, or a power cut loses the file.
-    if (failure.empty() && truncate) {
-        const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-        const int directory = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC);
-        if (directory >= 0) {
-            ::fsync(directory);
-            ::close(directory);
-        }
-    }
     return failure;
+}
+
+// A new name in a folder reaches the disk with the folder.
+void sync_folder(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const int directory = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC);
+    if (directory < 0) return;
+    ::fsync(directory);
+    ::close(directory);
 }
 
 long this_process_id() { return static_cast<long>(::getpid()); }
@@ -81,5 +83,20 @@ bool process_running(long id) {
 }
 
 #endif
+
+std::string replace_durably(const std::filesystem::path& file, const std::string& bytes) {
+    std::filesystem::path fresh = file;
+    fresh += ".new";
+    std::string failure = write_durably(fresh, bytes, true);
+    std::error_code error;
+    if (failure.empty()) std::filesystem::rename(fresh, file, error);
+    if (failure.empty() && error) failure = error.message();
+    if (!failure.empty()) {
+        std::filesystem::remove(fresh, error);
+        return failure;
+    }
+    sync_folder(file);
+    return "";
+}
 
 }  // namespace vortan::journal

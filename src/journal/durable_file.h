@@ -12,6 +12,10 @@ namespace vortan::journal {
 // and waits until the system has them on the disk. Empty on success,
 // otherwise the reason.
 std::string write_durably(const std::filesystem::path& file, const std::string& bytes, bool truncate);
+// Replaces the file with `bytes` so that a crash at any moment leaves either
+// the old file or the new one, whole.
+std::string replace_durably(const std::filesystem::path& file, const std::string& bytes);
+void sync_folder(const std::filesystem::path& file);
 
 long this_process_id();
 // True when a process with this id runs (or cannot be told apart from one

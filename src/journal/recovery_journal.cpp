@@ -89,7 +89,9 @@ std::string RecoveryJournal::record(const ProjectView& changed, int span) {
     torn_ = false;
     const std::string bytes = (fresh ? header_text(header_) : "") + entry_text(entries_ + 1, entry);
     if (fresh && file_.has_parent_path()) fs::create_directories(file_.parent_path(), error);
-    const std::string failure = write_durably(file_, bytes, fresh);
+    // A journal begun afresh replaces one this project may have (recovered,
+    // or of an earlier save) only once it is whole.
+    const std::string failure = fresh ? replace_durably(file_, bytes) : write_durably(file_, bytes, false);
     if (!failure.empty()) {
         torn_ = !fresh;
         return failure;
