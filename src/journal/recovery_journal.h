@@ -15,6 +15,11 @@ namespace vortan::journal {
 
 // The journal beside a project's master file.
 std::filesystem::path journal_of(const std::filesystem::path& master);
+// The journal this run writes for a project: the one beside it, unless a run
+// still going writes that; then "<master>.<process>.journal", its own.
+std::filesystem::path journal_to_write(const std::filesystem::path& master);
+// A project's journals that no run still going writes, newest first.
+std::vector<std::filesystem::path> orphaned_journals_of(const std::filesystem::path& master);
 // The journal of an unsaved project of this process, in `folder`.
 std::filesystem::path unsaved_journal(const std::filesystem::path& folder, long process);
 // Journals of unsaved projects in `folder` whose process no longer runs,

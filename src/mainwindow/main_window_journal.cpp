@@ -109,22 +109,26 @@ void MainWindow::remove_journal() {
 }
 
 bool MainWindow::offer_recovery(const fs::path& master) {
-    const fs::path file = journal::journal_of(master);
+    if (!journal_.kept()) return false;
+    const std::string base = journal::base_of(master);
     std::error_code error;
-    if (!journal_.kept() || !fs::is_regular_file(file, error)) return false;
-    auto contents = journal::read_journal(file);
-    // A journal older than the project, or made from another save of it,
-    // does not fit these files.
-    const bool newer = fs::last_write_time(file, error) >= fs::last_write_time(master, error) && !error;
-    if (!contents || !newer || contents->header.base != journal::base_of(master)) return false;
-    const std::string question =
-        "Warning : The program stopped without saving the project\n\r\n\r" + master.string() + "\n\r\n\r" +
-        count_of(contents->entries.size(), "change") + " made after it was last saved can be recovered from its journal.";
-    if (!recover(*contents, copy_of(project_state(false)), question)) {
-        fs::remove(file, error);
-        return false;
+    const auto saved = fs::last_write_time(master, error);
+    for (const fs::path& file : journal::orphaned_journals_of(master)) {
+        auto contents = journal::read_journal(file);
+        // A journal older than the project, or made from another save of it,
+        // does not fit these files.
+        const bool newer = !error && fs::last_write_time(file, error) >= saved && !error;
+        if (!contents || !newer || contents->header.base != base) continue;
+        const std::string question =
+            "Warning : The program stopped without saving the project\n\r\n\r" + master.string() + "\n\r\n\r" +
+            count_of(contents->entries.size(), "change") +
+            " made after it was last saved can be recovered from its journal.";
+        const bool recovered = recover(*contents, copy_of(project_state(false)), question);
+        // Declined, or kept now in this run's journal, it goes.
+        if (!recovered || (file != journal_.file() && journal_pending_.empty())) fs::remove(file, error);
+        return recovered;
     }
-    return true;
+    return false;
 }
 
 void MainWindow::offer_unsaved_recovery() {

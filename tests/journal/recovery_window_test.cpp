@@ -130,6 +130,22 @@ TEST_F(RecoveryWindow, OtherProjectsAndOtherSavesAreLeftAlone) {
     EXPECT_TRUE(fs::exists(other));
 }
 
+TEST_F(RecoveryWindow, AJournalAnotherRunningWindowWritesIsNeitherOfferedNorReplaced) {
+    // Process 1 always runs: its journal of this project is another window's.
+    const std::string foreign = journal::header_text({master.string(), journal::base_of(master), 1});
+    std::ofstream(journal::journal_of(master), std::ios::binary) << foreign;
+    {
+        auto run = opened(Answer::No);
+        EXPECT_TRUE(run->port.messages().empty());
+        run->preserve_span_length("312");
+        EXPECT_NE(run->window.journal_file(), journal::journal_of(master));
+    }
+    auto next = opened(Answer::Yes);  // this run's own journal comes back
+    EXPECT_NE(next->form().items("Pole_Data_Listbox").front().find("\t312\t"), std::string::npos);
+    std::ifstream in(journal::journal_of(master), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), foreign);
+}
+
 TEST_F(RecoveryWindow, AnUnsavedProjectOfARunThatDiedIsOfferedAtStart) {
     long dead = 0;
     {
