@@ -3,6 +3,7 @@
 #include "project/record_fields.h"
 #include "project/setup_lists.h"
 #include "project/text_compare.h"
+#include "project/project_file_set.h"
 
 #include <algorithm>
 #include <array>
@@ -54,7 +55,7 @@ void select_remembered(Form& main, const std::string& combo, const std::string& 
 }  // namespace
 
 void fill_project_details(Form& main, const Form& setup) {
-    for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"})
+    for (const char* text : Project_Texts)
         main.set_text(text, setup.text(text));
 }
 

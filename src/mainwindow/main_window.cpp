@@ -12,6 +12,7 @@
 #include "shell/help_launcher.h"
 #include "ui/date_text.h"
 #include "units/displayed_fields.h"
+#include "project/project_file_set.h"
 
 namespace vortan {
 
@@ -58,7 +59,7 @@ void MainWindow::wire_handlers() {
     for (const std::string& field : cable_sag_inputs())
         form_.control(field).on_change = [this] { Cable_Bundle_Data_Changed_BitBtnClick(); };
     for (const std::string& field : sag_span_inputs()) form_.control(field).on_change = [this] { Span_Data_Changed(); };
-    for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) {
+    for (const char* text : Project_Texts) {
         // The setup editor keeps the project texts and the project file is
         // written from it: a text typed here goes there too, or it would be lost.
         form_.control(text).on_change = [this, text] {

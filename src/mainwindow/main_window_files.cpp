@@ -20,8 +20,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const Project_Texts[] = {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"};
-const char* const Circles[] = {"Zenith_RadioButton", "Nadir_RadioButton", "Altitude_RadioButton"};
 
 std::string old_version_message() {
     return "Error : The data you are attempting to load was created with an old version of this program and the "
@@ -96,7 +94,7 @@ void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& pr
     Form& setup = setup_.form();
     for (const char* text : Project_Texts) setup.set_text(text, profile.text(Master_Section, text));
     fill_project_details(form_, setup);
-    for (const char* circle : Circles)
+    for (const char* circle : Vertical_Circles)
         setup.set_checked(circle, profile.boolean(Master_Section, circle, std::string(circle) == "Zenith_RadioButton"));
     choose_one_vertical_circle(setup);
     for (size_t n = 0; n < side_files().size(); ++n) {
@@ -234,7 +232,7 @@ bool MainWindow::save_project() {
     // Exactly one circle is written as the one in use.
     std::string circle = vertical_circle_name(setup_.form());
     if (circle == "Unknown") circle = "Zenith";
-    for (const char* key : Circles) profile.set(Master_Section, key, std::string(key) == circle + "_RadioButton" ? "1" : "0");
+    for (const char* key : Vertical_Circles) profile.set(Master_Section, key, std::string(key) == circle + "_RadioButton" ? "1" : "0");
     files.front().bytes = encode_file_text(profile.to_text());
     std::string failure = write_file_set(files);
     if (!failure.empty()) {

@@ -16,13 +16,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The setup editor's project texts and vertical circle, which the master file keeps.
-const char* const Project_Values[] = {"Contract_Edit",      "Contractor_Edit",   "Transmission_Line_Edit",
-                                      "Zenith_RadioButton", "Nadir_RadioButton", "Altitude_RadioButton"};
+// The texts and marks the master file keeps, in one list.
+const std::vector<std::string>& project_values() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all(std::begin(Project_Texts), std::end(Project_Texts));
+        all.insert(all.end(), std::begin(Vertical_Circles), std::end(Vertical_Circles));
+        return all;
+    }();
+    return names;
+}
 
 bool is_project_value(const std::string& name) {
-    return std::any_of(std::begin(Project_Values), std::end(Project_Values),
-                       [&](const char* value) { return name == value; });
+    return std::find(project_values().begin(), project_values().end(), name) != project_values().end();
 }
 
 bool is_project_list(const std::string& name) {
@@ -61,7 +66,7 @@ void MainWindow::watch_for_journal() {
 journal::ProjectView MainWindow::project_state(bool pending_only) const {
     journal::ProjectView state;
     const Form& setup = setup_.form();
-    for (const char* name : Project_Values) {
+    for (const std::string& name : project_values()) {
         if (pending_only && !journal_pending_.count(name)) continue;
         const Control& control = setup.control(name);
         state.values[name] = control.kind == ControlKind::RadioButton ? (control.checked ? "1" : "0") : control.text;
@@ -79,7 +84,7 @@ void MainWindow::start_journal(const fs::path& master, std::optional<std::string
     journal_.start(master, base.value_or(""), from_files ? copy_of(project_state(false)) : journal::ProjectState{});
     journal_pending_.clear();
     if (master.empty()) {
-        for (const char* name : Project_Values) journal_pending_.insert(name);
+        for (const std::string& name : project_values()) journal_pending_.insert(name);
         for (const SideFile& side : side_files()) journal_pending_.insert(side.list);
     }
 }

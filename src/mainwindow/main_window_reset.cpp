@@ -3,6 +3,7 @@
 #include "mainwindow/choice_fills.h"
 #include "mainwindow/main_window.h"
 #include "project/setup_lists.h"
+#include "project/project_file_set.h"
 
 namespace vortan {
 
@@ -76,7 +77,7 @@ void MainWindow::reset(std::optional<Answer> answer) {
         fill_structure_types(form_, setup);
         fill_cable_positions(form_, setup);
         fill_code_names(form_, setup);
-        for (const char* text : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) setup.set_text(text, "");
+        for (const char* text : Project_Texts) setup.set_text(text, "");
     }
     // 9-11
     fill_project_details(form_, setup_.form());

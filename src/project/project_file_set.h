@@ -16,6 +16,10 @@ inline constexpr const char* Master_Section = "vortan";
 inline constexpr const char* Project_File_Filter = "Vortan Project File (*.vtn *.VTN)";
 inline constexpr int Settings_Data_Format_Version = 1001;
 inline constexpr int Span_Cable_Data_Format_Version = 1004;
+// The setup editor's project texts and vertical-circle marks, which the master
+// file keeps under these names.
+inline constexpr const char* Project_Texts[] = {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"};
+inline constexpr const char* Vertical_Circles[] = {"Zenith_RadioButton", "Nadir_RadioButton", "Altitude_RadioButton"};
 
 struct SideFile {
     const char* extension;

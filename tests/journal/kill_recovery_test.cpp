@@ -43,9 +43,8 @@ constexpr const char* Marker = "Pole_Number_SpinEdit=";
 journal::ProjectState state_of(MainWindow& window) {
     journal::ProjectState state;
     const Form& setup = window.setup().form();
-    for (const char* name : {"Contract_Edit", "Contractor_Edit", "Transmission_Line_Edit"}) state.values[name] = setup.text(name);
-    for (const char* name : {"Zenith_RadioButton", "Nadir_RadioButton", "Altitude_RadioButton"})
-        state.values[name] = setup.checked(name) ? "1" : "0";
+    for (const char* name : Project_Texts) state.values[name] = setup.text(name);
+    for (const char* name : Vertical_Circles) state.values[name] = setup.checked(name) ? "1" : "0";
     for (const SideFile& side : side_files())
         state.lists[side.list] = (side.main_window ? window.form() : setup).items(side.list);
     return state;
