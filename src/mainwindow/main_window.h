@@ -258,7 +258,10 @@ private:
     void start_journal(const std::filesystem::path& master, std::optional<std::string> base);
     void remove_journal();
     bool offer_recovery(const std::filesystem::path& master);
-    bool recover(const journal::JournalContents& contents, journal::ProjectState base, const std::string& question);
+    // Asks whether to recover the journal's changes (says so when none can be).
+    bool recovery_accepted(const journal::JournalContents& contents, const std::string& question);
+    // Shows `base` with the journal's changes replayed on it.
+    void recover(const journal::JournalContents& contents, journal::ProjectState base);
     void show_recovered_state(const journal::ProjectState& state, int span);
 
     UserPort& port_;

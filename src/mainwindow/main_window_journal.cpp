@@ -116,19 +116,22 @@ void MainWindow::remove_journal() {
 bool MainWindow::offer_recovery(const fs::path& master) {
     if (!journal_.kept()) return false;
     const std::string base = journal::base_of(master);
-    std::error_code error;
-    const auto saved = fs::last_write_time(master, error);
+    std::error_code master_error;
+    const auto saved = fs::last_write_time(master, master_error);
     for (const fs::path& file : journal::orphaned_journals_of(master)) {
         auto contents = journal::read_journal(file);
         // A journal older than the project, or made from another save of it,
         // does not fit these files.
-        const bool newer = !error && fs::last_write_time(file, error) >= saved && !error;
+        std::error_code error;
+        const auto written = fs::last_write_time(file, error);
+        const bool newer = !master_error && !error && written >= saved;
         if (!contents || !newer || contents->header.base != base) continue;
         const std::string question =
             "Warning : The program stopped without saving the project\n\r\n\r" + master.string() + "\n\r\n\r" +
             count_of(contents->entries.size(), "change") +
             " made after it was last saved can be recovered from its journal.";
-        const bool recovered = recover(*contents, copy_of(project_state(false)), question);
+        const bool recovered = recovery_accepted(*contents, question);
+        if (recovered) recover(*contents, copy_of(project_state(false)));
         // Declined, or kept now in this run's journal, it goes.
         if (!recovered || (file != journal_.file() && journal_pending_.empty())) fs::remove(file, error);
         return recovered;
@@ -142,19 +145,23 @@ void MainWindow::offer_unsaved_recovery() {
         auto contents = journal::read_journal(file);
         std::error_code error;
         if (!contents || contents->header.base != journal::No_Base) continue;
-        if (!may_lose_unsaved_data()) return;
         const std::string question = "Warning : The program stopped while an unsaved project was open.\n\r\n\r" +
                                      count_of(contents->entries.size(), "change") +
                                      " made to it can be recovered from its journal.";
-        reset_without_asking();
-        recover(*contents, journal::ProjectState{}, question);
+        // Declined, the journal goes and the project on screen stays; the
+        // work on screen kept, the journal stays to be offered again.
+        const bool accepted = recovery_accepted(*contents, question);
+        if (accepted && !may_lose_unsaved_data()) return;
+        if (accepted) {
+            reset_without_asking();
+            recover(*contents, journal::ProjectState{});
+        }
         fs::remove(file, error);
         return;
     }
 }
 
-bool MainWindow::recover(const journal::JournalContents& contents, journal::ProjectState base,
-                         const std::string& question) {
+bool MainWindow::recovery_accepted(const journal::JournalContents& contents, const std::string& question) {
     std::string lost;
     if (contents.lost > 0)
         lost = "\n\r\n\r" + count_of(static_cast<size_t>(contents.lost), "change") +
@@ -164,17 +171,18 @@ bool MainWindow::recover(const journal::JournalContents& contents, journal::Proj
         return false;
     }
     // Enter recovers: declining is what loses the work.
-    if (port_.message(MessageKind::Warning, Buttons::YesNo, question + lost + "\n\r\n\rRecover them ?  (No discards them.)",
-                      DefaultButton::Yes) != Answer::Yes)
-        return false;
-    journal::ProjectState state = base;
+    return port_.message(MessageKind::Warning, Buttons::YesNo,
+                         question + lost + "\n\r\n\rRecover them ?  (No discards them.)", DefaultButton::Yes) ==
+           Answer::Yes;
+}
+
+void MainWindow::recover(const journal::JournalContents& contents, journal::ProjectState base) {
     int span = 1;
     for (const journal::Entry& entry : contents.entries) {
-        if (!journal::apply(entry, state)) break;
+        if (!journal::apply(entry, base)) break;
         span = entry.span;
     }
-    show_recovered_state(state, span);
-    return true;
+    show_recovered_state(base, span);
 }
 
 void MainWindow::show_recovered_state(const journal::ProjectState& state, int span) {

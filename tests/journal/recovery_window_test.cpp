@@ -147,26 +147,34 @@ TEST_F(RecoveryWindow, AJournalAnotherRunningWindowWritesIsNeitherOfferedNorRepl
 }
 
 TEST_F(RecoveryWindow, AnUnsavedProjectOfARunThatDiedIsOfferedAtStart) {
-    long dead = 0;
-    {
-        ProgramRun run(folder);
-        run.form().user_click("New_Option");
-        run.form().user_type("From_Tower_Edit", "A1");
-        run.form().user_type("To_Tower_Edit", "A2");
-        run.preserve_span_length("250");
-        ASSERT_EQ(run.form().items("Pole_Data_Listbox").size(), 1u);
-        // The run dies; no process has its number any longer.
-        dead = 999999;
-        while (journal::process_running(dead)) ++dead;
-        fs::rename(run.window.journal_file(), journal::unsaved_journal(folder / "unsaved", dead));
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+        long dead = 999999;
+        {
+            ProgramRun run(folder);
+            run.form().user_click("New_Option");
+            run.form().user_type("From_Tower_Edit", "A1");
+            run.form().user_type("To_Tower_Edit", "A2");
+            run.preserve_span_length("250");
+            ASSERT_EQ(run.form().items("Pole_Data_Listbox").size(), 1u);
+            // The run dies; no process has its number any longer.
+            while (journal::process_running(dead)) ++dead;
+            fs::rename(run.window.journal_file(), journal::unsaved_journal(folder / "unsaved", dead));
+        }
+        // The next run starts on the demo line and is offered the unsaved project.
+        ProgramRun next(folder);
+        next.port.queue_answer(answer);
+        next.window.first_display({master.string()});
+        EXPECT_NE(next.last_message().find("an unsaved project was open"), std::string::npos);
+        const auto& spans = next.form().items("Pole_Data_Listbox");
+        if (answer == Answer::Yes) {
+            ASSERT_EQ(spans.size(), 1u);
+            EXPECT_NE(spans.front().find("A1\tA2\t250"), std::string::npos);
+        } else {
+            EXPECT_EQ(spans.size(), 25u) << "declined, the demo line stays on screen";
+        }
+        EXPECT_EQ(next.form().checked("Data_Changed_Since_Load_CheckBox"), answer == Answer::Yes);
+        EXPECT_FALSE(fs::exists(journal::unsaved_journal(folder / "unsaved", dead)));
     }
-    ProgramRun next(folder);
-    next.window.first_display({});
-    EXPECT_NE(next.last_message().find("an unsaved project was open"), std::string::npos);
-    ASSERT_EQ(next.form().items("Pole_Data_Listbox").size(), 1u);
-    EXPECT_NE(next.form().items("Pole_Data_Listbox").front().find("A1\tA2\t250"), std::string::npos);
-    EXPECT_TRUE(next.form().checked("Data_Changed_Since_Load_CheckBox"));
-    EXPECT_FALSE(fs::exists(journal::unsaved_journal(folder / "unsaved", dead)));
 }
 
 TEST_F(RecoveryWindow, AJournalThatCannotBeWrittenIsSaidOnce) {
