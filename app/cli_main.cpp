@@ -20,6 +20,9 @@ vortan::DateTime local_time_now() {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
+void print(const std::string& line) { std::cout << line << '\n'; }
+void print_error(const std::string& line) { std::cerr << line << '\n'; }
+
 void print_synopsis(std::ostream& out) {
     out << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc [--imperial] PROJECT.vtn | "
            "report PROJECT.vtn | schedule PROJECT.vtn [--section N] [--csv]\n"
@@ -68,9 +71,7 @@ int schedule(int argc, char** argv) {
         }
     }
     if (master.empty()) return usage();
-    return vortan::schedule_project(
-        master, request, [](const std::string& line) { std::cout << line << '\n'; },
-        [](const std::string& line) { std::cerr << line << '\n'; });
+    return vortan::schedule_project(master, request, print, print_error);
 }
 
 }  // namespace
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
     }
     if (argc >= 3 && std::strcmp(argv[1], "schedule") == 0) return schedule(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "recalc") == 0 && std::strcmp(argv[2], "--imperial") == 0)
-        return vortan::recalc_project(argv[3], [](const std::string& line) { std::cout << line << '\n'; }, true);
+        return vortan::recalc_project(argv[3], print, true);
     if (argc != 3) return usage();
     if (std::strcmp(argv[1], "script") == 0) {
         std::ifstream script(argv[2], std::ios::binary);
@@ -100,11 +101,9 @@ int main(int argc, char** argv) {
             [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; }, fixtures,
             vortan::journal::unsaved_journal_folder());
     }
-    auto print = [](const std::string& line) { std::cout << line << '\n'; };
     if (std::strcmp(argv[1], "check") == 0) return vortan::check_project(argv[2], print);
     if (std::strcmp(argv[1], "recalc") == 0) return vortan::recalc_project(argv[2], print);
     if (std::strcmp(argv[1], "report") == 0)
-        return vortan::report_project(argv[2], local_time_now(), print,
-                                      [](const std::string& line) { std::cerr << line << '\n'; });
+        return vortan::report_project(argv[2], local_time_now(), print, print_error);
     return usage();
 }
