@@ -1,20 +1,8 @@
 #include "stringing/chart_table.h"
 
-
 namespace vortan::stringing {
 
 namespace {
-
-std::vector<const ChartPoint*> points_of(const SectionChart& chart, CableAge age) {
-    std::vector<const ChartPoint*> points;
-    for (const ChartPoint& point : chart.chart.points)
-        if (point.age == age) points.push_back(&point);
-    return points;
-}
-
-const TensionSection& section_of(const LineSchedule& schedule, const SectionChart& chart) {
-    return schedule.sections[static_cast<size_t>(chart.section - 1)];
-}
 
 ChartCell sag_cell(const ChartPoint& point, size_t span, const ChartUnits& units) {
     ChartCell cell{fixed_decimals(units.length(point.sag_m[span]), 2), false};
@@ -40,7 +28,7 @@ ChartTable chart_table(const LineSchedule& schedule, const SectionChart& chart, 
     const TensionSection& section = section_of(schedule, chart);
     for (size_t i = 0; i < section.spans.size(); ++i) {
         const LineSpan& span = schedule.spans[static_cast<size_t>(section.spans[i])];
-        ChartRow row{span.near_structure + " - " + span.far_structure, fixed_decimals(units.length(span.length_m), 2), {}};
+        ChartRow row{span_name(span), fixed_decimals(units.length(span.length_m), 2), {}};
         for (const ChartPoint* point : points) row.cells.push_back(sag_cell(*point, i, units));
         table.rows.push_back(std::move(row));
     }
@@ -54,7 +42,7 @@ std::vector<SagCurve> sag_curves(const LineSchedule& schedule, const SectionChar
     const TensionSection& section = section_of(schedule, chart);
     for (size_t i = 0; i < section.spans.size(); ++i) {
         const LineSpan& span = schedule.spans[static_cast<size_t>(section.spans[i])];
-        SagCurve curve{span.near_structure + " - " + span.far_structure, {}, {}};
+        SagCurve curve{span_name(span), {}, {}};
         for (const ChartPoint* point : points) {
             curve.temperatures.push_back(units.temperature(point->temperature_c));
             curve.sags.push_back(units.length(point->sag_m[i]));

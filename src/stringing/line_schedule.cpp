@@ -108,6 +108,17 @@ int section_of_span(const LineSchedule& schedule, int span) {
     return -1;
 }
 
+const TensionSection& section_of(const LineSchedule& schedule, const SectionChart& chart) {
+    return schedule.sections[static_cast<size_t>(chart.section - 1)];
+}
+
+std::vector<const ChartPoint*> points_of(const SectionChart& chart, CableAge age) {
+    std::vector<const ChartPoint*> points;
+    for (const ChartPoint& point : chart.chart.points)
+        if (point.age == age) points.push_back(&point);
+    return points;
+}
+
 const SectionChart* chart_for(const LineSchedule& schedule, int section, const std::string& code_name) {
     for (const SectionChart& chart : schedule.charts)
         if (chart.section == section + 1 && chart.code_name == code_name) return &chart;

@@ -42,6 +42,10 @@ Conductor conductor_of(const std::string& code_name, const std::vector<std::stri
 int section_of_span(const LineSchedule& schedule, int span);
 // The chart of a conductor in a section (0-based); nullptr when it has no design.
 const SectionChart* chart_for(const LineSchedule& schedule, int section, const std::string& code_name);
+// The section a chart is of.
+const TensionSection& section_of(const LineSchedule& schedule, const SectionChart& chart);
+// The chart's points of one state, in the order of its temperatures.
+std::vector<const ChartPoint*> points_of(const SectionChart& chart, CableAge age);
 // The chart's sag of a span (list position) at one of the chart's
 // temperatures; none when the chart does not hold it.
 std::optional<double> charted_sag(const LineSchedule& schedule, const SectionChart& chart, int span,

@@ -19,12 +19,6 @@ const char* age_name(CableAge age) { return age == CableAge::Initial ? "initial"
 
 bool wanted(const SectionChart& chart, int section) { return section == 0 || chart.section == section; }
 
-const TensionSection& section_of(const LineSchedule& schedule, const SectionChart& chart) {
-    return schedule.sections[static_cast<size_t>(chart.section - 1)];
-}
-
-std::string span_name(const LineSpan& span) { return span.near_structure + " - " + span.far_structure; }
-
 constexpr size_t Name_Width = 16, Length_Width = 9, Value_Width = 8;
 
 void add_table(std::vector<std::string>& out, const LineSchedule& schedule, const SectionChart& chart, CableAge age,
@@ -33,12 +27,10 @@ void add_table(std::vector<std::string>& out, const LineSchedule& schedule, cons
                   " (sags in " + units.length_unit() + ")");
     std::string heading = left("Span", Name_Width) + cell(std::string("Length"), Length_Width);
     std::string tensions = left(std::string("Tension (") + units.tension_unit() + ")", Name_Width + Length_Width);
-    std::vector<const ChartPoint*> points;
-    for (const ChartPoint& point : chart.chart.points) {
-        if (point.age != age) continue;
-        points.push_back(&point);
-        heading += cell(fixed_decimals(units.temperature(point.temperature_c), 0) + units.temperature_unit(), Value_Width + 1);
-        tensions += cell(fixed_decimals(units.tension(point.tension_n), units.imperial ? 0 : 2), Value_Width);
+    const std::vector<const ChartPoint*> points = points_of(chart, age);
+    for (const ChartPoint* point : points) {
+        heading += cell(fixed_decimals(units.temperature(point->temperature_c), 0) + units.temperature_unit(), Value_Width + 1);
+        tensions += cell(fixed_decimals(units.tension(point->tension_n), units.imperial ? 0 : 2), Value_Width);
     }
     out.push_back(heading);
     out.push_back(tensions);

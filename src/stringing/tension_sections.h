@@ -14,6 +14,9 @@ struct LineSpan {
     double length_m = 0;
 };
 
+// "T01 - T02", as charts and their texts name a span.
+inline std::string span_name(const LineSpan& span) { return span.near_structure + " - " + span.far_structure; }
+
 struct TensionSection {
     std::vector<int> spans;  // positions in the line's span list, in order
     double ruling_span_m = 0;
