@@ -47,6 +47,8 @@ public:
     // The changes are saved or given up: the journal goes.
     void remove();
     const std::filesystem::path& file() const { return file_; }
+    // The CRC of the master file the journal starts from.
+    const std::string& base() const { return header_.base; }
 
 private:
     bool kept_ = false;

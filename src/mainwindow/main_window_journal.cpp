@@ -114,8 +114,9 @@ void MainWindow::remove_journal() {
 }
 
 bool MainWindow::offer_recovery(const fs::path& master) {
+    // The journal just started for these files holds their CRC.
     if (!journal_.kept()) return false;
-    const std::string base = journal::base_of(master);
+    const std::string& base = journal_.base();
     std::error_code master_error;
     const auto saved = fs::last_write_time(master, master_error);
     for (const fs::path& file : journal::orphaned_journals_of(master)) {
