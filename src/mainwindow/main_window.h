@@ -236,6 +236,10 @@ private:
     void show_opened_project(const std::filesystem::path& master, const ProfileFile& profile,
                              std::vector<std::vector<std::string>> lists);
     bool drop_orphan_cable_sags();
+    // ---- file guards (main_window_file_guards.cpp) ----
+    // A side file over the limits: the open stops, naming it and why.
+    void refuse_side_file(const std::filesystem::path& master, const std::filesystem::path& file,
+                          const std::string& why);
     // After an open: how many cable sags no choice reaches, kept as they are.
     void report_unreachable_cable_sags();
     void after_open_or_save(const std::filesystem::path& master);

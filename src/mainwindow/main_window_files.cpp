@@ -131,8 +131,13 @@ std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files
     std::string warnings;
     for (const SideFile& side : side_files()) {
         // Window events run while large files are read, but no user input.
-        SideFileContents contents = read_side_file(side_file_path(master, side.extension),
-                                                   [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        const fs::path file = side_file_path(master, side.extension);
+        SideFileContents contents =
+            read_side_file(file, [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        if (!contents.refused.empty()) {
+            refuse_side_file(master, file, contents.refused);
+            return std::nullopt;
+        }
         lists.push_back(std::move(contents.lines));
         std::string stored = profile.text(Master_Section, side.crc_key);
         if (!stored.empty() && stored != contents.crc) warnings += std::string("\t") + side.warning_name + "\n\r";
