@@ -94,12 +94,11 @@ std::string open_in_window(const fs::path& master) {
     MainWindow window(port, setup);
     window.start();
     const bool opened = window.open_project(master.string());
-    const auto messages = port.messages();
-    std::string said = opened ? "opened, " + std::to_string(window.form().items("Cable_Bundle_Record_Listbox").size()) +
-                                    " cable sags"
-                              : "refused";
-    if (!messages.empty()) said += ": " + messages.front().substr(messages.front().rfind("is not read.  ") + 14, 40) + "...";
-    return said;
+    if (opened)
+        return "opened, " + std::to_string(window.form().items("Cable_Bundle_Record_Listbox").size()) + " cable sags";
+    const std::string message = port.messages().empty() ? "" : port.messages().front();
+    const size_t why = message.find("is not read.  ");
+    return "refused: " + (why == std::string::npos ? message : message.substr(why + 14, message.find('.', why + 14) - why - 13));
 }
 
 std::string check_in_cli(const fs::path& master) {
@@ -117,8 +116,12 @@ int main() {
     fs::create_directories(folder);
     const fs::path line = folder / "line.vtn", larger = folder / "larger.vtn";
     const fs::path line_ends = folder / "line-ends.vtn", huge = folder / "huge.vtn";
-    save_line(line);
-    copy_larger(line, larger, 10);
+    // Written in a child too, so that the opens start from a small process.
+    in_child("write the projects", [&] {
+        save_line(line);
+        copy_larger(line, larger, 10);
+        return std::string();
+    });
     for (const fs::path& hostile : {line_ends, huge}) {
         for (const SideFile& side : side_files())
             if (fs::exists(side_file_path(line, side.extension)))
