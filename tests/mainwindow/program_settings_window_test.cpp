@@ -201,7 +201,11 @@ TEST_F(ProgramSettingsWindow, TheAidsDockAndTheToleranceAreKept) {
 // it at start; one that cannot be written gives one warning at exit; nothing
 // is thrown, and what stood in the file's place is left as it was.
 TEST_F(ProgramSettingsWindow, ASettingsFileThatCannotServeGivesTheDefaultsAndOneWarning) {
-    const bool root = ::geteuid() == 0;
+#ifdef _WIN32
+    const bool chmod_ignored = true;  // permissions there are a read-only mark
+#else
+    const bool chmod_ignored = ::geteuid() == 0;
+#endif
     auto write = [](const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; };
     std::mt19937 seeded(20261210);
     std::string garbage(4096, '\0');
@@ -222,8 +226,9 @@ TEST_F(ProgramSettingsWindow, ASettingsFileThatCannotServeGivesTheDefaultsAndOne
          "It is a folder, not a file.", "It is a folder, not a file."},
         {"a link to itself",
          [](const fs::path& f) {
-             fs::create_symlink("vortan.ini", f / "vortan.ini");
-             return f / "vortan.ini";
+             std::error_code refused;  // links need rights of their own on Windows
+             fs::create_symlink("vortan.ini", f / "vortan.ini", refused);
+             return refused ? fs::path() : f / "vortan.ini";
          },
          "It cannot be read (", "could not be replaced"},
         {"a NUL among its keys",
@@ -267,11 +272,12 @@ TEST_F(ProgramSettingsWindow, ASettingsFileThatCannotServeGivesTheDefaultsAndOne
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        if (c.needs_user && root) continue;
+        if (c.needs_user && chmod_ignored) continue;
         const fs::path place = folder / "case";
         fs::remove_all(place);
         fs::create_directories(place / "documents");
         const fs::path file = c.make(place);
+        if (file.empty()) continue;
         ScriptedPort run_port;
         SetupEditor run_setup;
         MainWindow run(run_port, run_setup);
