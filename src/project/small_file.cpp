@@ -13,17 +13,22 @@ namespace {
 
 std::string cannot_read(const std::string& reason) { return "It cannot be read (" + reason + ")."; }
 
-// The type of the file, or the reason it cannot be told.
-std::string problem_of_kind(const fs::path& file, bool& exists) {
+enum class Kind { Missing, File, Folder, Other, Unknown };
+
+Kind kind_of(const fs::path& file, std::string& reason) {
     std::error_code error;
     const fs::file_status status = fs::status(file, error);
-    exists = status.type() != fs::file_type::not_found;
-    if (!exists) return "";
-    if (error) return cannot_read(error.message());
-    if (fs::is_directory(status)) return "It is a folder, not a file.";
-    if (!fs::is_regular_file(status)) return "It is not an ordinary file.";
-    return "";
+    if (status.type() == fs::file_type::not_found) return Kind::Missing;
+    if (error) {
+        reason = error.message();
+        return Kind::Unknown;
+    }
+    if (fs::is_directory(status)) return Kind::Folder;
+    return fs::is_regular_file(status) ? Kind::File : Kind::Other;
 }
+
+const char* const Is_A_Folder = "It is a folder, not a file.";
+const char* const Is_Not_A_File = "It is not an ordinary file.";
 
 std::string too_large(std::uintmax_t size, std::size_t most) {
     return "It holds " + std::to_string(size) + " bytes; a file of this kind never holds more than " +
@@ -32,8 +37,13 @@ std::string too_large(std::uintmax_t size, std::size_t most) {
 
 SmallFile read_bounded(const fs::path& file, std::size_t most) {
     SmallFile result;
-    result.problem = problem_of_kind(file, result.exists);
-    if (!result.exists || !result.problem.empty()) return result;
+    std::string reason;
+    const Kind kind = kind_of(file, reason);
+    result.exists = kind != Kind::Missing;
+    if (kind == Kind::Unknown) result.problem = cannot_read(reason);
+    if (kind == Kind::Folder) result.problem = Is_A_Folder;
+    if (kind == Kind::Other) result.problem = Is_Not_A_File;
+    if (kind != Kind::File) return result;
     std::error_code error;
     const std::uintmax_t size = fs::file_size(file, error);
     if (!error && size > most) {
@@ -76,12 +86,13 @@ SmallFile read_small_file(const fs::path& file, std::size_t most_bytes) {
 }
 
 std::string obstacle_to_writing(const fs::path& file) {
-    bool exists = false;
-    std::string problem = problem_of_kind(file, exists);
-    // A folder in the file's place would be moved aside by the replacement.
-    if (problem.starts_with("It is a folder")) return problem + "  It was left as it is.";
-    if (problem.starts_with("It is not an ordinary")) return problem;
-    return "";
+    std::string reason;
+    switch (kind_of(file, reason)) {
+        // Replacing would move a folder aside, or write through a device.
+        case Kind::Folder: return std::string(Is_A_Folder) + "  It was left as it is.";
+        case Kind::Other: return Is_Not_A_File;
+        default: return "";
+    }
 }
 
 }  // namespace vortan
