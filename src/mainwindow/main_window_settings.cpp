@@ -194,9 +194,15 @@ bool MainWindow::exit_requested() {
     const std::string failure = write_settings();
     if (!failure.empty())
         port_.message(MessageKind::Error, Buttons::OK, "Error : The program settings could not be saved.\n\r\n\r" + failure);
-    // Saved or given up, the changes need no journal.
+    // Saved or given up, the changes need no journal, and the project no lock.
     remove_journal();
+    project_lock_.release();
     return true;
+}
+
+void MainWindow::end_without_saving() {
+    remove_journal();
+    project_lock_.release();
 }
 
 void MainWindow::window_activated() { Set_Units_Labels(form_, setup_.form(), setup_.imperial()); }
