@@ -285,6 +285,8 @@ private:
     bool may_save_to(const std::filesystem::path& master);
     // Saved as `master`: its lock is the window's, and the old one goes.
     void adopt_saving_lock(const std::filesystem::path& master);
+    // Whether a run other than this window holds the lock of `master`.
+    bool open_in_another_window(const std::filesystem::path& master) const;
     // A damaged journal: the user keeps it (to be looked at) or removes it.
     void ask_about_damaged_journal(const std::filesystem::path& file);
 

@@ -45,4 +45,9 @@ void MainWindow::adopt_saving_lock(const fs::path& master) {
     read_only_ = false;
 }
 
+bool MainWindow::open_in_another_window(const fs::path& master) const {
+    const fs::path lock_file = storage::lock_file_of(master);
+    return project_lock_.file() != lock_file && storage::lock_held_elsewhere(lock_file);
+}
+
 }  // namespace vortan

@@ -150,6 +150,11 @@ TEST_F(RecoveryWindow, ASecondWindowIsReadOnlyWritesNoJournalAndSavesOnlyACopy) 
     EXPECT_FALSE(second->window.save_project());
     EXPECT_EQ(bytes_of(master), saved);
     EXPECT_EQ(bytes_of(journal::journal_of(master)), journal_bytes) << "the first window's journal is its own";
+    second->port.queue_files({master});
+    second->port.queue_answer(Answer::Yes);
+    second->form().user_click("Delete_Projects_Option");
+    EXPECT_NE(second->last_message().find("(open in another Vortan window)"), std::string::npos);
+    EXPECT_EQ(bytes_of(master), saved) << "erased under the first window";
     // Save As a copy: the copy's lock is taken, and its journal is kept.
     const fs::path copy = folder / "copy-line.vtn";
     second->port.queue_files({copy});
