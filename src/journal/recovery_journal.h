@@ -64,8 +64,6 @@ public:
     const std::filesystem::path& file() const { return file_; }
     // The CRC of the master file the journal starts from.
     const std::string& base() const { return header_.base; }
-    // A write failed and none has succeeded since: changes are missing.
-    bool incomplete() const { return torn_; }
 
 private:
     std::string write_entry(const std::string& bytes, bool fresh);
@@ -76,7 +74,7 @@ private:
     JournalHeader header_;
     ProjectState last_;  // as last recorded
     std::uintmax_t good_size_ = 0;  // of file_, up to its last whole entry
-    bool torn_ = false;              // a failed write may have left more
+    bool torn_ = false;              // a write failed, none since succeeded: changes are missing
     std::filesystem::path file_;
     storage::ProjectLock unsaved_lock_;  // held while an unsaved journal exists
     int entries_ = 0;  // written to file_ by this run
