@@ -16,6 +16,8 @@
 #include <memory>
 
 #ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -181,6 +183,35 @@ TEST_F(TwoRuns, ADeadRunsLockIsTakenOverWithoutAWordAndItsZombieHidesNoJournal) 
         << next.port.messages().front();
     EXPECT_NE(next.first_span().find("\t341\t"), std::string::npos);
     waitpid(child, nullptr, 0);
+}
+
+// The disk fills while the run goes on: the entry being written is torn and
+// none after it reaches the disk, so the next run must not say that only one
+// change was lost.
+TEST_F(TwoRuns, AJournalWhoseWritesFailedSaysTheChangesAfterTheFailureAreNotInIt) {
+    const pid_t child = fork();
+    if (child == 0) {
+        ProgramRun run(folder, master);
+        run.preserve_span_length("351");
+        run.preserve_span_length("352");
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{static_cast<rlim_t>(fs::file_size(journal::journal_of(master)) + 40), RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &full);
+        for (const char* length : {"353", "354", "355"}) run.preserve_span_length(length);
+        _exit(run.port.messages().size() == 1 ? 0 : 1);  // the failure was said once
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ProgramRun next(folder, master);
+    ASSERT_FALSE(next.port.messages().empty());
+    const std::string offer = next.port.messages().front();
+    EXPECT_NE(offer.find("2 changes made after it was last saved can be recovered"), std::string::npos) << offer;
+    EXPECT_NE(offer.find("The journal stops at a change that could not be written in full; changes made after it "
+                         "are not in it and cannot be recovered."),
+              std::string::npos)
+        << offer;
+    EXPECT_NE(next.first_span().find("\t352\t"), std::string::npos);
 }
 
 TEST_F(TwoRuns, OnlyAScriptThatDiesLeavesAJournal) {
