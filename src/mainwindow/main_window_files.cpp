@@ -178,6 +178,7 @@ void MainWindow::Save_As_OptionClick() {
     std::string previous = form_.text("Load_Save_File_Edit");
     form_.set_text("Load_Save_File_Edit", master.string());
     if (!save_project()) form_.set_text("Load_Save_File_Edit", previous);
+    saving_lock_.release();  // a name not saved to is not this window's to hold
 }
 
 bool MainWindow::drop_orphan_cable_sags() {
