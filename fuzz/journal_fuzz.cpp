@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (!reread || reread->lost != 0 || reread->entries.size() != contents->entries.size())
         fail("the entries written again do not read back whole");
     if (reread->header.project != contents->header.project || reread->header.base != contents->header.base ||
-        reread->header.process != contents->header.process)
+        reread->header.sequence != contents->header.sequence)
         fail("the header written again reads back otherwise");
     for (size_t n = 0; n < contents->entries.size(); ++n)
         if (!same(reread->entries[n], contents->entries[n])) fail("an entry written again reads back otherwise");

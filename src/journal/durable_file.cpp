@@ -1,6 +1,7 @@
 #include "journal/durable_file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #ifdef _WIN32
@@ -10,7 +11,6 @@
 #include <sys/stat.h>
 #include <windows.h>
 #else
-#include <csignal>
 #include <fcntl.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -35,13 +35,17 @@ void sync_folder(const std::filesystem::path&) {}  // a rename is durable once M
 
 long this_process_id() { return static_cast<long>(_getpid()); }
 
-bool process_running(long id) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
-    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
-    DWORD code = 0;
-    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
-    CloseHandle(process);
-    return running;
+std::string write_durably_at(const std::filesystem::path& file, const std::string& bytes, std::uintmax_t offset) {
+    const int handle = _wopen(file.c_str(), _O_WRONLY | _O_BINARY);
+    if (handle < 0) return std::strerror(errno);
+    const auto start = static_cast<long long>(offset);
+    const bool written = _lseeki64(handle, start, SEEK_SET) == start &&
+                         _write(handle, bytes.data(), static_cast<unsigned>(bytes.size())) ==
+                             static_cast<int>(bytes.size()) &&
+                         _chsize_s(handle, start + static_cast<long long>(bytes.size())) == 0 && _commit(handle) == 0;
+    const std::string failure = written ? "" : std::strerror(errno);
+    _close(handle);
+    return failure;
 }
 
 #else
@@ -77,9 +81,25 @@ void sync_folder(const std::filesystem::path& file) {
 
 long this_process_id() { return static_cast<long>(::getpid()); }
 
-bool process_running(long id) {
-    if (id <= 0) return false;
-    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+std::string write_durably_at(const std::filesystem::path& file, const std::string& bytes, std::uintmax_t offset) {
+    const int handle = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
+    if (handle < 0) return std::strerror(errno);
+    std::string failure;
+    for (size_t done = 0; done < bytes.size() && failure.empty();) {
+        const ssize_t wrote = ::pwrite(handle, bytes.data() + done, bytes.size() - done,
+                                       static_cast<off_t>(offset + done));
+        if (wrote < 0 && errno != EINTR) failure = std::strerror(errno);
+        if (wrote > 0) done += static_cast<size_t>(wrote);
+    }
+    if (failure.empty() && ::ftruncate(handle, static_cast<off_t>(offset + bytes.size())) != 0)
+        failure = std::strerror(errno);
+#ifdef __APPLE__
+    if (failure.empty() && ::fcntl(handle, F_FULLFSYNC) != 0 && ::fsync(handle) != 0) failure = std::strerror(errno);
+#else
+    if (failure.empty() && ::fsync(handle) != 0) failure = std::strerror(errno);
+#endif
+    ::close(handle);
+    return failure;
 }
 
 #endif

@@ -8,7 +8,8 @@ namespace vortan::journal {
 
 namespace {
 
-constexpr std::string_view Signature = "Vortan Recovery Journal 1";
+constexpr std::string_view Signature = "Vortan Recovery Journal 2";
+constexpr std::string_view First_Signature = "Vortan Recovery Journal 1";
 
 std::string escaped(std::string_view text) {
     std::string out;
@@ -126,11 +127,54 @@ int entries_begun(std::string_view rest) {
     return count == 0 ? 1 : count;
 }
 
+struct ReadHeader {
+    JournalHeader fields;
+    std::string_view rest;  // the entries
+};
+
+// project, base and the third line's number, as both versions write them.
+std::optional<JournalHeader> header_fields(Lines& lines, std::string_view number_word) {
+    auto project = lines.next();
+    auto base = lines.next();
+    auto number_line = lines.next();
+    if (!number_line) return std::nullopt;
+    auto project_text = after_word(*project, "project");
+    if (!project_text && *project == "project") project_text = std::string_view();
+    auto base_text = after_word(*base, "base");
+    auto number_text = after_word(*number_line, number_word);
+    auto project_name = project_text ? unescaped(*project_text) : std::nullopt;
+    auto base_name = base_text ? unescaped(*base_text) : std::nullopt;
+    auto value = number_text ? number<long>(*number_text) : std::nullopt;
+    if (!project_name || !base_name || !value) return std::nullopt;
+    return JournalHeader{std::move(*project_name), std::move(*base_name), *value};
+}
+
+std::optional<ReadHeader> read_header(std::string_view bytes) {
+    Lines lines(bytes);
+    auto signature = lines.next();
+    if (signature && *signature == First_Signature) {
+        // Its process number no longer tells anything: the project's lock does.
+        auto fields = header_fields(lines, "pid");
+        if (!fields) return std::nullopt;
+        fields->sequence = 0;
+        return ReadHeader{std::move(*fields), lines.rest()};
+    }
+    if (!signature || *signature != Signature) return std::nullopt;
+    auto fields = header_fields(lines, "sequence");
+    const size_t checked = bytes.size() - lines.rest().size();
+    auto check = lines.next();
+    auto check_text = check ? after_word(*check, "check") : std::nullopt;
+    auto crc = check_text && check_text->size() <= 8 ? number<std::uint32_t>(*check_text, 16) : std::nullopt;
+    if (!fields || !crc || crc_text(*crc) != *check_text || crc32(bytes.data(), checked) != *crc) return std::nullopt;
+    return ReadHeader{std::move(*fields), lines.rest()};
+}
+
 }  // namespace
 
 std::string header_text(const JournalHeader& header) {
-    return std::string(Signature) + "\nproject " + escaped(header.project) + "\nbase " + escaped(header.base) +
-           "\npid " + std::to_string(header.process) + "\n";
+    const std::string fields = std::string(Signature) + "\nproject " + escaped(header.project) + "\nbase " +
+                               escaped(header.base) + "\nsequence " + std::to_string(header.sequence) + "\n";
+    return fields + "check " + crc_text(crc32(fields.data(), fields.size())) + "\n";
 }
 
 std::string entry_text(int sequence, const Entry& entry) {
@@ -146,23 +190,11 @@ std::string entry_text(int sequence, const Entry& entry) {
 }
 
 std::optional<JournalContents> read_journal_text(std::string_view bytes) {
-    Lines lines(bytes);
-    auto signature = lines.next();
-    auto project = lines.next();
-    auto base = lines.next();
-    auto process = lines.next();
-    if (!process || *signature != Signature) return std::nullopt;
-    auto project_text = after_word(*project, "project");
-    if (!project_text && *project == "project") project_text = std::string_view();
-    auto base_text = after_word(*base, "base");
-    auto process_text = after_word(*process, "pid");
+    auto header = read_header(bytes);
+    if (!header) return std::nullopt;
     JournalContents contents;
-    auto project_name = project_text ? unescaped(*project_text) : std::nullopt;
-    auto base_name = base_text ? unescaped(*base_text) : std::nullopt;
-    auto process_id = process_text ? number<long>(*process_text) : std::nullopt;
-    if (!project_name || !base_name || !process_id) return std::nullopt;
-    contents.header = {std::move(*project_name), std::move(*base_name), *process_id};
-    std::string_view rest = lines.rest();
+    contents.header = std::move(header->fields);
+    std::string_view rest = header->rest;
     for (int sequence = 1;; ++sequence) {
         Lines entry_lines(rest);
         auto line = entry_lines.next();

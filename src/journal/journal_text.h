@@ -3,10 +3,11 @@
 // takes the complete entries of a file the program died while writing and
 // knows how many it could not take.
 //
-//   Vortan Recovery Journal 1
+//   Vortan Recovery Journal 2
 //   project <master file, empty for an unsaved project>
 //   base <CRC of the master file as saved, "none" for an unsaved project>
-//   pid <the writing process>
+//   sequence <one more than the highest of the journals it was begun beside>
+//   check <CRC of the header's bytes before this line>
 //   entry <sequence> <bytes> <CRC>
 //   span <n>
 //   value <control> <text>
@@ -14,6 +15,8 @@
 //   <inserted line>...
 //
 // Texts and lines are escaped ("\\", "\n", "\r") so that each is one line.
+// Journals of version 1 (a "pid" line in place of "sequence", no "check")
+// are still read; their sequence is 0.
 #pragma once
 
 #include "journal/project_state.h"
@@ -30,7 +33,7 @@ inline constexpr const char* No_Base = "none";
 struct JournalHeader {
     std::string project;
     std::string base;
-    long process = 0;
+    long sequence = 0;
 };
 
 struct JournalContents {
@@ -41,7 +44,8 @@ struct JournalContents {
 
 std::string header_text(const JournalHeader& header);
 std::string entry_text(int sequence, const Entry& entry);
-// Nothing when the bytes do not start with a whole journal header.
+// Nothing when the bytes do not start with a whole, sound journal header
+// (one that is damaged, or of a version this program does not know).
 std::optional<JournalContents> read_journal_text(std::string_view bytes);
 
 }  // namespace vortan::journal

@@ -56,6 +56,14 @@ Entry changes_between(const ProjectState& before, const ProjectState& after) {
     return changes_between(before, view_of(after));
 }
 
+bool fits(const Entry& entry, const ProjectState& state) {
+    for (const ListEdit& edit : entry.lists) {
+        const size_t size = list_or_empty(state, edit.list).size();
+        if (edit.at > size || edit.removed > size - edit.at) return false;
+    }
+    return true;
+}
+
 bool apply(const Entry& entry, ProjectState& state) {
     for (const auto& [name, value] : entry.values) state.values[name] = value;
     for (const ListEdit& edit : entry.lists) {

@@ -4,7 +4,11 @@
 #include "project/crc32.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <fstream>
+#include <random>
+#include <string_view>
 
 namespace vortan::journal {
 
@@ -15,44 +19,69 @@ namespace {
 constexpr const char* Unsaved_Prefix = "unsaved-";
 constexpr const char* Extension = ".journal";
 
-std::optional<long> unsaved_process(const fs::path& file) {
-    const std::string name = file.filename().string();
-    const std::string prefix = Unsaved_Prefix;
-    if (name.rfind(prefix, 0) != 0 || file.extension() != Extension) return std::nullopt;
-    const std::string digits = file.stem().string().substr(prefix.size());
-    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos || digits.size() > 9)
-        return std::nullopt;
-    return std::stol(digits);
+bool all_of(std::string_view text, std::string_view allowed) {
+    return !text.empty() && text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-// "<master>.journal" or "<master>.<process>.journal".
+// "unsaved-<run>.journal"; earlier versions named the run by its process.
+bool is_unsaved_journal(const fs::path& file) {
+    const std::string name = file.filename().string();
+    const std::string prefix = Unsaved_Prefix;
+    if (name.rfind(prefix, 0) != 0 || file.extension() != Extension) return false;
+    return all_of(file.stem().string().substr(prefix.size()), "0123456789abcdef");
+}
+
+// "<master>.journal" or, of earlier versions, "<master>.<process>.journal".
 bool is_journal_of(const fs::path& file, const fs::path& master) {
     const std::string name = file.filename().string(), base = master.filename().string();
     if (name.size() <= base.size() || name.compare(0, base.size(), base) != 0 || file.extension() != Extension)
         return false;
     const std::string middle = name.substr(base.size(), name.size() - base.size() - std::string(Extension).size());
-    return middle.empty() || (middle.size() > 1 && middle[0] == '.' &&
-                              middle.find_first_not_of("0123456789", 1) == std::string::npos);
+    return middle.empty() || (middle[0] == '.' && all_of(std::string_view(middle).substr(1), "0123456789"));
 }
 
-std::optional<JournalHeader> header_of(const fs::path& file) {
+// Damaged first (each is told about), then the newest by sequence; of one
+// sequence (journals of earlier versions) the one that holds the most.
+void order(std::vector<FoundJournal>& found) {
+    std::sort(found.begin(), found.end(), [](const FoundJournal& a, const FoundJournal& b) {
+        if (!a.contents || !b.contents) return !a.contents && b.contents;
+        const auto& x = *a.contents;
+        const auto& y = *b.contents;
+        if (x.header.sequence != y.header.sequence) return x.header.sequence > y.header.sequence;
+        if (x.entries.size() != y.entries.size()) return x.entries.size() > y.entries.size();
+        return a.file < b.file;
+    });
+}
+
+template <typename Wanted>
+std::vector<FoundJournal> journals_in(const fs::path& folder, Wanted wanted) {
+    std::vector<FoundJournal> found;
     std::error_code error;
-    if (!fs::is_regular_file(file, error)) return std::nullopt;  // a folder's bytes cannot be read
-    std::ifstream in(file, std::ios::binary);
-    std::string head(4096, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<size_t>(in.gcount()));
-    auto contents = read_journal_text(head);
-    if (!contents) return std::nullopt;
-    return contents->header;
+    for (const auto& item : fs::directory_iterator(folder, error)) {
+        if (!item.is_regular_file(error) || !wanted(item.path())) continue;
+        found.push_back({item.path(), read_journal(item.path())});
+    }
+    order(found);
+    return found;
 }
 
-// Written by another run that is still going (or one that cannot be told
-// apart from it): not this run's to replace, recover or remove.
-bool written_by_a_live_run(const fs::path& file) {
-    auto header = header_of(file);
-    return header && header->process != this_process_id() && process_running(header->process);
+// Only the header is read: the journals of a folder may be many and large.
+template <typename Wanted>
+long highest_sequence(const fs::path& folder, Wanted wanted) {
+    long highest = 0;
+    std::error_code error;
+    for (const auto& item : fs::directory_iterator(folder, error)) {
+        if (!item.is_regular_file(error) || !wanted(item.path())) continue;
+        std::ifstream in(item.path(), std::ios::binary);
+        std::string head(4096, '\0');
+        in.read(head.data(), static_cast<std::streamsize>(head.size()));
+        head.resize(static_cast<size_t>(in.gcount()));
+        if (auto contents = read_journal_text(head)) highest = std::max(highest, contents->header.sequence);
+    }
+    return highest;
 }
+
+fs::path folder_of(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
 
 }  // namespace
 
@@ -62,45 +91,18 @@ fs::path journal_of(const fs::path& master) {
     return file;
 }
 
-fs::path journal_to_write(const fs::path& master) {
-    const fs::path shared = journal_of(master);
-    std::error_code error;
-    if (!fs::exists(shared, error) || !written_by_a_live_run(shared)) return shared;
-    fs::path own = master;
-    own += "." + std::to_string(this_process_id()) + Extension;
-    return own;
+std::vector<FoundJournal> journals_of(const fs::path& master) {
+    return journals_in(folder_of(master), [&](const fs::path& file) { return is_journal_of(file, master); });
 }
 
-std::vector<fs::path> orphaned_journals_of(const fs::path& master) {
-    std::vector<std::pair<fs::file_time_type, fs::path>> found;
-    std::error_code error;
-    const fs::path folder = master.has_parent_path() ? master.parent_path() : fs::path(".");
-    for (const auto& item : fs::directory_iterator(folder, error)) {
-        if (!is_journal_of(item.path(), master) || written_by_a_live_run(item.path())) continue;
-        found.emplace_back(fs::last_write_time(item.path(), error), item.path());
-    }
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<fs::path> files;
-    for (auto& [time, path] : found) files.push_back(std::move(path));
-    return files;
+fs::path unsaved_journal(const fs::path& folder, const std::string& run) {
+    return folder / (Unsaved_Prefix + run + Extension);
 }
 
-fs::path unsaved_journal(const fs::path& folder, long process) {
-    return folder / (Unsaved_Prefix + std::to_string(process) + Extension);
-}
-
-std::vector<fs::path> orphaned_unsaved_journals(const fs::path& folder) {
-    std::vector<std::pair<fs::file_time_type, fs::path>> found;
-    std::error_code error;
-    for (const auto& item : fs::directory_iterator(folder, error)) {
-        auto process = unsaved_process(item.path());
-        if (!process || *process == this_process_id() || process_running(*process)) continue;
-        found.emplace_back(fs::last_write_time(item.path(), error), item.path());
-    }
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<fs::path> files;
-    for (auto& [time, path] : found) files.push_back(std::move(path));
-    return files;
+std::vector<FoundJournal> orphaned_unsaved_journals(const fs::path& folder) {
+    return journals_in(folder, [](const fs::path& file) {
+        return is_unsaved_journal(file) && !storage::lock_held_elsewhere(storage::lock_file_of(file));
+    });
 }
 
 std::optional<JournalContents> read_journal(const fs::path& file) {
@@ -117,19 +119,35 @@ std::optional<JournalContents> read_journal(const fs::path& file) {
 
 std::string base_of(const fs::path& master) { return file_crc(master); }
 
+std::string new_run_name() {
+    // The clock and the process as well: some systems' random devices repeat.
+    std::random_device device;
+    std::seed_seq seed{device(), device(), device(), device(),
+                       static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()),
+                       static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()),
+                       static_cast<unsigned>(this_process_id())};
+    std::mt19937_64 random(seed);
+    char name[40];
+    std::snprintf(name, sizeof name, "%016llx%016llx", static_cast<unsigned long long>(random()),
+                  static_cast<unsigned long long>(random()));
+    return name;
+}
+
+RecoveryJournal::RecoveryJournal() : run_(new_run_name()) {}
+
 void RecoveryJournal::keep(fs::path unsaved_folder) {
     kept_ = true;
     unsaved_folder_ = std::move(unsaved_folder);
 }
 
-void RecoveryJournal::start(const fs::path& master, const std::string& base, ProjectState state) {
+void RecoveryJournal::start(const fs::path& master, const std::string& base, ProjectState state, bool written) {
     remove();
-    header_ = {master.string(), master.empty() ? No_Base : base, this_process_id()};
+    header_ = {master.string(), master.empty() ? No_Base : base, 0};
     last_ = std::move(state);
     file_.clear();
-    if (!kept_) return;
-    if (!master.empty()) file_ = journal_to_write(master);
-    else if (!unsaved_folder_.empty()) file_ = unsaved_journal(unsaved_folder_, header_.process);
+    if (!kept_ || !written) return;
+    if (!master.empty()) file_ = journal_of(master);
+    else if (!unsaved_folder_.empty()) file_ = unsaved_journal(unsaved_folder_, run_);
 }
 
 std::string RecoveryJournal::record(const ProjectView& changed, int span) {
@@ -138,31 +156,50 @@ std::string RecoveryJournal::record(const ProjectView& changed, int span) {
     if (entry.empty()) return "";
     entry.span = span;
     const bool fresh = entries_ == 0;
-    std::error_code error;
-    // A write that failed may have left a torn entry: it goes before the next.
-    if (!fresh && torn_) fs::resize_file(file_, good_size_, error);
-    if (error) return error.message();
-    torn_ = false;
-    const std::string bytes = (fresh ? header_text(header_) : "") + entry_text(entries_ + 1, entry);
-    if (fresh && file_.has_parent_path()) fs::create_directories(file_.parent_path(), error);
-    // A journal begun afresh replaces one this project may have (recovered,
-    // or of an earlier save) only once it is whole.
-    const std::string failure = fresh ? replace_durably(file_, bytes) : write_durably(file_, bytes, false);
+    const std::string failure = write_entry(entry_text(entries_ + 1, entry), fresh);
+    // Torn, the file stays as it is: a later write goes over the torn bytes,
+    // and until one succeeds they tell a recovery that changes are missing.
     if (!failure.empty()) {
-        torn_ = !fresh;
+        torn_ = true;
         return failure;
     }
-    good_size_ = (fresh ? 0 : good_size_) + bytes.size();
+    torn_ = false;
     ++entries_;
     apply(entry, last_);  // moves lines, copies only those the entry carries
     return "";
 }
 
+std::string RecoveryJournal::write_entry(const std::string& entry, bool fresh) {
+    if (!fresh) {
+        const std::string failure = write_durably_at(file_, entry, good_size_);
+        if (failure.empty()) good_size_ += entry.size();
+        return failure;
+    }
+    std::error_code error;
+    const fs::path folder = folder_of(file_);
+    fs::create_directories(folder, error);
+    const bool unsaved = header_.base == No_Base;
+    // Its lock before the file: a journal seen without one is a dead run's.
+    if (unsaved && !unsaved_lock_.held() &&
+        unsaved_lock_.take(storage::lock_file_of(file_), "") == storage::ProjectLock::Outcome::HeldElsewhere)
+        return "its lock is held by another run";
+    const fs::path master = header_.project;
+    header_.sequence = 1 + (unsaved ? highest_sequence(folder, is_unsaved_journal)
+                                    : highest_sequence(folder, [&](const fs::path& file) { return is_journal_of(file, master); }));
+    const std::string bytes = header_text(header_) + entry;
+    // A journal begun afresh replaces one this project may have (recovered,
+    // or of an earlier save) only once it is whole.
+    const std::string failure = replace_durably(file_, bytes);
+    if (failure.empty()) good_size_ = bytes.size();
+    return failure;
+}
+
 void RecoveryJournal::remove() {
-    if (entries_ > 0) {
+    if (entries_ > 0 || torn_) {
         std::error_code ignored;
         fs::remove(file_, ignored);
     }
+    unsaved_lock_.release();
     entries_ = 0;
     torn_ = false;
 }

@@ -9,6 +9,7 @@
 #include "project/profile_file.h"
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
+#include "storage/project_lock.h"
 #include "shell/window_scaling.h"
 #include "stringing/line_schedule.h"
 #include "ui/userport.h"
@@ -133,6 +134,13 @@ public:
     void offer_unsaved_recovery();
     const std::filesystem::path& journal_file() const { return journal_.file(); }
 
+    // ---- one writer per project (main_window_lock.cpp) ----
+    // Opened read-only: another run holds the project's lock.
+    bool read_only() const { return read_only_; }
+    // For commands that only read: projects open read-only, without a lock
+    // and without a question.
+    void open_projects_read_only() { only_reads_ = true; }
+
     // ---- the sag report (main_window_report.cpp) ----
     void Report_BitBtnClick();
 
@@ -160,6 +168,9 @@ public:
     void Always_on_Top_OptionClick();
     // Exit: true when the program may close (the settings have been written).
     bool exit_requested();
+    // The run ends without a question: unsaved changes are given up, the
+    // journal goes and the project's lock is let go.
+    void end_without_saving();
     void Exit_OptionClick();
     bool closing() const { return closing_; }
     // Each time the window becomes active: the unit labels follow the setting.
@@ -276,6 +287,21 @@ private:
     // Shows `base` with the journal's changes replayed on it.
     void recover(const journal::JournalContents& contents, journal::ProjectState base);
     void show_recovered_state(const journal::ProjectState& state, int span);
+    // Before an open: the lock of `master` taken, or the user's choice of a
+    // read-only project; false when the project is not to be opened.
+    bool lock_to_open(const std::filesystem::path& master);
+    // Save on a project open read-only says why it cannot be: true then.
+    bool refused_read_only_save();
+    // The project read is shown: the lock taken for it becomes the window's.
+    void adopt_opening_lock();
+    // Before a save: false (and the user told why) when `master` may not be written.
+    bool may_save_to(const std::filesystem::path& master);
+    // Saved as `master`: its lock is the window's, and the old one goes.
+    void adopt_saving_lock(const std::filesystem::path& master);
+    // Whether a run other than this window holds the lock of `master`.
+    bool open_in_another_window(const std::filesystem::path& master) const;
+    // A damaged journal: the user keeps it (to be looked at) or removes it.
+    void ask_about_damaged_journal(const std::filesystem::path& file);
 
     UserPort& port_;
     SetupEditor& setup_;
@@ -291,6 +317,12 @@ private:
     // Set once the window starts to close; a cancelled exit leaves it set.
     bool closing_ = false;
     bool clearing_fields_ = false;  // a reset is emptying the window's fields
+    storage::ProjectLock project_lock_;  // of the project on screen
+    storage::ProjectLock opening_lock_;  // of a project being opened
+    storage::ProjectLock saving_lock_;   // of a new name being saved to
+    bool read_only_ = false;
+    bool opening_read_only_ = false;
+    bool only_reads_ = false;
     journal::RecoveryJournal journal_;
     std::set<std::string> journal_pending_;  // changed since the last entry
     bool journal_writing_ = false;

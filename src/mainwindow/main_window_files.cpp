@@ -92,6 +92,7 @@ bool MainWindow::open_project(const std::string& requested) {
     }
     auto lists = read_side_files(name, profile);
     if (!lists) return false;
+    if (!setup_only && !lock_to_open(name)) return false;
     show_opened_project(name, profile, std::move(*lists));
     if (!setup_only) offer_recovery(name);
     return true;
@@ -101,6 +102,7 @@ void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& pr
                                      std::vector<std::vector<std::string>> lists) {
     // 3-4: nothing of the old project stays.
     reset_without_asking();
+    adopt_opening_lock();
     set_change_flags(false);
     form_.set_text("Load_Save_File_Edit", name.string());
     // 6: project texts, the vertical circle and the lists.
@@ -166,7 +168,7 @@ std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files
 
 void MainWindow::after_open_or_save(const fs::path& master) {
     form_.set_text("Load_Save_Directory_Edit", folder_with_separator(fs::absolute(master).parent_path().string()));
-    set_window_caption("Vortan 3.3 - " + master.stem().string());
+    set_window_caption("Vortan 3.3 - " + master.stem().string() + (read_only_ ? " (read-only)" : ""));
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
 }
 
@@ -175,6 +177,7 @@ void MainWindow::Save_OptionClick() {
         Save_As_OptionClick();
         return;
     }
+    if (refused_read_only_save()) return;
     if (!may_replace_shared_side_files(form_.text("Load_Save_File_Edit"))) return;
     save_project();
 }
@@ -200,6 +203,7 @@ void MainWindow::Save_As_OptionClick() {
     std::string previous = form_.text("Load_Save_File_Edit");
     form_.set_text("Load_Save_File_Edit", master.string());
     if (!save_project()) form_.set_text("Load_Save_File_Edit", previous);
+    saving_lock_.release();  // a name not saved to is not this window's to hold
 }
 
 bool MainWindow::drop_orphan_cable_sags() {
@@ -222,6 +226,7 @@ bool MainWindow::drop_orphan_cable_sags() {
 
 bool MainWindow::save_project() {
     form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", false);
+    if (!may_save_to(form_.text("Load_Save_File_Edit"))) return false;
     // Edits still on screen belong to the project being saved.
     if (form_.checked("Span_Data_Changed_CheckBox") || form_.checked("Cable_Data_Changed_CheckBox")) {
         CalcContext c = context();
@@ -270,6 +275,7 @@ bool MainWindow::save_project() {
     }
     set_change_flags(false);
     setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);
+    adopt_saving_lock(master);
     start_journal(master, crc_text(crc32(files.front().bytes.data(), files.front().bytes.size())));
     form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", true);
     after_open_or_save(master);

@@ -80,8 +80,10 @@ journal::ProjectView MainWindow::project_state(bool pending_only) const {
 void MainWindow::start_journal(const fs::path& master, std::optional<std::string> base) {
     // A saved project's journal starts from its files; an unsaved one's from
     // nothing, so that it holds the whole project.
-    const bool from_files = journal_.kept() && !master.empty();
-    journal_.start(master, base.value_or(""), from_files ? copy_of(project_state(false)) : journal::ProjectState{});
+    // Read-only, no journal is written: the run holding the lock writes it.
+    const bool from_files = journal_.kept() && !master.empty() && !read_only_;
+    journal_.start(master, base.value_or(""), from_files ? copy_of(project_state(false)) : journal::ProjectState{},
+                   !read_only_);
     journal_pending_.clear();
     if (master.empty()) {
         for (const std::string& name : project_values()) journal_pending_.insert(name);
@@ -114,27 +116,27 @@ void MainWindow::remove_journal() {
 }
 
 bool MainWindow::offer_recovery(const fs::path& master) {
-    // The journal just started for these files holds their CRC.
-    if (!journal_.kept()) return false;
+    // The journal just started for these files holds their CRC. Read-only,
+    // the project's journal is the other window's, which holds its lock.
+    if (!journal_.kept() || read_only_) return false;
     const std::string& base = journal_.base();
-    std::error_code master_error;
-    const auto saved = fs::last_write_time(master, master_error);
-    for (const fs::path& file : journal::orphaned_journals_of(master)) {
-        auto contents = journal::read_journal(file);
-        // A journal older than the project, or made from another save of it,
-        // does not fit these files.
-        std::error_code error;
-        const auto written = fs::last_write_time(file, error);
-        const bool newer = !master_error && !error && written >= saved;
-        if (!contents || !newer || contents->header.base != base) continue;
+    for (const journal::FoundJournal& found : journal::journals_of(master)) {
+        if (!found.contents) {
+            ask_about_damaged_journal(found.file);
+            continue;
+        }
+        // A journal made from another save of the project does not fit these files.
+        const journal::JournalContents& contents = *found.contents;
+        if (contents.header.base != base) continue;
         const std::string question =
             "Warning : The program stopped without saving the project\n\r\n\r" + master.string() + "\n\r\n\r" +
-            count_of(contents->entries.size(), "change") +
+            count_of(contents.entries.size(), "change") +
             " made after it was last saved can be recovered from its journal.";
-        const bool recovered = recovery_accepted(*contents, question);
-        if (recovered) recover(*contents, copy_of(project_state(false)));
+        const bool recovered = recovery_accepted(contents, question);
+        if (recovered) recover(contents, copy_of(project_state(false)));
         // Declined, or kept now in this run's journal, it goes.
-        if (!recovered || (file != journal_.file() && journal_pending_.empty())) fs::remove(file, error);
+        std::error_code error;
+        if (!recovered || (found.file != journal_.file() && journal_pending_.empty())) fs::remove(found.file, error);
         return recovered;
     }
     return false;
@@ -142,31 +144,50 @@ bool MainWindow::offer_recovery(const fs::path& master) {
 
 void MainWindow::offer_unsaved_recovery() {
     if (!journal_.kept() || journal_.unsaved_folder().empty()) return;
-    for (const fs::path& file : journal::orphaned_unsaved_journals(journal_.unsaved_folder())) {
-        auto contents = journal::read_journal(file);
-        std::error_code error;
-        if (!contents || contents->header.base != journal::No_Base) continue;
+    for (const journal::FoundJournal& found : journal::orphaned_unsaved_journals(journal_.unsaved_folder())) {
+        if (found.file == journal_.file()) continue;
+        if (!found.contents) {
+            ask_about_damaged_journal(found.file);
+            continue;
+        }
+        const journal::JournalContents& contents = *found.contents;
+        if (contents.header.base != journal::No_Base) continue;
         const std::string question = "Warning : The program stopped while an unsaved project was open.\n\r\n\r" +
-                                     count_of(contents->entries.size(), "change") +
+                                     count_of(contents.entries.size(), "change") +
                                      " made to it can be recovered from its journal.";
         // Declined, the journal goes and the project on screen stays; the
         // work on screen kept, the journal stays to be offered again.
-        const bool accepted = recovery_accepted(*contents, question);
+        const bool accepted = recovery_accepted(contents, question);
         if (accepted && !may_lose_unsaved_data()) return;
         if (accepted) {
             reset_without_asking();
-            recover(*contents, journal::ProjectState{});
+            recover(contents, journal::ProjectState{});
         }
-        fs::remove(file, error);
+        std::error_code error;
+        fs::remove(found.file, error);
         return;
     }
 }
 
+void MainWindow::ask_about_damaged_journal(const fs::path& file) {
+    const Answer answer = port_.message(
+        MessageKind::Warning, Buttons::YesNo,
+        "Warning : The recovery journal\n\r\n\r" + file.string() +
+            "\n\r\n\ris damaged at its start (or was written by a later version of the program): which project "
+            "and which save it belongs to cannot be told, so its changes cannot be recovered.\n\r\n\rRemove it ?  "
+            "(No keeps it, to be looked at.)",
+        DefaultButton::Safe);
+    std::error_code error;
+    if (answer == Answer::Yes) fs::remove(file, error);
+}
+
 bool MainWindow::recovery_accepted(const journal::JournalContents& contents, const std::string& question) {
-    std::string lost;
-    if (contents.lost > 0)
-        lost = "\n\r\n\r" + count_of(static_cast<size_t>(contents.lost), "change") +
-               " being written when it stopped cannot be recovered.";
+    // Whether the run died while writing or a write failed (a full disk) and
+    // the run went on, what came after the torn entry cannot be known.
+    const std::string lost = contents.lost > 0 ? "\n\r\n\rThe journal stops at a change that could not be written "
+                                                 "in full; changes made after it are not in it and cannot be "
+                                                 "recovered."
+                                               : "";
     if (contents.entries.empty()) {
         port_.message(MessageKind::Warning, Buttons::OK, question + lost);
         return false;
@@ -179,11 +200,24 @@ bool MainWindow::recovery_accepted(const journal::JournalContents& contents, con
 
 void MainWindow::recover(const journal::JournalContents& contents, journal::ProjectState base) {
     int span = 1;
+    size_t restored = 0;
+    // Each entry was made on the state the ones before it left: after the
+    // first that does not fit, none can be trusted.
     for (const journal::Entry& entry : contents.entries) {
-        if (!journal::apply(entry, base)) break;
+        if (!journal::fits(entry, base)) break;
+        journal::apply(entry, base);
         span = entry.span;
+        ++restored;
     }
     show_recovered_state(base, span);
+    const size_t total = contents.entries.size();
+    if (restored == total) return;
+    port_.message(MessageKind::Warning, Buttons::OK,
+                  "Warning : " + count_of(total - restored, "change") + " of " + std::to_string(total) +
+                      " in the recovery journal could not be restored: they do not fit the project's files as they "
+                      "were read (a side file may be missing, or changed outside this program).\n\r\n\rThe "
+                      "project is shown with the " + count_of(restored, "change") +
+                      " before them, unsaved.  Check it before saving it.");
 }
 
 void MainWindow::show_recovered_state(const journal::ProjectState& state, int span) {

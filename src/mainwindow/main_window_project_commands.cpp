@@ -60,6 +60,11 @@ void MainWindow::Delete_Projects_OptionClick() {
     std::string not_erased;
     std::set<fs::path> erased;
     for (const fs::path& master : masters) {
+        // Erased under another window, a project would be saved again from there.
+        if (open_in_another_window(master)) {
+            not_erased += "\n\r" + master.string() + "  (open in another Vortan window)";
+            continue;
+        }
         if (fs::path(form_.text("Load_Save_File_Edit")) == master)
             form_.set_checked("Data_Changed_Since_Load_CheckBox", true);  // what is on screen can be saved again
         // The files as an open finds them, in whatever letter case they have.

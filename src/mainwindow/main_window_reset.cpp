@@ -84,8 +84,11 @@ void MainWindow::reset(std::optional<Answer> answer) {
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
     if (answer == Answer::YesToAll) set_change_flags(false);
     if (answer == Answer::Yes) set_change_flags(true);
-    // What is on screen now is an unsaved project.
+    // What is on screen now is an unsaved project; its lock goes once the
+    // project's journal has.
+    read_only_ = false;
     start_journal({}, std::nullopt);
+    project_lock_.release();
 }
 
 bool MainWindow::may_lose_unsaved_data() {

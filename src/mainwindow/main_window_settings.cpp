@@ -212,9 +212,15 @@ bool MainWindow::exit_requested() {
     const std::string failure = write_settings();
     if (!failure.empty())
         port_.message(MessageKind::Warning, Buttons::OK, settings_not_kept_message(places_.settings_file, failure));
-    // Saved or given up, the changes need no journal.
+    // Saved or given up, the changes need no journal, and the project no lock.
     remove_journal();
+    project_lock_.release();
     return true;
+}
+
+void MainWindow::end_without_saving() {
+    remove_journal();
+    project_lock_.release();
 }
 
 void MainWindow::window_activated() { Set_Units_Labels(form_, setup_.form(), setup_.imperial()); }

@@ -50,6 +50,8 @@ int recalc_project(const std::string& master, const std::function<void(const std
     setup.form().set_item_index("Units_of_Measure_RadioGroup", imperial ? 1 : 0);
     MainWindow window(port, setup);
     window.start();
+    // It only reads: another window's lock on the project does not stop it.
+    window.open_projects_read_only();
     Form& form = window.form();
     if (!window.open_project(master)) return 2;
     const std::vector<std::string> records = form.items("Cable_Bundle_Record_Listbox");
@@ -82,6 +84,7 @@ int report_project(const std::string& master, const DateTime& now, const std::fu
     SetupEditor setup;
     MainWindow window(port, setup);
     window.start();
+    window.open_projects_read_only();
     if (!window.open_project(master)) return 2;
     // The window's lines are the transcript's between REPORT BEGIN and the
     // closing REPORT END; any message shown before them is not a report line.

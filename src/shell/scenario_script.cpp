@@ -220,7 +220,11 @@ int run_scenario_script(std::istream& script, const std::function<void(const std
     MainWindow main(port, setup);
     main.start();
     if (journal_folder) main.keep_recovery_journal(*journal_folder);
-    return run_scenario_script(script, port, setup, main, out, errors, fixtures);
+    const int status = run_scenario_script(script, port, setup, main, out, errors, fixtures);
+    // A script that reaches its end ends as a clean exit does: only a run
+    // that dies leaves a journal.
+    if (status == Script_Completed) main.end_without_saving();
+    return status;
 }
 
 int run_scenario_script(std::istream& script, ScriptedPort& port, SetupEditor& setup, MainWindow& main,

@@ -134,9 +134,8 @@ TEST_F(DestructiveQuestionTest, EnterRecoversTheWorkOfARunThatDied) {
     model.keep_recovery_journal(folder);
     model.form().user_type("Span_Length_Edit", "301");
     model.form().user_click("Commit_Span_Changes_BitBtn");
-    long dead = 999999;
-    while (journal::process_running(dead)) ++dead;
-    fs::rename(model.journal_file(), journal::unsaved_journal(folder, dead));
+    // The run dies: its journal is left without the lock it held.
+    fs::rename(model.journal_file(), journal::unsaved_journal(folder, journal::new_run_name()));
 
     SetupEditor next_setup;
     QtUserPort next_port;

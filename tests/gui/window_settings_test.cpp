@@ -91,6 +91,7 @@ TEST_F(WindowSettingsTest, TheTitleNamesTheOpenProject) {
 TEST_F(WindowSettingsTest, AProjectNamedOnTheCommandLineOpensAtStart) {
     start();
     saved_project();
+    model.end_without_saving();  // this run has ended, and its lock with it
     // The next run, started as "vortan <folder>/Line South.spd": the arguments
     // are joined with blanks and the master file is opened whatever the extension.
     ScriptedPort next_port;

@@ -104,13 +104,27 @@ TEST(JournalText, ACutOrDamagedFileKeepsTheEntriesBeforeTheDamage) {
     }
 }
 
-TEST(JournalText, OnlyAWholeHeaderMakesAJournal) {
-    const std::string header = header_text({"", No_Base, 7});
+TEST(JournalText, OnlyAWholeSoundHeaderMakesAJournal) {
+    const std::string header = header_text({"/lines/a.vtn", "1A2B", 7});
     for (size_t cut = 0; cut < header.size(); ++cut) EXPECT_FALSE(read_journal_text(header.substr(0, cut))) << cut;
+    // Any one bit flipped in the header is told from a journal of another save.
+    for (size_t at = 0; at < header.size(); ++at)
+        for (int bit = 0; bit < 8; ++bit) {
+            std::string damaged = header;
+            damaged[at] = static_cast<char>(damaged[at] ^ (1 << bit));
+            EXPECT_FALSE(read_journal_text(damaged)) << "byte " << at << " bit " << bit;
+        }
     auto contents = read_journal_text(header);
     ASSERT_TRUE(contents);
-    EXPECT_EQ(contents->header.base, No_Base);
-    EXPECT_EQ(contents->header.process, 7);
+    EXPECT_EQ(contents->header.base, "1A2B");
+    EXPECT_EQ(contents->header.sequence, 7);
+    // A journal of the first version still reads, without a sequence.
+    auto first = read_journal_text("Vortan Recovery Journal 1\nproject /lines/a.vtn\nbase 1A2B\npid 4242\n" +
+                                   entry_text(1, Entry{3, {{"Inspector_Surname_Edit", "Ng"}}, {}}));
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->header.sequence, 0);
+    EXPECT_EQ(first->entries.size(), 1u);
+    EXPECT_EQ(first->lost, 0);
 }
 
 }  // namespace

@@ -204,6 +204,9 @@ TEST(KillRecovery, AKilledRunGivesBackEveryStepItShowedAndNothingElse) {
             const std::string master = copy_of_demo(folder);
             std::string text = "file " + master + "\nclick Open_Option\nprint Pole_Number_SpinEdit\n";
             for (const std::string& step : steps) text += step + "\n";
+            // A line it cannot read stops the run as one that dies: a script
+            // that reaches its end removes its journal.
+            text += "stop-here\n";
             const fs::path script = root / "script.vts";
             std::ofstream(script) << text;
             // The first mark is the open; the last step's would race the run's end.

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <memory>
 
@@ -59,6 +60,10 @@ protected:
         return run;
     }
     std::string first_span() { return opened()->form().items("Pole_Data_Listbox").front(); }
+    static std::string bytes_of(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
 
     fs::path folder, master;
 };
@@ -71,7 +76,8 @@ TEST_F(RecoveryWindow, ChangesComeBackUntilSavedDeclinedOrExited) {
         bool comes_back;
     };
     for (const Case& c : {Case{"crash", Answer::Yes, true}, Case{"crash", Answer::No, false},
-                          Case{"save", Answer::Yes, false}, Case{"exit", Answer::Yes, false}}) {
+                          Case{"save", Answer::Yes, false}, Case{"exit", Answer::Yes, false},
+                          Case{"crash, the master dated ahead of the clock", Answer::Yes, true}}) {
         fresh_copy();
         {
             auto run = opened();
@@ -83,6 +89,8 @@ TEST_F(RecoveryWindow, ChangesComeBackUntilSavedDeclinedOrExited) {
                 ASSERT_TRUE(run->window.exit_requested());
             }
         }
+        if (std::string(c.ending).find("ahead") != std::string::npos)
+            fs::last_write_time(master, fs::file_time_type::clock::now() + std::chrono::hours(24 * 400));
         auto next = opened(c.to_recovery);
         const bool recovered = next->form().items("Pole_Data_Listbox").front() != saved;
         const bool saved_with_change = std::string(c.ending) == "save";
@@ -103,7 +111,9 @@ TEST_F(RecoveryWindow, ATornJournalGivesItsWholeEntriesAndSaysHowManyWereLost) {
     fs::resize_file(file, fs::file_size(file) - 3);
     auto next = opened(Answer::Yes);
     EXPECT_NE(next->last_message().find("1 change made after it was last saved can be recovered"), std::string::npos);
-    EXPECT_NE(next->last_message().find("1 change being written when it stopped cannot be recovered"), std::string::npos);
+    EXPECT_NE(next->last_message().find("The journal stops at a change that could not be written in full; changes "
+                                        "made after it are not in it"),
+              std::string::npos);
     EXPECT_NE(next->form().items("Pole_Data_Listbox").front().find("\t301\t"), std::string::npos);
 }
 
@@ -112,17 +122,9 @@ TEST_F(RecoveryWindow, OtherProjectsAndOtherSavesAreLeftAlone) {
     // an earlier save (its base no longer the master's).
     const fs::path other = folder / "other-line.vtn.journal";
     std::ofstream(other) << journal::header_text({(folder / "other-line.vtn").string(), "1234", 1});
-    {
-        auto run = opened();
-        run->preserve_span_length("333");
-    }
-    std::string bytes;
-    {
-        std::ifstream in(journal::journal_of(master), std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
-    }
-    bytes.replace(bytes.find("\nbase ") + 6, 1, "Z");
-    std::ofstream(journal::journal_of(master), std::ios::binary) << bytes;
+    std::ofstream(journal::journal_of(master), std::ios::binary)
+        << journal::header_text({master.string(), "1234", 5})
+        << journal::entry_text(1, journal::Entry{1, {{"Inspector_Surname_Edit", "Earlier"}}, {}});
     auto next = opened(Answer::Yes);
     EXPECT_TRUE(next->port.messages().empty());
     next->preserve_span_length("334");
@@ -130,25 +132,80 @@ TEST_F(RecoveryWindow, OtherProjectsAndOtherSavesAreLeftAlone) {
     EXPECT_TRUE(fs::exists(other));
 }
 
-TEST_F(RecoveryWindow, AJournalAnotherRunningWindowWritesIsNeitherOfferedNorReplaced) {
-    // Process 1 always runs: its journal of this project is another window's.
-    const std::string foreign = journal::header_text({master.string(), journal::base_of(master), 1});
-    std::ofstream(journal::journal_of(master), std::ios::binary) << foreign;
+TEST_F(RecoveryWindow, ASecondWindowIsReadOnlyWritesNoJournalAndSavesOnlyACopy) {
+    auto first = opened();
+    first->preserve_span_length("312");
+    const std::string journal_bytes = bytes_of(journal::journal_of(master));
+    const std::string saved = bytes_of(master);
+    auto second = opened(Answer::Yes);  // open it read-only
+    ASSERT_FALSE(second->port.messages().empty());
+    EXPECT_NE(second->port.messages().front().find("is open in another Vortan window (user "), std::string::npos)
+        << second->port.messages().front();
+    EXPECT_TRUE(second->window.read_only());
+    EXPECT_NE(second->window.window_caption().find("(read-only)"), std::string::npos);
+    second->preserve_span_length("313");
+    EXPECT_TRUE(second->window.journal_file().empty());
+    second->form().user_click("Save_Option");
+    EXPECT_NE(second->last_message().find("is open read-only"), std::string::npos) << second->last_message();
+    EXPECT_FALSE(second->window.save_project());
+    EXPECT_EQ(bytes_of(master), saved);
+    EXPECT_EQ(bytes_of(journal::journal_of(master)), journal_bytes) << "the first window's journal is its own";
+    second->port.queue_files({master});
+    second->port.queue_answer(Answer::Yes);
+    second->form().user_click("Delete_Projects_Option");
+    EXPECT_NE(second->last_message().find("(open in another Vortan window)"), std::string::npos);
+    EXPECT_EQ(bytes_of(master), saved) << "erased under the first window";
+    // Save As a copy: the copy's lock is taken, and its journal is kept.
+    const fs::path copy = folder / "copy-line.vtn";
+    second->port.queue_files({copy});
+    second->form().user_click("Save_As_Option");
+    EXPECT_FALSE(second->window.read_only());
+    EXPECT_TRUE(fs::exists(copy));
+    second->preserve_span_length("314");
+    EXPECT_EQ(second->window.journal_file(), journal::journal_of(copy));
+    // Cancel leaves a project open elsewhere closed.
+    auto third = opened(Answer::Cancel);
+    EXPECT_TRUE(third->form().text("Load_Save_File_Edit").empty());
+    EXPECT_TRUE(third->form().items("Pole_Data_Listbox").empty());
+}
+
+TEST_F(RecoveryWindow, ADamagedJournalHeaderIsReportedAtEveryByteAndKeptOrRemoved) {
     {
-        auto run = opened(Answer::No);
-        EXPECT_TRUE(run->port.messages().empty());
-        run->preserve_span_length("312");
-        EXPECT_NE(run->window.journal_file(), journal::journal_of(master));
+        auto run = opened();
+        run->preserve_span_length("321");
     }
-    auto next = opened(Answer::Yes);  // this run's own journal comes back
-    EXPECT_NE(next->form().items("Pole_Data_Listbox").front().find("\t312\t"), std::string::npos);
-    std::ifstream in(journal::journal_of(master), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), foreign);
+    const fs::path file = journal::journal_of(master);
+    const std::string bytes = bytes_of(file);
+    const size_t header = bytes.find("\nentry ") + 1;
+    for (size_t at = 0; at < header; ++at) {
+        std::string damaged = bytes;
+        damaged[at] = static_cast<char>(damaged[at] ^ (1 << (at % 8)));
+        std::ofstream(file, std::ios::binary) << damaged;
+        const bool remove = at + 1 == header;
+        auto next = opened(remove ? Answer::Yes : Answer::No);
+        const std::string shown = next->port.messages().empty() ? "" : next->port.messages().front();
+        ASSERT_NE(shown.find("is damaged at its start"), std::string::npos) << "byte " << at << ": " << shown;
+        EXPECT_NE(shown.find(file.string()), std::string::npos) << "byte " << at;
+        EXPECT_EQ(fs::exists(file), !remove) << "byte " << at;
+    }
+}
+
+TEST_F(RecoveryWindow, ChangesThatNoLongerFitTheFilesAreCounted) {
+    {
+        auto run = opened();
+        run->preserve_span_length("331");
+        run->preserve_span_length("332");
+    }
+    fs::remove(folder / "demo-line.spd");  // the sag-spans' side file
+    auto next = opened(Answer::Yes);       // load it anyway, and recover
+    EXPECT_NE(next->last_message().find("2 changes of 2 in the recovery journal could not be restored"),
+              std::string::npos)
+        << next->last_message();
 }
 
 TEST_F(RecoveryWindow, AnUnsavedProjectOfARunThatDiedIsOfferedAtStart) {
     for (Answer answer : {Answer::No, Answer::Yes}) {
-        long dead = 999999;
+        const std::string dead = journal::new_run_name();
         {
             ProgramRun run(folder);
             run.form().user_click("New_Option");
@@ -156,8 +213,7 @@ TEST_F(RecoveryWindow, AnUnsavedProjectOfARunThatDiedIsOfferedAtStart) {
             run.form().user_type("To_Tower_Edit", "A2");
             run.preserve_span_length("250");
             ASSERT_EQ(run.form().items("Pole_Data_Listbox").size(), 1u);
-            // The run dies; no process has its number any longer.
-            while (journal::process_running(dead)) ++dead;
+            // The run dies: its journal is left without the lock it held.
             fs::rename(run.window.journal_file(), journal::unsaved_journal(folder / "unsaved", dead));
         }
         // The next run starts on the demo line and is offered the unsaved project.
