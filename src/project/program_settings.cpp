@@ -1,8 +1,8 @@
 #include "project/program_settings.h"
 
-#include "project/file_set_writer.h"
 #include "project/profile_file.h"
 #include "project/text_codec.h"
+#include "storage/save_transaction.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -95,7 +95,9 @@ std::string program_settings_text(const ProgramSettings& settings) {
 std::string write_program_settings(const fs::path& file, const ProgramSettings& settings) {
     std::error_code error;
     if (!file.parent_path().empty()) fs::create_directories(file.parent_path(), error);
-    return write_file_set({{file, encode_file_text(program_settings_text(settings))}});
+    storage::SaveSet set;
+    set.files.push_back({file, encode_file_text(program_settings_text(settings))});
+    return storage::save_file_set(storage::system_file_system(), set);
 }
 
 fs::path settings_file_location(const fs::path& program_folder, const fs::path& configuration_folder) {
