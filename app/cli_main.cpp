@@ -75,7 +75,7 @@ int help() {
     std::cout << "\nSag surveys of overhead power-line cables without a window.\n\n"
                  "Commands:\n"
                  "  script FILE                   run a scenario script and print what a user would see\n"
-                 "  check PROJECT.vtn             verify the CRC of every side file of a project\n"
+                 "  check PROJECT.vtn             verify the master file's own check and the CRC of every side file\n"
                  "  recalc [--imperial] PROJECT.vtn\n"
                  "                                recalculate every stored cable sag, one line each\n"
                  "  report PROJECT.vtn            print the sag report\n"

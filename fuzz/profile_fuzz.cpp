@@ -4,6 +4,7 @@
 // section and key the text names is queried, a key is set, and the profile is
 // written and read again: every value must come back as written (TAB, CR and
 // LF become blanks in a written value; nothing else may change).
+#include "project/master_file.h"
 #include "project/profile_file.h"
 #include "project/side_file.h"
 #include "project/text_codec.h"
@@ -94,5 +95,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!names.empty()) expect_same(names.front().first, "Fuzz_Key");
     // Written once more, the text is the same.
     if (encode_file_text(again.to_text()) != written) fail("second write differs", "", "", written, "");
+
+    // As a master file: whatever the bytes, the profile it is written with
+    // reads back whole, and a whole file written again is the same bytes.
+    const MasterFile master = parse_master_bytes(bytes);
+    const std::string checked = master_file_bytes(profile);
+    if (parse_master_bytes(checked).state != MasterState::Whole) fail("written master is not whole", "", "", checked, "");
+    if (master.state == MasterState::Whole && parse_master_bytes(master_file_bytes(master.profile)).state != MasterState::Whole)
+        fail("whole master written again is not whole", "", "", bytes, "");
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/main_window.h"
 #include "mainwindow/unfinished_save_question.h"
 #include "project/crc32.h"
+#include "project/master_file.h"
 #include "project/project_file_set.h"
 #include "project/record_layout.h"
 #include "project/side_file.h"
@@ -27,6 +28,13 @@ std::string old_version_message() {
            "data file / formats have changed a great deal since then.  \n\r\n\rYou cannot load this data with this "
            "version of the program.  You should use the version of the program that created this data.  \n\r\n\rIf "
            "this is a real problem for you please contact the program author.";
+}
+
+// The master is refused before any side file is read with its keys.
+std::string damaged_master_message(const fs::path& master, const std::string& damage) {
+    return "Error : The project file\n\r\n\r" + master.string() + "\n\r\n\ris damaged (" + damage +
+           ") and cannot be opened.  None of the project's files were read and nothing was changed.\n\r\n\r"
+           "Open the project from a copy: a backup, or the disk or memory stick it came from.";
 }
 
 bool same_project_path(const std::string& a, const std::string& b) {
@@ -72,7 +80,12 @@ bool MainWindow::open_project(const std::string& requested) {
     // screen changes, so a refused project leaves the open one as it was.
     // Stored numbers are always read with "," and "." by the record loaders,
     // whatever the regional settings say.
-    ProfileFile profile = ProfileFile::read(name);
+    MasterFile master = read_master_file(name);
+    if (master.state == MasterState::Damaged) {
+        port_.message(MessageKind::Error, Buttons::OK, damaged_master_message(name, master.damage));
+        return false;
+    }
+    const ProfileFile profile = std::move(master.profile);
     int settings_version = profile.integer(Master_Section, "Settings_Data_Format_Version", 1000);
     int data_version = profile.integer(Master_Section, "Span_Cable_Data_Format_Version", 0);
     bool setup_only = form_.checked("Load_Settings_From_Another_Project_CheckBox");
@@ -234,7 +247,7 @@ bool MainWindow::save_project() {
     std::string circle = vertical_circle_name(setup_.form());
     if (circle == "Unknown") circle = "Zenith";
     for (const char* key : Vertical_Circles) profile.set(Master_Section, key, std::string(key) == circle + "_RadioButton" ? "1" : "0");
-    files.front().bytes = encode_file_text(profile.to_text());
+    files.front().bytes = master_file_bytes(profile);
     // The journal goes only once the saved set is on the disk: until then it
     // still belongs to the project there.
     if (!journal_.file().empty()) set.remove_after.push_back(journal_.file());

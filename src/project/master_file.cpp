@@ -24,30 +24,30 @@ std::optional<std::string_view> value_of_line(std::string_view line, std::string
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
     if (!same_ignoring_case(std::string(name), std::string(key))) return std::nullopt;
     std::string_view value = line.substr(equals + 1);
-    while (!value.empty() && (value.back() == '\r' || value.back() == '\n' || value.back() == ' ')) value.remove_suffix(1);
+    while (!value.empty() && value.back() == ' ') value.remove_suffix(1);
     while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
     return value;
 }
 
 struct CheckLines {
     std::optional<std::string> first, last;  // the values of the two keys
-    std::string rest;                        // every other byte, in order
+    std::string rest;                        // every other line, CR LF after each
 };
 
-// Splits off the check keys' lines, each with its line end.
+// Splits off the check keys' lines. The other lines are kept with CR LF after
+// each, whatever ends them in the file, so that a copy that changed the line
+// ends (or dropped the last one) still matches its check.
 CheckLines split_check_lines(std::string_view bytes) {
     CheckLines split;
     for (size_t at = 0; at < bytes.size();) {
         size_t end = bytes.find_first_of("\r\n", at);
         end = end == std::string_view::npos ? bytes.size() : end;
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
-        if (end < bytes.size()) ++end;
         const std::string_view line = bytes.substr(at, end - at);
+        at = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
         if (auto value = value_of_line(line, Master_Check_Key); value && !split.first) split.first = std::string(*value);
         else if (auto end_value = value_of_line(line, Master_Check_End_Key); end_value && !split.last)
             split.last = std::string(*end_value);
-        else split.rest += line;
-        at = end;
+        else split.rest.append(line).append("\r\n");
     }
     return split;
 }
@@ -57,7 +57,8 @@ MasterFile damaged(std::string why) { return {MasterState::Damaged, std::move(wh
 }  // namespace
 
 std::string master_file_bytes(const ProfileFile& profile) {
-    const std::string body = encode_file_text(profile.to_text());
+    // Check keys the profile may carry from a file it was read from are replaced.
+    const std::string body = split_check_lines(encode_file_text(profile.to_text())).rest;
     const std::string crc = crc_text(crc32(body.data(), body.size()));
     // After the section line, so that the first key is the check.
     const size_t first_line_end = body.find("\r\n");

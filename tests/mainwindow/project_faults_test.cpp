@@ -1,6 +1,7 @@
 // A project under faults of the disk and of its files: every failed save keeps
 // the old files on disk and the data in memory, and every damaged file opens
 // with a clear message or not at all, never half.
+#include "project/master_file.h"
 #include "project/crc32.h"
 #include "project/profile_file.h"
 #include "project/project_file_set.h"
@@ -81,7 +82,7 @@ protected:
         ProfileFile profile = ProfileFile::read(master());
         for (const SideFile& side : side_files())
             profile.set("vortan", side.crc_key, file_crc(side_file_to_write(master(), side.extension)));
-        overwrite(master(), profile.to_text());
+        overwrite(master(), master_file_bytes(profile));
     }
     // A saved project of one sag-span, then a second entered and not yet saved.
     void given_saved_then_changed() {
@@ -191,10 +192,11 @@ TEST_F(ProjectFaults, DamagedMasterFilesAreRefusedWithAMessage) {
         const char* message_part;
     };
     const Case cases[] = {
-        {"cut inside its first key", good.substr(0, good.find("=") + 2), "old version"},
-        {"another section", "[other]" + good.substr(good.find("\r\n")), "old version"},
-        {"empty", "", "old version"},
-        {"binary", std::string("\0\xff\x01[vortan\r\n=\n", 14), "old version"},
+        {"cut inside its first key", good.substr(0, good.find("=") + 2), "is damaged (it is cut short"},
+        {"another section", "[other]" + good.substr(good.find("\r\n")), "is damaged (its contents"},
+        {"empty", "", "is damaged (it is empty)"},
+        {"binary", std::string("\0\xff\x01[vortan\r\n=\n", 14), "is damaged (it holds NUL"},
+        {"without its version keys", "[vortan]\r\nContract_Edit=x\r\n", "old version"},
     };
     for (const Case& c : cases) {
         overwrite(master(), c.master);

@@ -1,4 +1,5 @@
 // Saving a project and opening it again, and the checks an open makes.
+#include "project/master_file.h"
 #include "project/crc32.h"
 #include "project/profile_file.h"
 #include "project/record_fields.h"
@@ -134,7 +135,7 @@ TEST_F(ProjectFiles, MissingCrcKeyAndEmptyFileWithZeroOpenQuietly) {
     text.erase(at, text.find("\r\n", at) - at + 2);
     ProfileFile profile = ProfileFile::parse(text);
     profile.set("vortan", "Cable_Bundle_Data_CRC", "0");
-    overwrite(master(), profile.to_text());
+    overwrite(master(), master_file_bytes(profile));
     port.clear_transcript();
     open(master());
     EXPECT_TRUE(port.transcript().empty());
@@ -159,7 +160,7 @@ TEST_F(ProjectFiles, ReadingUsesTheFileNumberFormatWhateverTheLocale) {
     overwrite(folder / "line.spd", "1\tT1\tT2\t1,250.5\t-1\t\r\n");
     ProfileFile profile = master_profile();
     profile.set("vortan", "Pole_Data_CRC", "");
-    overwrite(master(), profile.to_text());
+    overwrite(master(), master_file_bytes(profile));
     window.set_numbers(NumberFormat{".", ","});
     open(master());
     EXPECT_EQ(window.numbers().decimal, ",");
@@ -183,7 +184,7 @@ TEST_F(ProjectFiles, LoadSettingsTakesOnlyTheSetupOfAnOtherVersion) {
     given_saved_project();
     std::string text = read(master());
     text.replace(text.find("Span_Cable_Data_Format_Version=1004"), 35, "Span_Cable_Data_Format_Version=1003");
-    overwrite(master(), text);
+    overwrite(master(), master_file_bytes(ProfileFile::parse(text)));
     open(master());
     EXPECT_NE(messages().back().find("created with an old version"), std::string::npos);
     port.queue_answer(Answer::Yes);

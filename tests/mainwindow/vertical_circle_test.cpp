@@ -4,6 +4,7 @@
 
 #include "calc/angle_entry.h"
 #include "mainwindow/main_window.h"
+#include "project/master_file.h"
 #include "project/profile_file.h"
 #include "project/program_settings.h"
 #include "setup/setup_editor.h"
@@ -81,7 +82,7 @@ TEST(VerticalCircleChoice, ExactlyOneIsChosenAndItIsTheOneSaved) {
             profile.set("vortan", "Zenith_RadioButton", c.zenith ? "1" : "0");
             profile.set("vortan", "Altitude_RadioButton", c.altitude ? "1" : "0");
             profile.set("vortan", "Nadir_RadioButton", c.nadir ? "1" : "0");
-            std::ofstream(master, std::ios::binary) << profile.to_text();
+            std::ofstream(master, std::ios::binary) << master_file_bytes(profile);
             window.read_project();
         }
         EXPECT_EQ(circles_chosen(setup.form()), 1) << "after the load";
