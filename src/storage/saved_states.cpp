@@ -47,12 +47,22 @@ std::optional<MasterFile> readable_master(FileSystem& files, const fs::path& can
     return master;
 }
 
+// Every save writes the format and a CRC for each side file it always has:
+// a master without them (one of an earlier version cut short, which has no
+// check of its own) names no state.
+bool has_every_check(const ProfileFile& profile) {
+    if (profile.text(Master_Section, "Settings_Data_Format_Version").empty()) return false;
+    for (const SideFile& side : side_files())
+        if (!side.only_when_used && profile.text(Master_Section, side.crc_key).empty()) return false;
+    return true;
+}
+
 // The state `candidate` names, when whole; with `plain_only`, only as the
 // plain set holds it.
 std::optional<SavedState> whole_state(FileSystem& files, FileCrcs& crcs, const fs::path& master,
                                       const fs::path& candidate, bool plain_only) {
     auto read = readable_master(files, candidate);
-    if (!read) return std::nullopt;
+    if (!read || !has_every_check(read->profile)) return std::nullopt;
     SavedState state{{master, candidate}, {}, {}};
     for (const SideFile& side : side_files()) {
         const fs::path plain = side_file_path(master, side.extension);

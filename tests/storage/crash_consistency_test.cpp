@@ -3,6 +3,7 @@
 // complete new one (as it is, or mended from a whole state the open offers),
 // and the recovery journal must be there whenever it is the old one.
 #include "mainwindow/main_window.h"
+#include "mainwindow/unfinished_save_question.h"
 #include "project/crc32.h"
 #include "project/master_file.h"
 #include "project/project_file_set.h"
@@ -28,6 +29,7 @@ namespace fs = std::filesystem;
 DiskFiles project(const fs::path& master, const std::string& tag, bool stringing) {
     DiskFiles files;
     ProfileFile profile;
+    profile.set(Master_Section, "Settings_Data_Format_Version", std::to_string(Settings_Data_Format_Version));
     profile.set(Master_Section, "Contract_Edit", tag);
     for (const SideFile& side : side_files()) {
         if (side.only_when_used && !stringing) continue;
@@ -258,6 +260,57 @@ TEST(CrashConsistency, TheWindowRefusesALongNameAndNamesTheCauseOfAFailedSave) {
         EXPECT_NE(text.find(c.expected), std::string::npos) << text;
         EXPECT_NE(text.find("The project on disk and its recovery journal are as they were."), std::string::npos);
         EXPECT_EQ(files.files(), before) << c.expected;
+    }
+}
+
+
+// The open's question on the disks an unfinished save leaves: which states it
+// offers, what each answer opens, and that Cancel and a failed mend touch nothing.
+TEST(CrashConsistency, TheOpenOffersTheWholeStatesOfAnUnfinishedSaveAndMendsTheOneChosen) {
+    struct Case {
+        const char* what;
+        int scenario;
+        const char* cut_before;  // the operation the power went before, all names on the disk
+        std::vector<const char*> spoilt;  // files changed afterwards
+        Answer answer;
+        bool opens;
+        const char* question;  // in the text shown
+        bool is_new;           // what the plain set then is
+    } cases[] = {
+        {"both whole, Yes", 0, "rename /p/~line.scb.tmp", {}, Answer::Yes, true, "Yes opens the project as that save", true},
+        {"both whole, No", 0, "rename /p/~line.scb.tmp", {}, Answer::No, true, "No opens it as it was before", false},
+        {"both whole, Cancel", 0, "rename /p/~line.scb.tmp", {}, Answer::Cancel, false, "Cancel leaves the files", false},
+        {"master still to come", 4, "rename /p/~line 2.vtn.tmp", {}, Answer::Yes, true, "as that save was writing it is complete", true},
+        {"only the earlier whole", 0, "rename /p/~line.scb.tmp", {"/p/~line.vtn.tmp"}, Answer::Yes, true, "as it was before that save is complete", false},
+        {"neither whole", 0, "rename /p/~line.scb.tmp", {"/p/~line.spd.tmp", "/p/~line.scb.bak"}, Answer::OK, true, "neither the project as it was", false},
+    };
+    for (const Case& c : cases) {
+        const Setting setting = setting_of(Scenarios[c.scenario]);
+        RecordingFileSystem clean(setting.before);
+        ASSERT_EQ(save_file_set(clean, setting.set), "");
+        std::size_t done = 0;
+        while (done < clean.operations() && clean.operation_text(done).find(c.cut_before) == std::string::npos) ++done;
+        ASSERT_LT(done, clean.operations()) << c.what;
+        DiskFiles disk = clean.after_crash(done, clean.pending_name_changes(done), DataModel::Kept);
+        for (const char* file : c.spoilt) disk[file] = "spoilt";
+        RecordingFileSystem files(disk);
+        ScriptedPort port;
+        port.queue_answer(c.answer);
+        EXPECT_EQ(settle_unfinished_save(port, files, setting.master), c.opens) << c.what;
+        ASSERT_EQ(port.messages().size(), 1u) << c.what;
+        const std::string text = port.messages().front();
+        EXPECT_EQ(text.rfind("Warning : The last save of the project\n\r\n\r" + setting.master.string(), 0), 0u) << text;
+        EXPECT_NE(text.find(c.question), std::string::npos) << c.what << ": " << text;
+        const bool mended = c.opens && c.answer != Answer::OK;
+        if (!mended) {
+            EXPECT_EQ(files.files(), disk) << c.what << ": files changed without a mend";
+            continue;
+        }
+        EXPECT_EQ(opened(files.files(), setting.master), c.is_new ? setting.new_project : setting.old_project) << c.what;
+        EXPECT_TRUE(find_saved_states(files, setting.master).plain_whole) << c.what;
+        if (!setting.journal.empty()) {
+            EXPECT_TRUE(files.exists(setting.journal)) << c.what << ": the journal went";
+        }
     }
 }
 
