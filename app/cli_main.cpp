@@ -18,7 +18,11 @@ namespace {
 vortan::DateTime local_time_now() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
 
@@ -51,7 +55,12 @@ public:
 
 private:
     void step() {
-        if (--left_ == 0) std::raise(SIGKILL);
+        if (--left_ != 0) return;
+#ifdef _WIN32
+        std::_Exit(137);  // no handler, no flush: as abrupt as a kill
+#else
+        std::raise(SIGKILL);
+#endif
     }
     long left_;
 };
