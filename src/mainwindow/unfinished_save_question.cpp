@@ -38,6 +38,8 @@ const storage::SavedState* chosen_state(UserPort& port, const fs::path& master, 
 }  // namespace
 
 bool settle_unfinished_save(UserPort& port, storage::FileSystem& files, const fs::path& master) {
+    // Without generation files (nearly every open) no file is read here.
+    if (!storage::has_generation_files(files, master)) return true;
     const storage::SavedStates states = storage::find_saved_states(files, master);
     if (states.plain_whole || !states.generation_files) return true;
     if (!states.earlier && !states.later) {

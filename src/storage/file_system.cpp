@@ -23,6 +23,13 @@ FileSystem& system_file_system() {
     return system;
 }
 
+std::string SystemFileSystem::copy_modification_time(const fs::path& from, const fs::path& to) {
+    std::error_code error;
+    const fs::file_time_type time = fs::last_write_time(from, error);
+    if (!error) fs::last_write_time(to, time, error);
+    return error ? error.message() : "";
+}
+
 #ifdef _WIN32
 
 namespace {

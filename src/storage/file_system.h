@@ -17,6 +17,8 @@ public:
     // Creates or truncates the file and writes `bytes`; a short write or a
     // failed close is a failure. The bytes may still be only in memory.
     virtual std::string write_file(const std::filesystem::path& file, const std::string& bytes) = 0;
+    // Gives `to` the modification time of `from`.
+    virtual std::string copy_modification_time(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     // Returns once the file's bytes are on the disk.
     virtual std::string flush_file(const std::filesystem::path& file) = 0;
     // Returns once the names created, renamed or removed in the folder are on the disk.
@@ -36,6 +38,7 @@ public:
 class SystemFileSystem : public FileSystem {
 public:
     std::string write_file(const std::filesystem::path& file, const std::string& bytes) override;
+    std::string copy_modification_time(const std::filesystem::path& from, const std::filesystem::path& to) override;
     std::string flush_file(const std::filesystem::path& file) override;
     std::string flush_folder(const std::filesystem::path& folder) override;
     std::string rename(const std::filesystem::path& from, const std::filesystem::path& to) override;

@@ -55,6 +55,9 @@ private:
                 if (std::string cause = files_.write_file(temporary, file.bytes); !cause.empty())
                     return "The file " + quoted(temporary) + " could not be written (" + cause + ").";
             }
+            if (std::string cause = file.time_of.empty() ? "" : files_.copy_modification_time(file.time_of, temporary);
+                !cause.empty())
+                return "The time of the file " + quoted(temporary) + " could not be set (" + cause + ").";
             if (std::string cause = files_.flush_file(temporary); !cause.empty())
                 return "The file " + quoted(temporary) + " could not be written to the disk (" + cause + ").";
         }

@@ -25,6 +25,9 @@ struct FileContent {
     // The bytes already lie in the file's "~NAME.tmp" (a mend of a save
     // that did not finish): flushed there, not written again.
     bool in_temporary = false;
+    // The file keeps the modification time of this one (a mend: a journal
+    // made after that save must still read as newer than it).
+    std::filesystem::path time_of = {};
 };
 
 struct SaveSet {

@@ -102,9 +102,15 @@ std::vector<fs::path> generation_files_of(const fs::path& master) {
     return names;
 }
 
+bool has_generation_files(FileSystem& files, const fs::path& master) {
+    for (const fs::path& name : generation_files_of(master))
+        if (files.exists(name)) return true;
+    return false;
+}
+
 SavedStates find_saved_states(FileSystem& files, const fs::path& master) {
     SavedStates states;
-    for (const fs::path& name : generation_files_of(master)) states.generation_files |= files.exists(name);
+    states.generation_files = has_generation_files(files, master);
     FileCrcs crcs(files);
     states.plain_whole = whole_state(files, crcs, master, master, true).has_value();
     if (states.plain_whole || !states.generation_files) return states;
@@ -135,7 +141,7 @@ std::string mend_saved_state(FileSystem& files, const fs::path& master, const Sa
         }
         // Already where the transaction writes it: written again, a crash
         // in between would lose the only copy.
-        set.files.push_back({file->plain, std::move(bytes), file->source == temporary_of(file->plain)});
+        set.files.push_back({file->plain, std::move(bytes), file->source == temporary_of(file->plain), file->source});
     }
     set.leaving = state.leaving;
     set.remove_after = generation_files_of(master);

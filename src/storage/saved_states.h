@@ -32,6 +32,9 @@ struct SavedStates {
 };
 
 SavedStates find_saved_states(FileSystem& files, const std::filesystem::path& master);
+// True when some "~NAME.tmp" or "~NAME.bak" of the project lies beside it;
+// asks the disk for names only, so that every open can ask it.
+bool has_generation_files(FileSystem& files, const std::filesystem::path& master);
 // Every generation name the project's files can have.
 std::vector<std::filesystem::path> generation_files_of(const std::filesystem::path& master);
 // Writes `state` back as the plain set through the save transaction, then

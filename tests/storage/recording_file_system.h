@@ -27,6 +27,7 @@ public:
     explicit RecordingFileSystem(const DiskFiles& files);
 
     std::string write_file(const std::filesystem::path& file, const std::string& bytes) override;
+    std::string copy_modification_time(const std::filesystem::path&, const std::filesystem::path&) override { return ""; }
     std::string flush_file(const std::filesystem::path& file) override;
     std::string flush_folder(const std::filesystem::path& folder) override;
     std::string rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
@@ -53,8 +54,8 @@ private:
     enum class Kind { Write, FlushFile, FlushFolder, Rename, Remove };
     struct Operation {
         Kind kind;
-        std::filesystem::path path, to;
-        std::string bytes;      // written
+        std::filesystem::path path = {}, to = {};
+        std::string bytes = {};  // written
         int node = -1;          // the file written or flushed
         bool creates = false;   // a write that made a new name
         bool failed = false;
