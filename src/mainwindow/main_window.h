@@ -239,6 +239,19 @@ private:
     void show_opened_project(const std::filesystem::path& master, const ProfileFile& profile,
                              std::vector<std::vector<std::string>> lists);
     bool drop_orphan_cable_sags();
+    // ---- file guards (main_window_file_guards.cpp) ----
+    // A side file over the limits: the open stops, naming it and why.
+    void refuse_side_file(const std::filesystem::path& master, const std::filesystem::path& file,
+                          const std::string& why);
+    // Save As to a name whose project exists in other letter case: asks, and on
+    // Yes turns `master` into the name on disk. Asked or not, or declined.
+    enum class SpellingAnswer { NotAsked, Replace, Declined };
+    SpellingAnswer ask_about_other_spelling(std::filesystem::path& master);
+    // Asks before a save replaces side files another master spelled alike
+    // reads; false when the user declines.
+    bool may_replace_shared_side_files(const std::filesystem::path& master);
+    // The other masters spelled alike that read side files of `master`.
+    std::vector<std::filesystem::path> masters_sharing_side_files(const std::filesystem::path& master) const;
     // After an open: how many cable sags no choice reaches, kept as they are.
     void report_unreachable_cable_sags();
     void after_open_or_save(const std::filesystem::path& master);

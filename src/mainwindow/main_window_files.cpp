@@ -148,8 +148,13 @@ std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files
     std::string warnings;
     for (const SideFile& side : side_files()) {
         // Window events run while large files are read, but no user input.
-        SideFileContents contents = read_side_file(side_file_path(master, side.extension),
-                                                   [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        const fs::path file = side_file_path(master, side.extension);
+        SideFileContents contents =
+            read_side_file(file, [this](std::uintmax_t, std::uintmax_t) { port_.process_events(); });
+        if (!contents.refused.empty()) {
+            refuse_side_file(master, file, contents.refused);
+            return std::nullopt;
+        }
         lists.push_back(std::move(contents.lines));
         std::string stored = profile.text(Master_Section, side.crc_key);
         if (!stored.empty() && stored != contents.crc) warnings += std::string("\t") + side.warning_name + "\n\r";
@@ -174,10 +179,13 @@ void MainWindow::Save_OptionClick() {
         Save_As_OptionClick();
         return;
     }
+    if (!may_replace_shared_side_files(form_.text("Load_Save_File_Edit"))) return;
     save_project();
 }
 
 void MainWindow::Save_As_OptionClick() {
+    // Until a save succeeds, nothing counts as saved (the exit asks this flag).
+    form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", false);
     FileDialogRequest request{"Save Project As ...", Project_File_Filter, form_.text("Load_Save_Directory_Edit"), "", false};
     auto chosen = port_.save_file(request);
     if (!chosen) return;
@@ -185,10 +193,14 @@ void MainWindow::Save_As_OptionClick() {
     if (!is_master_file_name(master)) master += ".vtn";
     std::error_code error;
     if (fs::path full = fs::absolute(master, error); !error) master = full;
-    if (fs::exists(master, error) &&
+    // A name that differs only in letter case is the same project.
+    const SpellingAnswer spelling = ask_about_other_spelling(master);
+    if (spelling == SpellingAnswer::Declined) return;
+    if (spelling == SpellingAnswer::NotAsked && fs::exists(master, error) &&
         port_.warn(Buttons::YesNo,
                       "Warning : The project " + master.string() + " already exists.\n\r\n\rReplace it ?") != Answer::Yes)
         return;
+    if (!may_replace_shared_side_files(master)) return;
     std::string previous = form_.text("Load_Save_File_Edit");
     form_.set_text("Load_Save_File_Edit", master.string());
     if (!save_project()) form_.set_text("Load_Save_File_Edit", previous);

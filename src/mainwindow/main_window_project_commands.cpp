@@ -4,6 +4,7 @@
 #include "project/crc32.h"
 #include "project/project_file_set.h"
 
+#include <algorithm>
 #include <set>
 
 namespace vortan {
@@ -45,13 +46,25 @@ void MainWindow::Delete_Projects_OptionClick() {
               "Cable-sag, and Settings data in this project.  Are you really sure ?"
             : "Warning : Delete / erase the " + n + " projects you selected ?  This will permanently erase all "
               "Sag-span, Cable-sag, and Settings data in these projects.  Are you really sure ?";
+    // A master spelled alike that reads the same side files is the same
+    // project: left behind, it would open without its data.
+    std::vector<fs::path> masters = chosen;
+    for (const fs::path& master : chosen)
+        for (const fs::path& other : masters_sharing_side_files(master)) {
+            if (std::find(masters.begin(), masters.end(), other) != masters.end()) continue;
+            masters.push_back(other);
+            question += "\n\r\n\rThe project " + other.string() +
+                        ", whose name differs only in letter case, uses the same files and is erased with it.";
+        }
     if (port_.warn(Buttons::YesNo, question) != Answer::Yes) return;
     std::string not_erased;
-    for (const fs::path& master : chosen) {
+    std::set<fs::path> erased;
+    for (const fs::path& master : masters) {
         if (fs::path(form_.text("Load_Save_File_Edit")) == master)
             form_.set_checked("Data_Changed_Since_Load_CheckBox", true);  // what is on screen can be saved again
         // The files as an open finds them, in whatever letter case they have.
         for (const fs::path& file : project_files_on_disk(master)) {
+            if (!erased.insert(file).second) continue;
             std::error_code error;
             if (file_in_use(file) || !fs::remove(file, error) || error) not_erased += "\n\r" + file.string();
         }

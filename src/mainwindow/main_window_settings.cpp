@@ -19,6 +19,19 @@ const char* const Page_Controls[] = {"Transmission_Line_PageControl", "Calc_Meth
 
 std::string recent_entry(size_t n) { return "Last_Used_File_" + std::to_string(n + 1); }
 
+std::string settings_not_read_message(const fs::path& file, const std::string& problem) {
+    return "Warning : The program settings file\n\r\n\r" + file.string() + "\n\r\n\r" +
+           "could not be used.  " + problem +
+           "\n\r\n\rThe program starts with the default settings, and writes its settings to this file at exit.  "
+           "If the file is a folder or cannot be written, move or rename it so that the settings can be kept.";
+}
+
+std::string settings_not_kept_message(const fs::path& file, const std::string& failure) {
+    return "Warning : The program settings could not be kept in the file\n\r\n\r" + file.string() + "\n\r\n\r" +
+           failure +
+           "\n\r\n\rThe next start finds the settings this file held before, or the defaults.  Make sure it is a "
+           "file, not a folder, and that its folder can be written.";
+}
 
 }  // namespace
 
@@ -88,7 +101,12 @@ ProgramSettings MainWindow::current_settings() const {
     return s;
 }
 
-void MainWindow::read_settings() { apply_settings(read_program_settings(places_.settings_file)); }
+void MainWindow::read_settings() {
+    const SettingsReading reading = load_program_settings(places_.settings_file);
+    apply_settings(reading.settings);
+    if (!reading.problem.empty())
+        port_.message(MessageKind::Warning, Buttons::OK, settings_not_read_message(places_.settings_file, reading.problem));
+}
 
 std::string MainWindow::write_settings() {
     if (places_.settings_file.empty()) return "";
@@ -193,7 +211,7 @@ bool MainWindow::exit_requested() {
     }
     const std::string failure = write_settings();
     if (!failure.empty())
-        port_.message(MessageKind::Error, Buttons::OK, "Error : The program settings could not be saved.\n\r\n\r" + failure);
+        port_.message(MessageKind::Warning, Buttons::OK, settings_not_kept_message(places_.settings_file, failure));
     // Saved or given up, the changes need no journal.
     remove_journal();
     return true;

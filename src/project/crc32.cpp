@@ -175,9 +175,10 @@ std::string read_file_blocks(const std::filesystem::path& file, const FileBlockV
         const auto got = static_cast<size_t>(in.gcount());
         if (got == 0) break;
         crc = crc32(block.data(), got, crc);
-        if (visit) visit(block.data(), got, size);
+        const bool go_on = !visit || visit(block.data(), got, size);
         read += got;
         if (progress) progress(read, size);
+        if (!go_on) break;
     }
     return in_use ? File_In_Use : crc_text(crc);
 }

@@ -1,18 +1,23 @@
 #include "project/line_splitter.h"
 
 #include <cstring>
+#include <functional>
 
 namespace vortan {
 
 namespace {
 
 // The first CR or LF in [at, end), or end. Two library searches beat a byte
-// loop: lines of a project run to a hundred bytes and more.
-const char* line_end(const char* at, const char* end) {
-    auto cr = static_cast<const char*>(std::memchr(at, '\r', static_cast<size_t>(end - at)));
-    const char* limit = cr ? cr : end;
-    auto lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(limit - at)));
-    return lf ? lf : limit;
+// loop: lines of a project run to a hundred bytes and more. `next_cr` keeps
+// the CR found last, so that text with no CR is searched for one only once,
+// not again from every line (which made a file of LF line ends quadratic).
+const char* line_end(const char* at, const char* end, const char*& next_cr) {
+    if (std::less<const char*>{}(next_cr, at)) {  // none found yet, or one passed
+        auto cr = static_cast<const char*>(std::memchr(at, '\r', static_cast<size_t>(end - at)));
+        next_cr = cr ? cr : end;
+    }
+    auto lf = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(next_cr - at)));
+    return lf ? lf : next_cr;
 }
 
 }  // namespace
@@ -35,8 +40,9 @@ void LineSplitter::feed(const char* data, size_t size) {
         if (*at == '\n') ++at;
         after_cr_ = false;
     }
-    while (at < end) {
-        const char* stop = line_end(at, end);
+    const char* next_cr = nullptr;
+    while (at < end && !over_limit()) {
+        const char* stop = line_end(at, end, next_cr);
         if (stop == end) {
             partial_.append(at, end);
             return;
@@ -55,11 +61,15 @@ void LineSplitter::feed(const char* data, size_t size) {
 void LineSplitter::reserve_for(size_t total) {
     if (fed_ == 0 || lines_.empty() || total <= fed_) return;
     const double per_byte = static_cast<double>(lines_.size()) / static_cast<double>(fed_);
-    lines_.reserve(static_cast<size_t>(per_byte * static_cast<double>(total) * 1.05) + 16);
+    const double expected = per_byte * static_cast<double>(total) * 1.05 + 16;
+    // Never more room than the limit allows: a file of nothing but line ends
+    // would otherwise ask for a slot per byte.
+    const double most = static_cast<double>(most_lines_) + 1;
+    lines_.reserve(static_cast<size_t>(expected < most ? expected : most));
 }
 
 std::vector<std::string> LineSplitter::finish() {
-    if (!partial_.empty()) lines_.push_back(std::move(partial_));
+    if (!partial_.empty() && !over_limit()) lines_.push_back(std::move(partial_));
     partial_.clear();
     after_cr_ = false;
     fed_ = 0;

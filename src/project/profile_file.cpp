@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <fstream>
-#include <iterator>
 
 namespace vortan {
 
@@ -62,7 +61,11 @@ ProfileFile ProfileFile::parse(const std::string& text) {
 ProfileFile ProfileFile::read(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return {};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read through istream::read, which turns a failing read (a folder, a
+    // device error) into a stream state rather than an exception.
+    std::string bytes;
+    char block[16384];
+    while (in.read(block, sizeof block) || in.gcount() > 0) bytes.append(block, static_cast<size_t>(in.gcount()));
     return parse(decode_file_text(bytes));
 }
 

@@ -14,7 +14,7 @@ namespace vortan {
 class ProfileFile {
 public:
     static ProfileFile parse(const std::string& text);
-    // A missing or unreadable file reads as an empty profile.
+    // A missing or unreadable file reads as an empty profile; nothing is thrown.
     static ProfileFile read(const std::filesystem::path& file);
 
     std::optional<std::string> value(const std::string& section, const std::string& key) const;

@@ -1,6 +1,7 @@
 #include "project/program_settings.h"
 
 #include "project/profile_file.h"
+#include "project/small_file.h"
 #include "project/text_codec.h"
 #include "storage/save_transaction.h"
 
@@ -77,14 +78,42 @@ bool folder_is_writable(const fs::path& folder) {
 #endif
 }
 
+// Text of a profile file holds no control bytes but TAB, CR, LF (and the
+// end-of-file mark old editors leave); any other one is damage.
+std::string damage_in(const std::string& bytes) {
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n' && byte != 0x1A)
+            return "It is damaged: byte " + std::to_string(i + 1) + " is not text.";
+    }
+    return "";
+}
+
+SettingsReading load_settings(const fs::path& file) {
+    SettingsReading reading;
+    SmallFile read = read_small_file(file, Settings_File_Most_Bytes);
+    reading.problem = read.problem.empty() ? damage_in(read.bytes) : read.problem;
+    if (!reading.problem.empty()) return reading;
+    const ProfileFile profile = ProfileFile::parse(decode_file_text(read.bytes));
+    if (!profile.has_section(Settings_Section) && read.bytes.find_first_not_of(" \t\r\n") != std::string::npos) {
+        reading.problem = std::string("It is damaged: it has no [") + Settings_Section + "] section.";
+        return reading;
+    }
+    for_each_key(reading.settings, KeyReader{profile});
+    return reading;
+}
+
 }  // namespace
 
-ProgramSettings read_program_settings(const fs::path& file) {
-    const ProfileFile profile = ProfileFile::read(file);
-    ProgramSettings settings;
-    for_each_key(settings, KeyReader{profile});
-    return settings;
+SettingsReading load_program_settings(const fs::path& file) {
+    try {
+        return load_settings(file);
+    } catch (const std::exception& failure) {
+        return {ProgramSettings{}, std::string("It cannot be read (") + failure.what() + ")."};
+    }
 }
+
+ProgramSettings read_program_settings(const fs::path& file) { return load_program_settings(file).settings; }
 
 std::string program_settings_text(const ProgramSettings& settings) {
     ProfileFile profile;
@@ -93,11 +122,16 @@ std::string program_settings_text(const ProgramSettings& settings) {
 }
 
 std::string write_program_settings(const fs::path& file, const ProgramSettings& settings) {
-    std::error_code error;
-    if (!file.parent_path().empty()) fs::create_directories(file.parent_path(), error);
-    storage::SaveSet set;
-    set.files.push_back({file, encode_file_text(program_settings_text(settings))});
-    return storage::save_file_set(storage::system_file_system(), set);
+    try {
+        if (std::string obstacle = obstacle_to_writing(file); !obstacle.empty()) return obstacle;
+        std::error_code error;
+        if (!file.parent_path().empty()) fs::create_directories(file.parent_path(), error);
+        storage::SaveSet set;
+        set.files.push_back({file, encode_file_text(program_settings_text(settings))});
+        return storage::save_file_set(storage::system_file_system(), set);
+    } catch (const std::exception& failure) {
+        return std::string("It could not be written (") + failure.what() + ").";
+    }
 }
 
 fs::path settings_file_location(const fs::path& program_folder, const fs::path& configuration_folder) {

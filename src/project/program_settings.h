@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -51,11 +52,23 @@ struct ProgramSettings {
     bool operator==(const ProgramSettings&) const = default;
 };
 
-// A missing file or key gives the defaults above.
+// The most a settings file holds: its keys with every path at the longest a
+// system allows fit in a tenth of it.
+inline constexpr std::size_t Settings_File_Most_Bytes = 64 * 1024;
+
+struct SettingsReading {
+    ProgramSettings settings;
+    std::string problem;  // why the file gave the defaults; empty when it was read or is missing
+};
+
+// A missing file or key gives the defaults above; so does a file that cannot
+// be read, is a folder, too large or not text, with the reason. Never throws.
+SettingsReading load_program_settings(const std::filesystem::path& file);
 ProgramSettings read_program_settings(const std::filesystem::path& file);
 // The file's text, keys in the order they are written at exit.
 std::string program_settings_text(const ProgramSettings& settings);
-// Writes through a temporary file; empty on success, otherwise what went wrong.
+// Writes through a temporary file; empty on success, otherwise what went
+// wrong. A folder in the file's place stays as it is. Never throws.
 std::string write_program_settings(const std::filesystem::path& file, const ProgramSettings& settings);
 
 // Where the settings live: beside the program when a settings file already

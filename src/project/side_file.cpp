@@ -27,6 +27,13 @@ void decode_lines(std::vector<std::string>& lines) {
         }
 }
 
+// 2000000 as "2,000,000", for messages.
+std::string grouped(std::uintmax_t number) {
+    std::string digits = std::to_string(number);
+    for (size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+    return digits;
+}
+
 }  // namespace
 
 std::vector<std::string> split_lines(const std::string& text) {
@@ -41,8 +48,16 @@ std::string join_lines(const std::vector<std::string>& lines) {
     return text;
 }
 
-SideFileContents read_side_file(const std::filesystem::path& file, const FileProgress& progress) {
-    LineSplitter splitter;
+SideFileContents read_side_file(const std::filesystem::path& file, const FileProgress& progress,
+                                const SideFileLimits& limits) {
+    SideFileContents contents;
+    std::error_code error;
+    if (const std::uintmax_t size = std::filesystem::file_size(file, error); !error && size > limits.most_bytes) {
+        contents.refused = "It holds " + grouped(size) + " bytes, more than the " + grouped(limits.most_bytes) +
+                           " bytes that the data of any line needs.";
+        return contents;
+    }
+    LineSplitter splitter(limits.most_lines);
     bool non_ascii = false, reserved = false;
     auto take_block = [&](const char* data, size_t size, std::uintmax_t file_size) {
         non_ascii = non_ascii || beyond_ascii(data, size);
@@ -50,10 +65,16 @@ SideFileContents read_side_file(const std::filesystem::path& file, const FilePro
         // Judged once, from the first block's lines.
         if (!reserved) splitter.reserve_for(static_cast<size_t>(file_size));
         reserved = true;
+        return !splitter.over_limit();
     };
-    SideFileContents contents;
     contents.crc = read_file_blocks(file, take_block, progress);
     contents.lines = splitter.finish();
+    if (contents.lines.size() > limits.most_lines) {
+        contents = {};
+        contents.refused = "It holds more than " + grouped(limits.most_lines) +
+                           " lines, more than the data of any line needs.";
+        return contents;
+    }
     if (non_ascii) decode_lines(contents.lines);
     return contents;
 }

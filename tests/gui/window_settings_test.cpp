@@ -152,6 +152,20 @@ TEST_F(WindowSettingsTest, EveryExitPathClosesWithoutAQuestion) {
     }
 }
 
+// A folder in the settings file's place: the window starts on the defaults
+// with one warning, closes with one more, and the folder stays.
+TEST_F(WindowSettingsTest, TheWindowStartsAndClosesWithAFolderAsItsSettingsFile) {
+    fs::create_directories(folder / "vortan.ini" / "kept");
+    start();
+    EXPECT_EQ(view->centralWidget()->size(), QSize(713, 551));
+    ASSERT_EQ(port.messages().size(), 1u);
+    EXPECT_NE(port.messages()[0].find("It is a folder, not a file."), std::string::npos);
+    EXPECT_TRUE(view->close());
+    ASSERT_EQ(port.messages().size(), 2u);
+    EXPECT_NE(port.messages()[1].find("could not be kept"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(folder / "vortan.ini" / "kept"));
+}
+
 TEST_F(WindowSettingsTest, AProjectDroppedOnTheWindowOpens) {
     start();
     const fs::path master = saved_project();

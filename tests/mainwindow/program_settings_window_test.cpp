@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
+#include <random>
 
 namespace vortan {
 namespace {
@@ -99,8 +101,10 @@ TEST_F(ProgramSettingsWindow, ExitQuestionDecidesWhatIsSavedAndWhetherTheProgram
         EXPECT_EQ(messages().back(), "Warning : Save changed data before exiting ?");
         EXPECT_EQ(fs::exists(settings_file()), c.settings_written);
     }
-    // Yes whose save is cancelled keeps the program running, settings written.
+    // Yes whose save is cancelled keeps the program running, settings written,
+    // also when an earlier step left the mark of a save behind.
     fs::remove(settings_file());
+    form().set_checked("User_Saved_Data_When_Prompted_CheckBox", true);
     port.queue_answer(Answer::Yes);
     port.queue_files({});
     EXPECT_FALSE(window.exit_requested());
@@ -191,6 +195,120 @@ TEST_F(ProgramSettingsWindow, TheAidsDockAndTheToleranceAreKept) {
     EXPECT_FALSE(next.window.form().control("Sag_Aids_Panel").visible);
     EXPECT_FALSE(next.window.form().checked("Show_Sag_Aids_Option"));
     EXPECT_EQ(next.setup.form().text("Sag_Tolerance_Percent_Edit"), "2.5");
+}
+
+// A settings file that cannot serve gives the defaults and one warning naming
+// it at start; one that cannot be written gives one warning at exit; nothing
+// is thrown, and what stood in the file's place is left as it was.
+TEST_F(ProgramSettingsWindow, ASettingsFileThatCannotServeGivesTheDefaultsAndOneWarning) {
+#ifdef _WIN32
+    const bool chmod_ignored = true;  // permissions there are a read-only mark
+#else
+    const bool chmod_ignored = ::geteuid() == 0;
+#endif
+    auto write = [](const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; };
+    std::mt19937 seeded(20261210);
+    std::string garbage(4096, '\0');
+    for (char& byte : garbage) byte = static_cast<char>(seeded());
+    struct Case {
+        const char* what;
+        std::function<fs::path(const fs::path& folder)> make;  // the settings file it leaves
+        const char* at_start;                                 // part of the start warning; "" for none
+        const char* at_exit;                                  // part of the exit warning; "" for none
+        bool needs_user = false;                              // chmod means nothing to root
+    };
+    const Case cases[] = {
+        {"a folder",
+         [](const fs::path& f) {
+             fs::create_directories(f / "vortan.ini" / "kept");
+             return f / "vortan.ini";
+         },
+         "It is a folder, not a file.", "It is a folder, not a file."},
+        {"a link to itself",
+         [](const fs::path& f) {
+             std::error_code refused;  // links need rights of their own on Windows
+             fs::create_symlink("vortan.ini", f / "vortan.ini", refused);
+             return refused ? fs::path() : f / "vortan.ini";
+         },
+         "It cannot be read (", "could not be replaced"},
+        {"a NUL among its keys",
+         [&](const fs::path& f) {
+             write(f / "vortan.ini", std::string("[vortan]\r\nwindow_Width=900\0\r\n", 29));
+             return f / "vortan.ini";
+         },
+         "It is damaged: byte 27 is not text.", ""},
+        {"binary garbage",
+         [&](const fs::path& f) {
+             write(f / "vortan.ini", garbage);
+             return f / "vortan.ini";
+         },
+         "It is damaged: byte ", ""},
+        {"text of another kind",
+         [&](const fs::path& f) {
+             write(f / "vortan.ini", "window_Width=900\r\n");
+             return f / "vortan.ini";
+         },
+         "It is damaged: it has no [vortan] section.", ""},
+        {"a gigabyte (sparse)",
+         [](const fs::path& f) {
+             std::ofstream(f / "vortan.ini", std::ios::binary) << "[vortan]\r\nwindow_Width=900\r\n";
+             fs::resize_file(f / "vortan.ini", std::uintmax_t{1} << 30);
+             return f / "vortan.ini";
+         },
+         "It holds 1073741824 bytes; a file of this kind never holds more than 65536.", ""},
+        {"unreadable",
+         [&](const fs::path& f) {
+             write(f / "vortan.ini", "[vortan]\r\nwindow_Width=900\r\n");
+             fs::permissions(f / "vortan.ini", fs::perms::none);
+             return f / "vortan.ini";
+         },
+         "It cannot be read (", "", true},
+        {"in a folder that is a file",
+         [&](const fs::path& f) {
+             write(f / "plain", "");
+             return f / "plain" / "vortan.ini";
+         },
+         "", "could not be written"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.needs_user && chmod_ignored) continue;
+        const fs::path place = folder / "case";
+        fs::remove_all(place);
+        fs::create_directories(place / "documents");
+        const fs::path file = c.make(place);
+        if (file.empty()) continue;
+        ScriptedPort run_port;
+        SetupEditor run_setup;
+        MainWindow run(run_port, run_setup);
+        run.set_places({file, place / "documents", ""});
+        run.start();
+        run.first_display({});
+        EXPECT_EQ(run.window_bounds(), WindowBounds{});
+        const auto started = run_port.messages();
+        ASSERT_EQ(started.size(), *c.at_start ? 1u : 0u) << (started.empty() ? "" : started.back());
+        if (*c.at_start) {
+            EXPECT_TRUE(started[0].starts_with("Warning : The program settings file\n\r\n\r" + file.string() +
+                                               "\n\r\n\rcould not be used.  "))
+                << started[0];
+            EXPECT_NE(started[0].find(c.at_start), std::string::npos) << started[0];
+        }
+        ASSERT_TRUE(run.exit_requested());
+        const auto exited = run_port.messages();
+        ASSERT_EQ(exited.size(), started.size() + (*c.at_exit ? 1u : 0u)) << exited.back();
+        if (*c.at_exit) {
+            EXPECT_TRUE(exited.back().starts_with("Warning : The program settings could not be kept in the file\n\r\n\r" +
+                                                  file.string()))
+                << exited.back();
+            EXPECT_NE(exited.back().find(c.at_exit), std::string::npos) << exited.back();
+        }
+        std::error_code looped;
+        if (fs::is_directory(file, looped)) {
+            EXPECT_TRUE(fs::is_directory(file / "kept"));
+        } else if (!*c.at_exit) {
+            EXPECT_EQ(load_program_settings(file).problem, "");  // the next start reads it
+        }
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <map>
 
 namespace vortan {
@@ -304,6 +305,45 @@ TEST_F(ProjectFaults, A50MegabyteSideFileOpens) {
     EXPECT_TRUE(port.messages().empty());
     EXPECT_EQ(form().items("Cable_Bundle_Record_Listbox").size(), big.size() / record.size());
     EXPECT_EQ(text("From_Tower_Edit"), "T1");
+}
+
+// A side file beyond any line's size stops the open with one message naming
+// it, and the project on screen stays as it was.
+TEST_F(ProjectFaults, HostileSideFilesAreRefusedAndNothingOnScreenChanges) {
+    enter_span("T1", "300");
+    save_as_master();
+    const fs::path cables = side_file_to_write(master(), ".scb");
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"two million and one line ends", [&] { overwrite(cables, std::string(2'000'001, '\n')); },
+         "It holds more than 2,000,000 lines, more than the data of any line needs."},
+        {"600 MiB (sparse)", [&] { overwrite(cables, ""); fs::resize_file(cables, std::uintmax_t{600} << 20); },
+         "It holds 629,145,600 bytes, more than the 536,870,912 bytes that the data of any line needs."},
+    };
+    form().user_click("New_Option");
+    given_header("T9", "T10", "120");  // typed, not yet preserved
+    const std::string caption = window.window_caption();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.make();
+        const size_t shown = port.messages().size();
+        open(master());
+        const auto said = messages_since(shown);
+        ASSERT_EQ(said.size(), 1u) << said.front();
+        EXPECT_EQ(said[0], "Error : The project\n\r\n\r" + master().string() +
+                                          "\n\r\n\rcannot be opened: its file\n\r\n\r" + cables.string() +
+                                          "\n\r\n\ris not read.  " + c.why +
+                                          "\n\r\n\rNothing has been loaded and the project on screen is as it "
+                                          "was.  Restore the file from a copy of the project.");
+        EXPECT_EQ(text("From_Tower_Edit"), "T9");
+        EXPECT_EQ(form().text("Load_Save_File_Edit"), "");
+        EXPECT_EQ(window.window_caption(), caption);
+        fs::remove(cables);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "project/profile_file.h"
 #include "project/record_fields.h"
 #include "project/setup_lists.h"
+#include "project/side_file.h"
+#include "project/text_compare.h"
 #include "support/main_window_fixture.h"
 
 #include <unistd.h>
@@ -267,6 +269,95 @@ TEST_F(ProjectFiles, SideFilesInAnotherLetterCaseAreTheOnesSavedAndDeleted) {
         form().user_click("Delete_Projects_Option");
         EXPECT_EQ(messages().back(), "Confirmation : The project you selected has been erased.");
         EXPECT_EQ(names_on_disk(), c.others);
+    }
+}
+
+// Names that differ only in letter case are one project on every system: a
+// Save As or Save that would write files another spelling reads asks first,
+// naming them; No leaves every file as it was, Yes writes the files under the
+// names they have on disk; Delete removes every spelling that shares them.
+TEST_F(ProjectFiles, NamesThatDifferOnlyInLetterCaseAreOneProject) {
+    given_saved_project();
+    std::map<std::string, std::string> saved;  // bytes by lower-case extension
+    for (const auto& entry : fs::directory_iterator(folder)) saved[entry.path().extension().string()] = read(entry.path());
+    auto project = [](const std::string& base, const std::string& master, bool upper = false) {
+        std::set<std::string> names = {master};
+        for (std::string extension : {".spd", ".scb", ".sin", ".scp", ".sct", ".scn", ".svc"}) {
+            if (upper) std::transform(extension.begin(), extension.end(), extension.begin(), ::toupper);
+            names.insert(base + extension);
+        }
+        return names;
+    };
+    auto with = [](std::set<std::string> names, const char* more) {
+        names.insert(more);
+        return names;
+    };
+    const std::set<std::string> line = project("line", "line.vtn"), shared = with(line, "line.VTN");
+    const std::set<std::string> windows = project("LINE", "LINE.VTN", true);
+    struct Case {
+        const char* what;
+        std::set<std::string> on_disk;  // copies of the saved project's files
+        const char* open;               // opened, then given one more sag-span unless deleted
+        const char* command;
+        const char* chosen;  // what the file dialog gives; "" for none
+        Answer answer;
+        const char* named;  // a file the question names
+        std::set<std::string> after;
+        bool written;  // the sag-spans file on disk holds the sag-spans on screen
+    };
+    const Case cases[] = {
+        {"Save As line.VTN beside line.vtn, No", line, "line.vtn", "Save_As_Option", "line.VTN", Answer::No,
+         "line.spd", line, false},
+        {"Save As line.VTN beside line.vtn, Yes", line, "line.vtn", "Save_As_Option", "line.VTN", Answer::Yes,
+         "line.vtn", line, true},
+        {"Save As LINE.vtn beside line.vtn, Yes", line, "line.vtn", "Save_As_Option", "LINE.vtn", Answer::Yes,
+         "line.sin", line, true},
+        {"Save As line.vtn beside a copy from Windows, Yes", windows, "LINE.VTN", "Save_As_Option", "line.vtn",
+         Answer::Yes, "LINE.SPD", windows, true},
+        {"Save of line.VTN, whose files line.vtn reads, No", shared, "line.VTN", "Save_Option", "", Answer::No,
+         "line.scb", shared, false},
+        {"Save of line.VTN, whose files line.vtn reads, Yes", shared, "line.VTN", "Save_Option", "", Answer::Yes,
+         "line.spd", shared, true},
+        {"Delete line.VTN", shared, "line.VTN", "Delete_Projects_Option", "line.VTN", Answer::Yes, "line.vtn", {},
+         false},
+        {"Delete line.vtn", shared, "line.vtn", "Delete_Projects_Option", "line.vtn", Answer::Yes, "line.VTN", {},
+         false},
+    };
+    auto names_on_disk = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        return names;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
+        for (const std::string& name : c.on_disk) {
+            std::string extension = fs::path(name).extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+            overwrite(folder / name, saved[extension]);
+        }
+        const bool deleting = std::string(c.command) == "Delete_Projects_Option";
+        ASSERT_TRUE(window.open_project((folder / c.open).string()));
+        if (!deleting) {
+            form().user_click("Next_Tower_BitBtn");
+            given_header("T2", "T3", "250");
+            form().user_click("Commit_Span_Changes_BitBtn");
+            ASSERT_EQ(window.span_count(), 2);
+        }
+        const size_t shown = messages().size();
+        if (*c.chosen) port.queue_files({folder / c.chosen});
+        port.queue_answer(c.answer);
+        form().user_click(c.command);
+        const auto said = messages_since(shown);
+        ASSERT_FALSE(said.empty());
+        EXPECT_NE(said.front().find((folder / c.named).string()), std::string::npos) << said.front();
+        EXPECT_EQ(names_on_disk(), c.after);
+        for (const std::string& name : c.after) {
+            if (same_ignoring_case(fs::path(name).extension().string(), ".spd")) {
+                EXPECT_EQ(split_lines(read(folder / name)).size(), c.written ? 2u : 1u) << name;
+            }
+        }
+        port.clear_queues();
     }
 }
 

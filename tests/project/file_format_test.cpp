@@ -13,6 +13,7 @@
 
 #include <climits>
 #include <fstream>
+#include <optional>
 
 namespace vortan {
 namespace {
@@ -179,6 +180,52 @@ TEST_F(SideFileReading, MissingEmptyAndLockedFiles) {
     EXPECT_EQ(locked.lines, std::vector<std::string>{"1\tT1\t"});  // the lock is advisory here
     ::close(fd);
     EXPECT_EQ(read_side_file(file).crc, file_crc(file));
+}
+
+// A file over the limits is refused: over the bytes before a block is read,
+// over the lines at the block that passes them; at the limits it is read whole.
+TEST_F(SideFileReading, FilesOverTheLimitsAreRefusedAtOnce) {
+    const SideFileLimits small{64, 4};
+    struct Case {
+        const char* what;
+        std::string bytes;
+        SideFileLimits limits;
+        const char* refused;             // part of the reason; "" when read
+        std::optional<std::uintmax_t> read;  // the bytes read before the refusal, when that is checked
+    };
+    const Case cases[] = {
+        {"lines at the limit", "a\r\nb\r\nc\r\nd\r\n", small, "", {}},
+        {"the last line without its end", "a\r\nb\r\nc\r\nd", small, "", {}},
+        {"one line too many", "a\r\nb\r\nc\r\nd\r\ne", small, "more than 4 lines", {}},
+        {"bytes at the limit", std::string(62, 'x') + "\r\n", small, "", {}},
+        {"one byte too many", std::string(63, 'x') + "\r\n", small, "It holds 65 bytes, more than the 64 bytes", 0},  // none
+        {"a megabyte of line ends", std::string(1u << 20, '\n'), {std::uintmax_t{1} << 30, 1000},
+         "more than 1,000 lines", 32768},  // the first block
+        {"the default limit of lines", std::string(2'000'000, '\n'), {}, "", {}},
+        {"one more than the default", std::string(2'000'001, '\r'), {}, "more than 2,000,000 lines", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path file = write("hostile.scb", c.bytes);
+        std::uintmax_t read = 0;
+        SideFileContents contents =
+            read_side_file(file, [&](std::uintmax_t so_far, std::uintmax_t) { read = so_far; }, c.limits);
+        if (!*c.refused) {
+            EXPECT_EQ(contents.refused, "");
+            EXPECT_EQ(contents.lines, split_lines(c.bytes));
+            continue;
+        }
+        EXPECT_NE(contents.refused.find(c.refused), std::string::npos) << contents.refused;
+        EXPECT_TRUE(contents.lines.empty());
+        if (c.read) {
+            EXPECT_EQ(read, *c.read);
+        }
+    }
+    // A sparse file over 512 MiB is refused by its size alone.
+    const fs::path sparse = write("sparse.scb", "1\tT1\t\r\n");
+    fs::resize_file(sparse, (std::uintmax_t{512} << 20) + 1);
+    EXPECT_EQ(read_side_file(sparse).refused, "It holds 536,870,913 bytes, more than the 536,870,912 bytes that the data "
+                                              "of any line needs.");
 }
 
 TEST(Profile, WindowsSemantics) {
