@@ -2,7 +2,9 @@
 #include "journal/journal_places.h"
 #include "shell/cli_commands.h"
 #include "shell/scenario_script.h"
+#include "storage/file_system.h"
 
+#include <csignal>
 #include <ctime>
 #include <cstdlib>
 #include <cstring>
@@ -16,9 +18,52 @@ namespace {
 vortan::DateTime local_time_now() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
     localtime_r(&now, &local);
+#endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
 }
+
+// VORTAN_KILL_BEFORE_OPERATION=n: the run kills itself just before its n-th
+// write, flush, rename or removal of a project file (1 the first), as a
+// crash there would stop it; the tests prove a save survives any of them.
+class KillingFileSystem : public vortan::storage::SystemFileSystem {
+public:
+    explicit KillingFileSystem(long operation) : left_(operation) {}
+    std::string write_file(const std::filesystem::path& file, const std::string& bytes) override {
+        step();
+        return SystemFileSystem::write_file(file, bytes);
+    }
+    std::string flush_file(const std::filesystem::path& file) override {
+        step();
+        return SystemFileSystem::flush_file(file);
+    }
+    std::string flush_folder(const std::filesystem::path& folder) override {
+        step();
+        return SystemFileSystem::flush_folder(folder);
+    }
+    std::string rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        step();
+        return SystemFileSystem::rename(from, to);
+    }
+    std::string remove(const std::filesystem::path& file) override {
+        step();
+        return SystemFileSystem::remove(file);
+    }
+
+private:
+    void step() {
+        if (--left_ != 0) return;
+#ifdef _WIN32
+        std::_Exit(137);  // no handler, no flush: as abrupt as a kill
+#else
+        std::raise(SIGKILL);
+#endif
+    }
+    long left_;
+};
 
 void print(const std::string& line) { std::cout << line << '\n'; }
 void print_error(const std::string& line) { std::cerr << line << '\n'; }
@@ -95,11 +140,13 @@ int main(int argc, char** argv) {
         // The script's fixture files lie in the folder of its name beside it.
         std::filesystem::path fixtures = argv[2];
         fixtures.replace_extension();
+        const char* kill_before = std::getenv("VORTAN_KILL_BEFORE_OPERATION");
+        KillingFileSystem killing(kill_before ? std::strtol(kill_before, nullptr, 10) : 0);
         return vortan::run_scenario_script(
             // Each line is out before the next step runs: what a run shows, it has done.
             script, [](const std::string& line) { std::cout << line << std::endl; },
             [](const std::string& error) { std::cerr << "vortan-cli: " << error << '\n'; }, fixtures,
-            vortan::journal::unsaved_journal_folder());
+            vortan::journal::unsaved_journal_folder(), kill_before ? &killing : nullptr);
     }
     if (std::strcmp(argv[1], "check") == 0) return vortan::check_project(argv[2], print);
     if (std::strcmp(argv[1], "recalc") == 0) return vortan::recalc_project(argv[2], print);

@@ -4,9 +4,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VORTAN_BENCH_DIR:-$root/build-bench}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORTAN_GUI=OFF
-cmake --build "$build" --parallel "$(nproc)" --target crc32_bench open_project_bench stringing_bench hostile_file_bench
+cmake --build "$build" --parallel "$(nproc)" --target crc32_bench open_project_bench save_project_bench stringing_bench hostile_file_bench
 "$build/bench/crc32_bench"
 "$build/bench/open_project_bench"
+"$build/bench/save_project_bench"
 "$build/bench/stringing_bench"
 "$build/bench/hostile_file_bench"
 # The desktop program's start-up and every exit path, on the demo project.

@@ -11,6 +11,7 @@
 #include "setup/setup_editor.h"
 #include "storage/project_lock.h"
 #include "shell/window_scaling.h"
+#include "storage/file_system.h"
 #include "stringing/line_schedule.h"
 #include "ui/userport.h"
 
@@ -120,6 +121,8 @@ public:
     void Save_As_OptionClick();
     // Writes the project to Load_Save_File_Edit; false when nothing was written.
     bool save_project();
+    // The disk that opens and saves go to (the system's unless a test gives another).
+    void set_file_system(storage::FileSystem& files) { files_ = &files; }
     void update_recent_projects();
     void Load_Settings_OptionClick();
     void Delete_Projects_OptionClick();
@@ -328,6 +331,7 @@ private:
     bool journal_writing_ = false;
     bool journal_recovered_ = false;
     std::filesystem::path journal_failure_shown_;
+    storage::FileSystem* files_ = &storage::system_file_system();
 };
 
 }  // namespace vortan

@@ -3,14 +3,15 @@
 #include "calc/field_readers.h"
 #include "mainwindow/choice_fills.h"
 #include "mainwindow/main_window.h"
+#include "mainwindow/unfinished_save_question.h"
 #include "project/crc32.h"
-#include "project/file_set_writer.h"
 #include "project/master_file.h"
 #include "project/project_file_set.h"
 #include "project/record_layout.h"
 #include "project/side_file.h"
 #include "project/text_codec.h"
 #include "setup/vertical_circle.h"
+#include "storage/save_transaction.h"
 
 #include <algorithm>
 #include <array>
@@ -67,6 +68,12 @@ bool MainWindow::open_project(const std::string& requested) {
         name = fs::path(form_.text("Load_Save_Directory_Edit")) / name;
     std::error_code error;
     if (fs::path full = fs::absolute(name, error); !error) name = full;
+    // A save that did not finish is settled first: its files are not a
+    // project changed outside the program, nor one that is missing. Files
+    // another window holds may be its save still going: they are not
+    // this window's to mend.
+    if (is_master_file_name(name) && !open_in_another_window(name) && !settle_unfinished_save(port_, *files_, name))
+        return false;
     if (!is_master_file_name(name) || !fs::is_regular_file(name, error)) {
         port_.message(MessageKind::Error, Buttons::OK,
                       "Error : The Project :\n\r\n\r" + name.string() + "\n\r\n\rdoes NOT Exist !");
@@ -240,20 +247,17 @@ bool MainWindow::save_project() {
     profile.set(Master_Section, "Settings_Data_Format_Version", std::to_string(Settings_Data_Format_Version));
     profile.set(Master_Section, "Span_Cable_Data_Format_Version", std::to_string(Span_Cable_Data_Format_Version));
     for (const char* text : Project_Texts) profile.set(Master_Section, text, setup_.form().text(text));
-    std::vector<FileContent> files = {{master, ""}};
-    std::vector<fs::path> unused;
+    storage::SaveSet set;
+    set.files.push_back({master, ""});
+    std::vector<storage::FileContent>& files = set.files;
     for (const SideFile& side : side_files()) {
         const Form& owner = side.main_window ? form_ : setup_.form();
         std::string bytes = side_file_bytes(owner.items(side.list));
         // A side file found in another letter case is the one replaced.
         const fs::path path = side_file_path(master, side.extension);
-        std::error_code error;
         if (side.only_when_used && bytes.empty()) {
-            // Emptied with the set, then removed: what it held must not come back.
-            if (fs::exists(path, error)) {
-                files.push_back({path, ""});
-                unused.push_back(path);
-            }
+            // Out of the set with the save: what it held must not come back.
+            if (files_->exists(path)) set.leaving.push_back(path);
             continue;
         }
         profile.set(Master_Section, side.crc_key, bytes.empty() ? "0" : crc_text(crc32(bytes.data(), bytes.size())));
@@ -264,14 +268,17 @@ bool MainWindow::save_project() {
     if (circle == "Unknown") circle = "Zenith";
     for (const char* key : Vertical_Circles) profile.set(Master_Section, key, std::string(key) == circle + "_RadioButton" ? "1" : "0");
     files.front().bytes = master_file_bytes(profile);
-    std::string failure = write_file_set(files);
+    // The journal goes only once the saved set is on the disk: until then it
+    // still belongs to the project there.
+    if (!journal_.file().empty()) set.remove_after.push_back(journal_.file());
+    const std::string failure = storage::save_file_set(*files_, set);
     if (!failure.empty()) {
-        port_.message(MessageKind::Error, Buttons::OK, "Error : The project could not be saved.\n\r\n\r" + failure);
+        port_.message(MessageKind::Error, Buttons::OK,
+                      "Error : The project could not be saved.\n\r\n\r" + failure +
+                          "\n\r\n\rThe project on disk and its recovery journal are as they were.  Free space on "
+                          "the disk or make its folder writable and save again, or save the project in another "
+                          "place with Save As.");
         return false;
-    }
-    for (const fs::path& path : unused) {
-        std::error_code ignored;  // left behind, it is empty and reads as no data
-        fs::remove(path, ignored);
     }
     set_change_flags(false);
     setup_.form().set_checked("Settings_Data_Changed_CheckBox", false);

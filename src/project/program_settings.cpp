@@ -1,9 +1,9 @@
 #include "project/program_settings.h"
 
-#include "project/file_set_writer.h"
 #include "project/profile_file.h"
 #include "project/small_file.h"
 #include "project/text_codec.h"
+#include "storage/save_transaction.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -126,7 +126,9 @@ std::string write_program_settings(const fs::path& file, const ProgramSettings& 
         if (std::string obstacle = obstacle_to_writing(file); !obstacle.empty()) return obstacle;
         std::error_code error;
         if (!file.parent_path().empty()) fs::create_directories(file.parent_path(), error);
-        return write_file_set({{file, encode_file_text(program_settings_text(settings))}});
+        storage::SaveSet set;
+        set.files.push_back({file, encode_file_text(program_settings_text(settings))});
+        return storage::save_file_set(storage::system_file_system(), set);
     } catch (const std::exception& failure) {
         return std::string("It could not be written (") + failure.what() + ").";
     }

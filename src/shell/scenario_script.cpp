@@ -214,10 +214,11 @@ void ScenarioRunner::run_line(const std::string& script_line) {
 int run_scenario_script(std::istream& script, const std::function<void(const std::string&)>& out,
                         const std::function<void(const std::string&)>& errors,
                         const std::filesystem::path& fixtures,
-                        const std::optional<std::filesystem::path>& journal_folder) {
+                        const std::optional<std::filesystem::path>& journal_folder, storage::FileSystem* files) {
     ScriptedPort port;
     SetupEditor setup;
     MainWindow main(port, setup);
+    if (files) main.set_file_system(*files);
     main.start();
     if (journal_folder) main.keep_recovery_journal(*journal_folder);
     const int status = run_scenario_script(script, port, setup, main, out, errors, fixtures);

@@ -230,7 +230,7 @@ TEST_F(ProgramSettingsWindow, ASettingsFileThatCannotServeGivesTheDefaultsAndOne
              fs::create_symlink("vortan.ini", f / "vortan.ini", refused);
              return refused ? fs::path() : f / "vortan.ini";
          },
-         "It cannot be read (", "could not be replaced"},
+         "It cannot be read (", ""},  // the exit writes a file in the link's place, which the next start reads
         {"a NUL among its keys",
          [&](const fs::path& f) {
              write(f / "vortan.ini", std::string("[vortan]\r\nwindow_Width=900\0\r\n", 29));

@@ -1,5 +1,4 @@
 #include "project/crc32.h"
-#include "project/file_set_writer.h"
 #include "project/line_splitter.h"
 #include "project/profile_file.h"
 #include "project/record_fields.h"
@@ -299,22 +298,6 @@ TEST(RecordFields, AnyFieldNumber) {
         {INT_MAX, "plain", ""},
     };
     for (const Case& c : cases) EXPECT_EQ(record_field(c.text, c.n), c.field) << c.n << " " << c.text;
-}
-
-using FileSet = TempFolder;
-
-TEST_F(FileSet, ReplacesEveryFileOrNone) {
-    fs::path master = write("p.vtn", "old master"), side = write("p.spd", "old side");
-    EXPECT_EQ(write_file_set({{master, "new master"}, {side, "new side"}}), "");
-    EXPECT_EQ(read(master), "new master");
-    EXPECT_EQ(read(side), "new side");
-    // A file that cannot be written: the old set stays, no temporary is left.
-    std::string error = write_file_set({{master, "x"}, {folder / "missing-folder" / "p.spd", "y"}});
-    EXPECT_NE(error, "");
-    EXPECT_EQ(read(master), "new master");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++entries;
-    EXPECT_EQ(entries, 2);
 }
 
 }  // namespace
