@@ -50,22 +50,35 @@ std::string write_durably_at(const std::filesystem::path& file, const std::strin
 
 #else
 
+namespace {
+
+// Every byte written (at `offset`, or where the file stands when it is
+// negative), then flushed through to the disk; empty, or the reason.
+std::string write_all_and_flush(int handle, const std::string& bytes, off_t offset) {
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t wrote = offset < 0 ? ::write(handle, bytes.data() + done, bytes.size() - done)
+                                         : ::pwrite(handle, bytes.data() + done, bytes.size() - done,
+                                                    offset + static_cast<off_t>(done));
+        if (wrote < 0 && errno != EINTR) return std::strerror(errno);
+        if (wrote > 0) done += static_cast<size_t>(wrote);
+    }
+    if (offset >= 0 && ::ftruncate(handle, offset + static_cast<off_t>(bytes.size())) != 0) return std::strerror(errno);
+#ifdef __APPLE__
+    // fsync there leaves the bytes in the drive's cache; a flat battery loses them.
+    if (::fcntl(handle, F_FULLFSYNC) != 0 && ::fsync(handle) != 0) return std::strerror(errno);
+#else
+    if (::fsync(handle) != 0) return std::strerror(errno);
+#endif
+    return "";
+}
+
+}  // namespace
+
 std::string write_durably(const std::filesystem::path& file, const std::string& bytes, bool truncate) {
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (truncate ? O_TRUNC : O_APPEND);
     const int handle = ::open(file.c_str(), flags, 0644);
     if (handle < 0) return std::strerror(errno);
-    std::string failure;
-    for (size_t done = 0; done < bytes.size() && failure.empty();) {
-        const ssize_t wrote = ::write(handle, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno != EINTR) failure = std::strerror(errno);
-        if (wrote > 0) done += static_cast<size_t>(wrote);
-    }
-#ifdef __APPLE__
-    // fsync there leaves the bytes in the drive's cache; a flat battery loses them.
-    if (failure.empty() && ::fcntl(handle, F_FULLFSYNC) != 0 && ::fsync(handle) != 0) failure = std::strerror(errno);
-#else
-    if (failure.empty() && ::fsync(handle) != 0) failure = std::strerror(errno);
-#endif
+    const std::string failure = write_all_and_flush(handle, bytes, -1);
     ::close(handle);
     return failure;
 }
@@ -84,20 +97,7 @@ long this_process_id() { return static_cast<long>(::getpid()); }
 std::string write_durably_at(const std::filesystem::path& file, const std::string& bytes, std::uintmax_t offset) {
     const int handle = ::open(file.c_str(), O_WRONLY | O_CLOEXEC);
     if (handle < 0) return std::strerror(errno);
-    std::string failure;
-    for (size_t done = 0; done < bytes.size() && failure.empty();) {
-        const ssize_t wrote = ::pwrite(handle, bytes.data() + done, bytes.size() - done,
-                                       static_cast<off_t>(offset + done));
-        if (wrote < 0 && errno != EINTR) failure = std::strerror(errno);
-        if (wrote > 0) done += static_cast<size_t>(wrote);
-    }
-    if (failure.empty() && ::ftruncate(handle, static_cast<off_t>(offset + bytes.size())) != 0)
-        failure = std::strerror(errno);
-#ifdef __APPLE__
-    if (failure.empty() && ::fcntl(handle, F_FULLFSYNC) != 0 && ::fsync(handle) != 0) failure = std::strerror(errno);
-#else
-    if (failure.empty() && ::fsync(handle) != 0) failure = std::strerror(errno);
-#endif
+    const std::string failure = write_all_and_flush(handle, bytes, static_cast<off_t>(offset));
     ::close(handle);
     return failure;
 }

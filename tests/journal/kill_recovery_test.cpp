@@ -13,6 +13,7 @@
 #include "setup/setup_editor.h"
 #include "shell/scenario_script.h"
 #include "ui/scriptedport.h"
+#include "support/demo_project.h"
 
 #include <gtest/gtest.h>
 
@@ -82,12 +83,7 @@ std::string random_step(std::mt19937_64& random) {
 }
 
 std::string copy_of_demo(const fs::path& folder) {
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    for (const auto& entry : fs::directory_iterator(VORTAN_EXAMPLES_DIR))
-        if (entry.path().stem() == "demo-line" && entry.path().extension() != ".vts")
-            fs::copy_file(entry.path(), folder / entry.path().filename());
-    return (folder / "demo-line.vtn").string();
+    return testing::fresh_copy_of_demo(folder).string();
 }
 
 // The script run in this process: the state after each step, and the

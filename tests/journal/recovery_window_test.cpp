@@ -5,6 +5,7 @@
 #include "mainwindow/main_window.h"
 #include "setup/setup_editor.h"
 #include "ui/scriptedport.h"
+#include "support/demo_project.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +45,7 @@ protected:
         fresh_copy();
     }
     void fresh_copy() {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        for (const auto& entry : fs::directory_iterator(VORTAN_EXAMPLES_DIR))
-            if (entry.path().stem() == "demo-line" && entry.path().extension() != ".vts")
-                fs::copy_file(entry.path(), folder / entry.path().filename());
-        master = folder / "demo-line.vtn";
+        master = testing::fresh_copy_of_demo(folder);
     }
     ~RecoveryWindow() override { fs::remove_all(folder); }
 

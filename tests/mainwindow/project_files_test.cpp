@@ -56,6 +56,22 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     ProfileFile master_profile() { return ProfileFile::read(master()); }
+    std::set<std::string> names_on_disk() {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        return names;
+    }
+    // The folder emptied, then these files written with the bytes `saved`
+    // holds for their extension (in lower case).
+    template <typename Names>
+    void lay_out(const Names& names, std::map<std::string, std::string>& saved) {
+        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
+        for (const std::string& name : names) {
+            std::string extension = fs::path(name).extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+            overwrite(folder / name, saved[extension]);
+        }
+    }
 
     fs::path folder;
 };
@@ -243,19 +259,9 @@ TEST_F(ProjectFiles, SideFilesInAnotherLetterCaseAreTheOnesSavedAndDeleted) {
         {"a second set left beside the first", "LINE.VTN", set_of("LINE", upper, lower), {}},
         {"another project named in capitals", "line.vtn", set_of("line", lower), {"LINE.VTN", "LINE.SIN"}},
     };
-    auto names_on_disk = [&] {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-        return names;
-    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
-        for (const std::string& name : c.project) {
-            std::string extension = fs::path(name).extension().string();
-            std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-            overwrite(folder / name, saved[extension]);
-        }
+        lay_out(c.project, saved);
         for (const std::string& name : c.others) overwrite(folder / name, "another project\r\n");
         const fs::path master = folder / c.master;
         if (!fs::exists(master)) overwrite(master, saved[".vtn"]);
@@ -325,19 +331,9 @@ TEST_F(ProjectFiles, NamesThatDifferOnlyInLetterCaseAreOneProject) {
         {"Delete line.vtn", shared, "line.vtn", "Delete_Projects_Option", "line.vtn", Answer::Yes, "line.VTN", {},
          false},
     };
-    auto names_on_disk = [&] {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-        return names;
-    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const auto& entry : fs::directory_iterator(folder)) fs::remove(entry.path());
-        for (const std::string& name : c.on_disk) {
-            std::string extension = fs::path(name).extension().string();
-            std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-            overwrite(folder / name, saved[extension]);
-        }
+        lay_out(c.on_disk, saved);
         const bool deleting = std::string(c.command) == "Delete_Projects_Option";
         ASSERT_TRUE(window.open_project((folder / c.open).string()));
         if (!deleting) {

@@ -6,6 +6,7 @@
 #include "project/project_file_set.h"
 #include "shell/cli_commands.h"
 #include "support/main_window_fixture.h"
+#include "support/demo_project.h"
 
 #include <unistd.h>
 
@@ -103,10 +104,7 @@ class DamagedMaster : public testing::MainWindowTest {
 protected:
     void SetUp() override {
         folder = fs::temp_directory_path() / ("vortan-master-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-        for (const auto& entry : fs::directory_iterator(VORTAN_EXAMPLES_DIR))
-            if (entry.path().stem() == "demo-line" && entry.path().extension() != ".vts")
-                fs::copy_file(entry.path(), folder / entry.path().filename());
+        testing::fresh_copy_of_demo(folder);
         overwrite(master(), demo_master());
     }
     void TearDown() override { fs::remove_all(folder); }

@@ -7,6 +7,7 @@
 #include "setup/setup_editor.h"
 #include "storage/project_lock.h"
 #include "ui/scriptedport.h"
+#include "support/demo_project.h"
 
 #include <gtest/gtest.h>
 
@@ -117,12 +118,7 @@ size_t files_in(const fs::path& folder) {
 class TwoRuns : public ::testing::Test {
 protected:
     TwoRuns() : folder(fs::temp_directory_path() / ("vortan-two-runs-" + std::to_string(getpid()))) {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        for (const auto& entry : fs::directory_iterator(VORTAN_EXAMPLES_DIR))
-            if (entry.path().stem() == "demo-line" && entry.path().extension() != ".vts")
-                fs::copy_file(entry.path(), folder / entry.path().filename());
-        master = folder / "demo-line.vtn";
+        master = testing::fresh_copy_of_demo(folder);
     }
     ~TwoRuns() override { fs::remove_all(folder); }
 

@@ -11,6 +11,7 @@
 #include "setup/setup_editor.h"
 #include "shell/scenario_script.h"
 #include "ui/scriptedport.h"
+#include "support/demo_project.h"
 
 #include <gtest/gtest.h>
 
@@ -46,12 +47,7 @@ std::vector<std::vector<std::string>> lists_of(MainWindow& window) {
 }
 
 fs::path fresh_demo(const fs::path& folder) {
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    for (const auto& entry : fs::directory_iterator(VORTAN_EXAMPLES_DIR))
-        if (entry.path().stem() == "demo-line" && entry.path().extension() != ".vts")
-            fs::copy_file(entry.path(), folder / entry.path().filename());
-    return folder / "demo-line.vtn";
+    return testing::fresh_copy_of_demo(folder);
 }
 
 std::string script_for(const fs::path& master) {
