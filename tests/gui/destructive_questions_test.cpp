@@ -7,6 +7,8 @@
 #include "mainwindow/main_window.h"
 #include "project/setup_lists.h"
 #include "setup/setup_editor.h"
+#include "storage/project_lock.h"
+#include "support/demo_project.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +21,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,15 +36,17 @@ namespace {
 // Presses Enter on every message box as soon as it is up, and keeps its text.
 class EnterOnEveryBox {
 public:
-    EnterOnEveryBox() {
+    // VORTAN_SCREENSHOT=FILE.png keeps a picture of the first box (in
+    // `picture` beside FILE, when named).
+    explicit EnterOnEveryBox(const char* picture = nullptr) {
+        if (const char* file = std::getenv("VORTAN_SCREENSHOT"))
+            picture_ = picture ? std::filesystem::path(file).parent_path() / picture : std::filesystem::path(file);
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             texts.push_back(box->text().toStdString());
-            // VORTAN_SCREENSHOT=FILE.png keeps a picture of the first box.
-            if (const char* picture = std::getenv("VORTAN_SCREENSHOT"); picture && texts.size() == 1)
-                box->grab().save(QString::fromLocal8Bit(picture));
+            if (!picture_.empty() && texts.size() == 1) box->grab().save(QString::fromStdString(picture_.string()));
             QTest::keyClick(box, Qt::Key_Return);
         });
         timer_.start();
@@ -49,9 +55,10 @@ public:
 
 private:
     QTimer timer_;
+    std::filesystem::path picture_;
 };
 
-class DestructiveQuestionTest : public testing::Test {
+class DestructiveQuestionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Form& s = setup.form();
@@ -151,6 +158,50 @@ TEST_F(DestructiveQuestionTest, EnterRecoversTheWorkOfARunThatDied) {
     EXPECT_NE(enter.texts.front().find("unsaved project"), std::string::npos) << enter.texts.front();
     ASSERT_EQ(next.form().items("Pole_Data_Listbox").size(), 1u);
     EXPECT_NE(next.form().items("Pole_Data_Listbox").front().find("\t301\t"), std::string::npos);
+    fs::remove_all(folder);
+}
+
+// Enter on the questions an open asks about the files themselves (the
+// project is open in another window; its last save did not finish) opens
+// nothing and leaves every file as it was.
+TEST_F(DestructiveQuestionTest, EnterOnTheQuestionsOfAnOpenLeavesTheFilesAsTheyAre) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / ("vortan-enter-opens-" + std::to_string(journal::this_process_id()));
+    const auto disk = [&] {
+        std::map<fs::path, std::string> bytes;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            bytes[entry.path()] = {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        }
+        return bytes;
+    };
+    storage::ProjectLock elsewhere;
+    const struct {
+        const char* what;
+        std::function<void(const fs::path& master)> given;
+        const char* question;
+        const char* picture;
+    } cases[] = {
+        {"open in another window",
+         [&](const fs::path& master) { elsewhere.take(storage::lock_file_of(master), "10-Dec-2026 09:00"); },
+         "is open in another Vortan window", "open-elsewhere-question.png"},
+        {"a save stopped with the master aside",
+         [](const fs::path& master) { fs::rename(master, master.parent_path() / "~demo-line.vtn.bak"); }, "did not finish",
+         "unfinished-save-question.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path master = vortan::testing::fresh_copy_of_demo(folder);
+        c.given(master);
+        const auto before = disk();
+        EnterOnEveryBox enter(c.picture);
+        EXPECT_FALSE(model.open_project(master.string()));
+        ASSERT_EQ(enter.texts.size(), 1u);
+        EXPECT_NE(enter.texts.front().find(c.question), std::string::npos) << enter.texts.front();
+        EXPECT_EQ(stored(), (Stored{1, 1, "T1"}));
+        EXPECT_EQ(disk(), before);
+        elsewhere.release();
+    }
     fs::remove_all(folder);
 }
 
