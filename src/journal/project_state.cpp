@@ -56,6 +56,9 @@ Entry changes_between(const ProjectState& before, const ProjectState& after) {
     return changes_between(before, view_of(after));
 }
 
+namespace {
+
+// Whether every list edit of the entry fits the lists of `state`.
 bool fits(const Entry& entry, const ProjectState& state) {
     for (const ListEdit& edit : entry.lists) {
         const size_t size = list_or_empty(state, edit.list).size();
@@ -64,11 +67,13 @@ bool fits(const Entry& entry, const ProjectState& state) {
     return true;
 }
 
+}  // namespace
+
 bool apply(const Entry& entry, ProjectState& state) {
+    if (!fits(entry, state)) return false;
     for (const auto& [name, value] : entry.values) state.values[name] = value;
     for (const ListEdit& edit : entry.lists) {
         std::vector<std::string>& lines = state.lists[edit.list];
-        if (edit.at > lines.size() || edit.removed > lines.size() - edit.at) return false;
         auto at = lines.begin() + static_cast<std::ptrdiff_t>(edit.at);
         at = lines.erase(at, at + static_cast<std::ptrdiff_t>(edit.removed));
         lines.insert(at, edit.inserted.begin(), edit.inserted.end());

@@ -42,10 +42,8 @@ struct Entry {
 // changes by one edit, from its first differing line to its last.
 Entry changes_between(const ProjectState& before, const ProjectView& after);
 Entry changes_between(const ProjectState& before, const ProjectState& after);
-// Whether every list edit of the entry fits the lists of `state`.
-bool fits(const Entry& entry, const ProjectState& state);
-// Applies the entry; false (and the state as far as it got) when an edit
-// does not fit the list, which a sound journal never has.
+// Applies the entry; false, and the state unchanged, when an edit does not
+// fit its list, which a sound journal never has.
 bool apply(const Entry& entry, ProjectState& state);
 
 }  // namespace vortan::journal

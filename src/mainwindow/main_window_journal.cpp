@@ -204,8 +204,7 @@ void MainWindow::recover(const journal::JournalContents& contents, journal::Proj
     // Each entry was made on the state the ones before it left: after the
     // first that does not fit, none can be trusted.
     for (const journal::Entry& entry : contents.entries) {
-        if (!journal::fits(entry, base)) break;
-        journal::apply(entry, base);
+        if (!journal::apply(entry, base)) break;
         span = entry.span;
         ++restored;
     }
