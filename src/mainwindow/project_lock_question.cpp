@@ -1,5 +1,7 @@
 #include "mainwindow/project_lock_question.h"
 
+#include "ui/date_text.h"
+
 #include <cstdio>
 
 namespace vortan {
@@ -24,13 +26,9 @@ std::string open_elsewhere(const fs::path& master, const storage::LockHolder& ho
 }  // namespace
 
 std::string since_text(const DateTime& time) {
-    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d-%s-%04d %02d:%02d", time.day,
-                  months[(time.month >= 1 && time.month <= 12) ? time.month - 1 : 0], time.year, time.hour,
-                  time.minute);
-    return text;
+    char clock[32];
+    std::snprintf(clock, sizeof clock, " %02d:%02d", time.hour, time.minute);
+    return format_dd_mmm_yyyy(time) + clock;
 }
 
 ProjectAccess take_lock_to_open(storage::ProjectLock& lock, const fs::path& master, UserPort& port) {
