@@ -1,5 +1,7 @@
 #include "journal/durable_file.h"
 
+#include "project/project_file_set.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -85,8 +87,7 @@ std::string write_durably(const std::filesystem::path& file, const std::string& 
 
 // A new name in a folder reaches the disk with the folder.
 void sync_folder(const std::filesystem::path& file) {
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-    const int directory = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC);
+    const int directory = ::open(folder_of(file).c_str(), O_RDONLY | O_CLOEXEC);
     if (directory < 0) return;
     ::fsync(directory);
     ::close(directory);

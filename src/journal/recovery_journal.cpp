@@ -1,6 +1,7 @@
 #include "journal/recovery_journal.h"
 
 #include "journal/durable_file.h"
+#include "project/project_file_set.h"
 #include "project/crc32.h"
 
 #include <algorithm>
@@ -80,8 +81,6 @@ long highest_sequence(const fs::path& folder, Wanted wanted) {
     }
     return highest;
 }
-
-fs::path folder_of(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
 
 }  // namespace
 

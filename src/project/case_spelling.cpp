@@ -11,8 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path folder_of(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
-
 bool same_file(const fs::path& a, const fs::path& b) {
     std::error_code error;
     return fs::equivalent(a, b, error) && !error;

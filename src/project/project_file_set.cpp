@@ -27,6 +27,8 @@ std::string folder_with_separator(std::string folder) {
     return folder;
 }
 
+fs::path folder_of(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
+
 bool is_master_file_name(const fs::path& path) { return same_ignoring_case(path.extension().string(), ".vtn"); }
 
 fs::path side_file_to_write(const fs::path& master, const std::string& extension) {
@@ -41,7 +43,7 @@ namespace {
 // whose base name differs from the master's and is exactly another master
 // file's: those belong to that project (two names that differ only in case).
 std::vector<fs::path> case_variants(const fs::path& master, const fs::path& wanted) {
-    fs::path folder = master.has_parent_path() ? master.parent_path() : fs::path(".");
+    const fs::path folder = folder_of(master);
     std::vector<fs::path> variants;
     std::set<fs::path> master_stems;
     std::error_code error;

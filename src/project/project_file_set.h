@@ -37,6 +37,8 @@ const std::vector<SideFile>& side_files();
 
 // A folder as the program stores it: ending in the platform's separator.
 std::string folder_with_separator(std::string folder);
+// The folder a file lies in ("." for a bare name).
+std::filesystem::path folder_of(const std::filesystem::path& file);
 
 // True for a master-file name, which ends in ".vtn" (letter case ignored).
 bool is_master_file_name(const std::filesystem::path& path);

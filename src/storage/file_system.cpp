@@ -16,8 +16,6 @@ namespace vortan::storage {
 
 namespace fs = std::filesystem;
 
-fs::path folder_of(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
-
 FileSystem& system_file_system() {
     static SystemFileSystem system;
     return system;

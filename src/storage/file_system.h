@@ -51,7 +51,4 @@ public:
 // The one every window uses unless it is given another.
 FileSystem& system_file_system();
 
-// The folder a file lies in ("." for a bare name).
-std::filesystem::path folder_of(const std::filesystem::path& file);
-
 }  // namespace vortan::storage

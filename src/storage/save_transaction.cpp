@@ -1,5 +1,7 @@
 #include "storage/save_transaction.h"
 
+#include "project/project_file_set.h"
+
 #include <set>
 
 namespace vortan::storage {

@@ -1,5 +1,7 @@
 #include "storage/recording_file_system.h"
 
+#include "project/project_file_set.h"
+
 #include <cerrno>
 #include <cstring>
 
