@@ -37,11 +37,13 @@ void SetupEditor::wire_handlers() {
         form_.set_value("Settings_PageControl", form_.item_index("Tab_Style_RadioGroup"));
     };
     form_.control("Units_of_Measure_RadioGroup").on_change = [this] { Units_of_Measure_RadioGroupClick(); };
+    precisions_.wire();
 }
 
 void SetupEditor::connect(UserPort& port, const NumberFormat& numbers) {
     port_ = &port;
     numbers_ = &numbers;
+    precisions_.set_numbers(&numbers);
     add_setup_list_buttons(form_, port, numbers, [this] { show_code_name(); });
     struct Click {
         const char* control;
@@ -58,9 +60,11 @@ void SetupEditor::connect(UserPort& port, const NumberFormat& numbers) {
         auto handler = click.handler;
         form_.control(click.control).on_click = [this, handler] { (this->*handler)(); };
     }
+    // Leaving the page is as far as the form tells leaving a field: a
+    // precision that cannot be used is refused there.
     form_.control("Settings_PageControl").on_changing = [this] {
         save_changed_data();
-        return true;
+        return precisions_.accept_typed(*port_);
     };
     form_.control("Setup_Help_BitBtn").on_click = [this] {
         run_help_command(*port_, help_topic_command(help_topic::First_Setup_Page + form_.active_page("Settings_PageControl"),
@@ -79,6 +83,7 @@ void SetupEditor::show() {
     for (const char* flag : {"Inspector_Changed_CheckBox", "Code_Name_Changed_CheckBox", "Settings_Data_Changed_CheckBox"})
         form_.set_checked(flag, false);
     update_count_labels();
+    precisions_.hold();
 }
 
 void SetupEditor::update_count_labels() {
@@ -98,6 +103,10 @@ bool SetupEditor::close_requested() {
         if (!form_.checked("Code_Name_Validated_CheckBox")) return false;
     }
     save_changed_data();
+    if (port_ && !precisions_.accept_typed(*port_)) {
+        form_.set_active_page("Settings_PageControl", setup_page::Theodolite_Settings);
+        return false;
+    }
     return true;
 }
 
@@ -107,6 +116,7 @@ void SetupEditor::Setup_OK_BitBtnClick() {
 
 void SetupEditor::Units_of_Measure_RadioGroupClick() {
     set_units_labels(form_, imperial());
+    precisions_.units_changed();
     // The shown record again, in the new units; uncommitted edits to it are dropped.
     const bool changed = form_.checked("Code_Name_Changed_CheckBox");
     show_code_name();

@@ -5,6 +5,7 @@
 
 #include "calc/number_text.h"
 #include "form/form.h"
+#include "setup/precision_fields.h"
 #include "ui/userport.h"
 
 #include <functional>
@@ -31,6 +32,10 @@ public:
     Form& form() { return form_; }
     const Form& form() const { return form_; }
     bool imperial() const { return form_.item_index("Units_of_Measure_RadioGroup") == 1; }
+
+    // The instrument precisions on the theodolite page, kept with the project.
+    PrecisionFields& precisions() { return precisions_; }
+    const PrecisionFields& precisions() const { return precisions_; }
 
     // Gives the buttons that talk to the user their handlers.
     void connect(UserPort& port, const NumberFormat& numbers);
@@ -73,6 +78,7 @@ private:
     void Setup_OK_BitBtnClick();
 
     Form form_;
+    PrecisionFields precisions_{form_};
     UserPort* port_ = nullptr;
     const NumberFormat* numbers_ = nullptr;
     std::string program_folder_;

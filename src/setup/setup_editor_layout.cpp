@@ -3,6 +3,7 @@
 #include "form/form_builder.h"
 #include "project/setup_lists.h"
 #include "setup/circle_graduation.h"
+#include "setup/precision_fields.h"
 #include "setup/vertical_circle.h"
 
 namespace vortan {
@@ -101,6 +102,7 @@ void add_theodolite_page(FormBuilder& b) {
     b.label(page, "Theodolite_Note_Label",
             "Only one vertical circle should be used for a project.  When you change vertical circles, all data in "
             "the project will be calculated according to this setting.");
+    add_precision_group(b, page);
 }
 
 void add_project_page(FormBuilder& b) {
