@@ -1,5 +1,7 @@
 #include "calc/accuracy_notes.h"
 
+#include "calc/precision/precision_notes.h"
+#include "calc/sag_tolerance.h"
 #include "calc/unit_conversion.h"
 
 #include <cmath>
@@ -66,6 +68,10 @@ std::vector<std::string> accuracy_notes(const CalcContext& context, const RunVal
     std::vector<std::string> notes;
     for (auto note : {tension_note(context, run), catenary_note(context, run)})
         if (note) notes.push_back(*note);
+    const double tolerance = sag_tolerance_percent(context.setup.text("Sag_Tolerance_Percent_Edit"), context.numbers);
+    for (std::string& note :
+         precision_notes(context, run, context.form.active_page("Calc_Method_PageControl"), tolerance))
+        notes.push_back(std::move(note));
     return notes;
 }
 

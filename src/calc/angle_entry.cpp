@@ -30,10 +30,12 @@ bool wrong_face(VerticalCircle circle, double angle) {
     return false;
 }
 
-// Steps 1 to 4: the degrees an entry stands for, or nothing for a format error.
-std::optional<double> degrees_of_entry(const CalcContext& context, const std::string& text) {
+}  // namespace
+
+// Steps 1 to 4 of reading an angle.
+std::optional<double> DDDMMSS_Text_To_Degrees(const std::string& text, const NumberFormat& numbers) {
     if (text.empty()) return std::nullopt;
-    double entry = Text_To_Number(text, context.numbers);
+    double entry = Text_To_Number(text, numbers);
     if (entry == Abort_Value || std::fabs(entry) >= 361) return std::nullopt;
     long long units = std::llround(std::fabs(entry) * 10000);  // DDD MM SS as one integer
     long long whole = units / 10000, minutes = units / 100 % 100, seconds = units % 100;
@@ -41,8 +43,6 @@ std::optional<double> degrees_of_entry(const CalcContext& context, const std::st
     double degrees = static_cast<double>(whole) + static_cast<double>(minutes) / 60 + static_cast<double>(seconds) / 3600;
     return entry < 0 ? -degrees : degrees;
 }
-
-}  // namespace
 
 VerticalCircle vertical_circle(const Form& setup) {
     if (setup.checked("Altitude_RadioButton")) return VerticalCircle::Altitude;
@@ -63,7 +63,7 @@ std::string vertical_circle_name(const Form& setup) {
 
 double Read_Angle_Field(CalcContext& context, const std::string& field, const std::string& caption, int page,
                         AngleKind kind) {
-    auto angle = degrees_of_entry(context, context.form.text(field));
+    auto angle = DDDMMSS_Text_To_Degrees(context.form.text(field), context.numbers);
     if (!angle) {
         if (!context.quiet()) {
             if (page >= 0) context.form.set_active_page("Transmission_Line_PageControl", page);

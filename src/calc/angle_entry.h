@@ -4,6 +4,7 @@
 
 #include "calc/calc_context.h"
 
+#include <optional>
 #include <string>
 
 namespace vortan {
@@ -16,6 +17,9 @@ enum class VerticalCircle { None, Zenith, Altitude, Nadir };
 VerticalCircle vertical_circle(const Form& setup);
 // "Altitude", "Zenith", "Nadir" or "Unknown", for Theodolite_Type_Edit.
 std::string vertical_circle_name(const Form& setup);
+
+// The degrees a DDD.MMSS entry stands for, or nothing for a format error.
+std::optional<double> DDDMMSS_Text_To_Degrees(const std::string& text, const NumberFormat& numbers);
 
 // The angle in radians (an inclination for a vertical angle), or Abort_Value.
 double Read_Angle_Field(CalcContext& context, const std::string& field, const std::string& caption, int page,

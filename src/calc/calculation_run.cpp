@@ -3,9 +3,13 @@
 #include "calc/calculation_fault.h"
 #include "calc/field_readers.h"
 #include "calc/method_table.h"
+#include "calc/precision/bound_refusal.h"
+#include "calc/precision/method_readings.h"
+#include "calc/precision/result_band.h"
 #include "calc/run_values.h"
 #include "calc/temperature_compensation.h"
 #include "calc/unit_conversion.h"
+#include "form/text_snapshot.h"
 #include "project/record_fields.h"
 
 namespace vortan {
@@ -38,6 +42,29 @@ void find_unit_weight(const CalcContext& context, RunValues& run) {
             mass = Text_To_Number(record_field(record, 4), NumberFormat{});
     run.mass_readable = mass != Abort_Value;
     run.unit_weight = run.mass_readable ? Gravity * mass / 1000 : 0;
+}
+
+// Step 11 done: the band of the result, or the refusal of a result the
+// observations do not determine, which takes back what the method wrote.
+bool stand_by_result(CalcContext& context, RunValues& run, int page, const TextSnapshot& before) {
+    ScratchRun scratch(context.form);
+    run.band = result_band(context, run, page, instrument_precision(context.setup, context.numbers), scratch);
+    if (!refuse_unfounded_result(context, run, page, run.band)) return true;
+    before.restore(context.form);
+    run.band.reset();
+    return false;
+}
+
+// The band beside the page's actual sag, when a sag was checked.
+void write_band(CalcContext& context, const RunValues& run, int page) {
+    const MethodReadings* readings = method_readings(page);
+    if (readings == nullptr) return;
+    const std::string field = band_field_of(readings->actual_sag);
+    if (!context.form.has(field)) return;
+    if (run.sagging || !run.band)
+        context.form.set_text(field, "");
+    else
+        context.form.set_text(field, "\xC2\xB1 " + format_number(run.band->half_width, pattern::Measure, context.numbers));
 }
 
 void common_end(CalcContext& context, const RunValues& run) {
@@ -83,13 +110,17 @@ RunValues Calculate_Sag_BitBtnClick(CalcContext& context) {
         return run;
     }
     // 10-11: the method of the active page.
-    SurveyMethod method = method_for_page(form.active_page("Calc_Method_PageControl"));
+    const int page = form.active_page("Calc_Method_PageControl");
+    SurveyMethod method = method_for_page(page);
     if (method == nullptr) {
         show_error(context, "Error : Unknown Calculation Method.\n\r\n\rPlease contact the program author immediately.");
         return run;
     }
+    const TextSnapshot before(form);
     if (!method(context, run)) return run;
+    if (!stand_by_result(context, run, page, before)) return run;
     // 12
+    write_band(context, run, page);
     common_end(context, run);
     return run;
 }

@@ -14,11 +14,18 @@ namespace {
 const char* const No_Cable_Name_Message =
     "Error : No cable name has been selected.  \n\r\n\rPlease enter Cable Data under Setup.";
 
-// The list being empty is what counts: a typed name with no record passes and
-// weighs nothing.
-bool cable_offered(CalcContext& context) {
-    if (!context.form.items("Cable_Code_Name_ComboBox").empty()) return true;
-    show_error(context, No_Cable_Name_Message);
+// The list being empty is what counts for the first message. A typed name
+// with no record (or a mass of 0) weighs nothing, and a weightless cable has
+// no sag a dynamometer could show: that is refused too.
+bool cable_offered(CalcContext& context, const RunValues& run) {
+    if (context.form.items("Cable_Code_Name_ComboBox").empty()) {
+        show_error(context, No_Cable_Name_Message);
+        return false;
+    }
+    if (!run.mass_readable || run.unit_weight != 0) return true;
+    show_error(context, "Error : The cable \"" + context.form.text("Cable_Code_Name_ComboBox") +
+                            "\" has no mass on record, so no dynamometer reading can tell its sag.\n\r\n\rEnter the "
+                            "cable's mass under Setup, Cable Details, or use another method.");
     return false;
 }
 
@@ -96,7 +103,7 @@ bool shunt_actual(CalcContext& context, RunValues& run, double root_q, double fo
 }  // namespace
 
 bool Series_Dynamometer_Method(CalcContext& context, RunValues& run) {
-    if (!cable_offered(context)) return false;
+    if (!cable_offered(context, run)) return false;
     const double advantage = Read_Number_Field(
         context, NumberField{"Series_Dyn_Mechanical_Advantage_Edit", "Mechanical Advantage", Cable_Sag_Page, 1, 100});
     if (advantage == Abort_Value) return false;
@@ -112,7 +119,7 @@ bool Series_Dynamometer_Method(CalcContext& context, RunValues& run) {
 }
 
 bool Shunt_Dynamometer_Method(CalcContext& context, RunValues& run) {
-    if (!cable_offered(context)) return false;
+    if (!cable_offered(context, run)) return false;
     const double separation =
         Read_Number_Field(context, converted_field(context, "Shunt_Dyn_Fulcrum_Seperation_Edit", "Fulcrum Seperation",
                                                    Quantity::SmallLength, 100, 5000));

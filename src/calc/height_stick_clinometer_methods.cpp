@@ -72,6 +72,15 @@ bool stick_required(CalcContext& context, RunValues& run, const StickReadings& r
     const double y_near = u * u / (2 * k);
     const double height = (r.theodolite + z_near) - (y_near - y_theodolite);
     if (!all_finite({k, u, s, y_theodolite, y_near, height})) return calculation_fault(context);
+    // A stick reads the cable's height above the ground: none reaches below it.
+    if (height < 0) {
+        show_error(context, "Error : No height stick can be set to this sag.  At the required sag the cable would "
+                            "hang " + format_number(-height, pattern::Measure, context.numbers) +
+                                (context.imperial() ? " ft" : " m") +
+                                " below the ground at the theodolite station.\n\r\n\rCheck the input data, set up "
+                                "the theodolite where the cable hangs above the ground, or use another method.");
+        return false;
+    }
     context.write("HSM_Required_Stick_Height_Edit", height, pattern::Measure);
     context.write("HSM_Required_Sag_Edit", run.required_sag, pattern::Measure);
     stick_sketch(run, r, z_near, rise, height);

@@ -1,9 +1,14 @@
 // What the calculation run hands to a survey method, and what the method hands back.
 #pragma once
 
+#include "calc/precision/band.h"
 #include "calc/span_sketch.h"
 
+#include <optional>
+
 namespace vortan {
+
+struct TouchAdvice;  // calc/sight_line_touch.h
 
 struct RunValues {
     double span_length = 0;   // L, in the length unit in force
@@ -16,6 +21,11 @@ struct RunValues {
     double actual_sag = 0;      // S, set by the method when checking a sag
     SpanSketch sketch;          // what the method observed, for the span diagram
     double horizontal_tension = 0;  // H in kN, set by the dynamometer methods
+    // Where the method's sight line touches the cable, from the near support,
+    // and what the user can change when it touches too near a support.
+    std::optional<double> touch;
+    const TouchAdvice* touch_advice = nullptr;
+    std::optional<ResultBand> band;  // set once a successful run has worked it out
 
     // The sag the run set out (sagging) or found (checking).
     double sag() const { return sagging ? required_sag : actual_sag; }

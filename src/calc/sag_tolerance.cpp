@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* Tolerance_Fields[] = {"Tolerance_Required_Sag_Edit", "Tolerance_Actual_Sag_Edit",
                                             "Tolerance_Difference_Edit", "Tolerance_Difference_Percent_Edit",
-                                            "Tolerance_Result_Edit"};
+                                            "Tolerance_Uncertainty_Edit", "Tolerance_Result_Edit"};
 
 // The number in a field, nothing for an empty field or other text.
 std::optional<double> field_number(const CalcContext& context, const char* field) {
@@ -27,8 +27,36 @@ std::string percent_text(const CalcContext& context, double percent) {
 
 }  // namespace
 
+Verdict sag_verdict(double difference, double limit, double band) {
+    const double distance = std::fabs(difference);
+    if (distance + band <= limit) return Verdict::Pass;
+    if (distance - band > limit) return Verdict::Fail;
+    return Verdict::Inconclusive;
+}
+
+const char* verdict_word(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Pass: return "PASS";
+    case Verdict::Fail: return "FAIL";
+    case Verdict::Inconclusive: return "INCONCLUSIVE";
+    }
+    return "";
+}
+
+std::string verdict_text(Verdict verdict, const std::string& tolerance_percent, const std::string& band_length) {
+    const std::string within = "\xC2\xB1 " + tolerance_percent, band = "\xC2\xB1 " + band_length;
+    switch (verdict) {
+    case Verdict::Pass: return "PASS: within " + within + ", the " + band + " band included";
+    case Verdict::Fail: return "FAIL: outside " + within + ", even at the near edge of the " + band + " band";
+    case Verdict::Inconclusive:
+        return "INCONCLUSIVE: the " + band + " band straddles the " + within +
+               " limit; observe again, or use a more precise method";
+    }
+    return "";
+}
+
 std::optional<SagTolerance> check_sag_tolerance(const CalcContext& context, double actual_sag,
-                                                double tolerance_percent) {
+                                                double tolerance_percent, double band) {
     auto upper = field_number(context, "Upper_Temperature_Degrees_Edit");
     auto upper_sag = field_number(context, "Upper_Sag_Edit");
     auto lower = field_number(context, "Lower_Temperature_Degrees_Edit");
@@ -42,7 +70,7 @@ std::optional<SagTolerance> check_sag_tolerance(const CalcContext& context, doub
     const double difference = actual_sag - required;
     const double percent = difference / required * 100;
     if (!std::isfinite(percent)) return std::nullopt;
-    return SagTolerance{required, difference, percent, std::fabs(percent) <= tolerance_percent};
+    return SagTolerance{required, difference, percent, sag_verdict(difference, required * tolerance_percent / 100, band)};
 }
 
 double sag_tolerance_percent(const std::string& text, const NumberFormat& numbers) {
@@ -54,11 +82,13 @@ void clear_sag_tolerance(Form& form) {
     for (const char* field : Tolerance_Fields) form.set_text(field, "");
 }
 
-void show_sag_tolerance(CalcContext& context, bool checking, double actual_sag, const std::string& tolerance_text) {
+void show_sag_tolerance(CalcContext& context, bool checking, double actual_sag, const std::string& tolerance_text,
+                        const std::optional<ResultBand>& band) {
     clear_sag_tolerance(context.form);
     if (!checking) return;
     const double tolerance = sag_tolerance_percent(tolerance_text, context.numbers);
-    auto check = check_sag_tolerance(context, actual_sag, tolerance);
+    const double combined = band ? band->combined() : 0;
+    auto check = check_sag_tolerance(context, actual_sag, tolerance, combined);
     if (!check) {
         context.form.set_text("Tolerance_Result_Edit", "Enter both schedule rows to compare");
         return;
@@ -67,9 +97,11 @@ void show_sag_tolerance(CalcContext& context, bool checking, double actual_sag, 
     context.write("Tolerance_Actual_Sag_Edit", actual_sag, pattern::Measure);
     context.write("Tolerance_Difference_Edit", check->difference, pattern::Measure);
     context.form.set_text("Tolerance_Difference_Percent_Edit", percent_text(context, check->percent));
-    const std::string within = percent_text(context, tolerance);
+    if (band) context.write("Tolerance_Uncertainty_Edit", band->half_width, pattern::Measure);
+    const std::string unit = context.imperial() ? " ft" : " m";
     context.form.set_text("Tolerance_Result_Edit",
-                          check->pass ? "PASS: within \xC2\xB1 " + within : "FAIL: outside \xC2\xB1 " + within);
+                          verdict_text(check->verdict, percent_text(context, tolerance),
+                                       format_number(combined, pattern::Measure, context.numbers) + unit));
 }
 
 }  // namespace vortan

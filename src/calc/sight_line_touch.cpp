@@ -9,11 +9,17 @@ double touch_point(double span, double sag, double slope_over_chord) {
     return span / 2 + slope_over_chord * span * span / (8 * sag);
 }
 
-bool refuse_touch_outside_span(CalcContext& context, double span, double touch, const TouchAdvice& advice) {
+bool refuse_touch_outside_span(CalcContext& context, RunValues& run, double touch, const TouchAdvice& advice) {
     // A line through a support itself (a board exactly four sags down) is on
-    // the span; rounding must not push it off.
+    // the span; rounding must not push it off. Whether the sighting shows the
+    // sag there or only bounds it is for the band to tell.
+    const double span = run.span_length;
     const double slack = 1e-9 * span;
-    if (-slack <= touch && touch <= span + slack) return false;
+    if (-slack <= touch && touch <= span + slack) {
+        run.touch = touch;
+        run.touch_advice = &advice;
+        return false;
+    }
     const bool behind = touch < 0;
     const double distance = behind ? -touch : touch - span;
     const std::string where = format_number(distance, pattern::Measure, context.numbers) +

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calc/calc_context.h"
+#include "calc/run_values.h"
 
 namespace vortan {
 
@@ -21,6 +22,7 @@ struct TouchAdvice {
 
 // True (after the error, shown also while quiet) when the touch point lies
 // outside the span: no such sighting can be taken on the real cable.
-bool refuse_touch_outside_span(CalcContext& context, double span, double touch, const TouchAdvice& advice);
+// Otherwise the run keeps the touch point and the advice, for its band.
+bool refuse_touch_outside_span(CalcContext& context, RunValues& run, double touch, const TouchAdvice& advice);
 
 }  // namespace vortan

@@ -62,7 +62,7 @@ bool sightboard_required(CalcContext& context, RunValues& run, double far) {
     // the negative root would set the board for a line touching behind the near support.
     const double touch = touch_point(run.span_length, sag, (near - far) / run.span_length);
     if (!all_finite({touch})) return calculation_fault(context);
-    if (refuse_touch_outside_span(context, run.span_length, touch, Sightboard_Advice)) return false;
+    if (refuse_touch_outside_span(context, run, touch, Sightboard_Advice)) return false;
     const double ratio = near / sag;
     if (!(ratio >= 0)) return calculation_fault(context);
     const double percent = 50 * std::sqrt(ratio);
@@ -84,7 +84,7 @@ bool sightboard_actual(CalcContext& context, RunValues& run, double near, double
     const double percent = 50 * std::sqrt(ratio);
     const double touch = touch_point(run.span_length, sag, (near - far) / run.span_length);
     if (!all_finite({sag, percent, touch})) return calculation_fault(context);
-    if (refuse_touch_outside_span(context, run.span_length, touch, Sightboard_Advice)) return false;
+    if (refuse_touch_outside_span(context, run, touch, Sightboard_Advice)) return false;
     write_percent(context, "SBM_Actual_Percent_Edit", percent);
     context.write("SBM_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;
@@ -125,7 +125,7 @@ bool level_actual(CalcContext& context, RunValues& run, double rise, double tele
     const double percent = 50 * std::sqrt(telescope / sag);
     const double touch = touch_point(run.span_length, sag, -rise / run.span_length);
     if (!all_finite({sag, percent, touch}) || sag < 0) return calculation_fault(context);
-    if (refuse_touch_outside_span(context, run.span_length, touch, Level_Advice)) return false;
+    if (refuse_touch_outside_span(context, run, touch, Level_Advice)) return false;
     write_percent(context, "LSM_Actual_Percent_Edit", percent);
     context.write("LSM_Actual_Sag_Edit", sag, pattern::Measure);
     run.actual_sag = sag;

@@ -97,7 +97,7 @@ bool write_required(CalcContext& context, const RunValues& run, const TangentPag
 bool write_actual(CalcContext& context, RunValues& run, const TangentPage& page, const TouchAdvice& advice,
                   const std::optional<Sighting>& sighting) {
     if (!sighting) return calculation_fault(context);
-    if (refuse_touch_outside_span(context, run.span_length, sighting->touch, advice)) return false;
+    if (refuse_touch_outside_span(context, run, sighting->touch, advice)) return false;
     context.form.set_text(page.field("Actual_Percent_Edit"), percent_text(context, sighting->percent));
     context.write(page.field("Actual_Sag_Edit"), sighting->sag, pattern::Angle);
     context.write(page.field("Actual_Tension_Edit"), 0, pattern::Measure);
@@ -131,7 +131,7 @@ bool Tangent_1_Span_Method(CalcContext& context, RunValues& run) {
     // 3
     if (a * sag < 0) return calculation_fault(context);
     double slope = (4 * std::sqrt(a * sag) + h - 4 * sag) / span;
-    if (refuse_touch_outside_span(context, span, touch_point(span, sag, slope - h / span), Tangent_1_Advice))
+    if (refuse_touch_outside_span(context, run, touch_point(span, sag, slope - h / span), Tangent_1_Advice))
         return false;
     tangent_sketch(run, {0, -a}, slope, h);
     return write_required(context, run, page, slope, 50 * std::sqrt(a / sag));
@@ -170,7 +170,7 @@ bool Tangent_2_Span_Method(CalcContext& context, RunValues& run) {
     double q = b * b - 2 * x * b + 2 * k * near_height;
     if (!(q >= 0) || k == 0) return calculation_fault(context);
     double slope = (std::sqrt(q) + x - b) / k;
-    if (refuse_touch_outside_span(context, span, touch_point(span, sag, slope - h / span), Tangent_2_Advice))
+    if (refuse_touch_outside_span(context, run, touch_point(span, sag, slope - h / span), Tangent_2_Advice))
         return false;
     double r = (near_height - b * slope) / sag;
     if (!(r >= 0)) return calculation_fault(context);

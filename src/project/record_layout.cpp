@@ -6,6 +6,8 @@
 namespace vortan {
 
 namespace {
+
+
 constexpr FieldKind Int = FieldKind::Integer;
 constexpr FieldKind Text = FieldKind::TypedText;
 constexpr FieldKind Number = FieldKind::TypedNumber;
@@ -114,5 +116,28 @@ std::optional<Quantity> stored_quantity(const std::string& field) {
             if (f.kind == FieldKind::Measure && field == f.name) return f.quantity;
     return std::nullopt;
 }
+
+void load_record_text(CalcContext& context, const RecordField& field, const std::string& stored) {
+    if (field.kind == FieldKind::TypedNumber) {
+        const bool file_separators = context.numbers.decimal == NumberFormat{}.decimal;
+        context.form.set_text(field.name, file_separators ? stored
+                                                          : rewritten_number(stored, NumberFormat{}, context.numbers)
+                                                                .value_or(stored));
+        return;
+    }
+    if (field.kind != FieldKind::Measure) {
+        context.form.set_text(field.name, stored);
+        return;
+    }
+    // The shown text stands for the stored value, which calculations use.
+    context.form.set_shown(field.name,
+                           display_text_of_stored(stored, field.quantity, context.imperial(), context.numbers), stored);
+}
+
+void load_cable_sag_texts(CalcContext& context, const std::string& record, int first, int last) {
+    const std::vector<RecordField>& layout = cable_sag_layout();
+    for (int n = first; n <= last; ++n) load_record_text(context, layout[static_cast<size_t>(n - 1)], record_field(record, n));
+}
+
 
 }  // namespace vortan

@@ -35,6 +35,14 @@ const std::vector<RecordField>& cable_sag_layout();
 // The quantity of a field that records store as a metric measure, or nullopt.
 std::optional<Quantity> stored_quantity(const std::string& field);
 
+// A text field of a record into its named field, measures shown in the units
+// in force (the stored text kept as their source).
+void load_record_text(CalcContext& context, const RecordField& field, const std::string& stored);
+
+// Fields first to last of a cable-sag record into their named fields of the
+// context's form, measures shown in the units in force.
+void load_cable_sag_texts(CalcContext& context, const std::string& record, int first, int last);
+
 // The strict integer of a record field, or nullopt.
 std::optional<int> record_integer(const std::string& record, int n);
 
