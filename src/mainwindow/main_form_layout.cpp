@@ -187,6 +187,7 @@ void add_timing_fields(FormBuilder& b, Form& form, const TimingPage& t) {
            prefix + "Actual_Time_Units_Label");
     b.read_only(t.page, t.required_sag_field, "Required Sag :", "Required sag", b.unit(Length_Units));
     b.read_only(t.page, prefix + "Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
+    add_actual_sag_band(b, t.page, prefix + "Actual_Sag_Edit");
     form.control(prefix + "Required_Time_Units_Label").caption = "secs";
     form.control(prefix + "Actual_Time_Units_Label").caption = "secs";
 }
@@ -248,8 +249,13 @@ void add_sag_aids(FormBuilder& b) {
                 b.unit(Length_Units));
     b.read_only(group, "Tolerance_Difference_Percent_Edit", "Difference % :",
                 "Difference as a percentage of the required sag");
+    b.read_only(group, "Tolerance_Uncertainty_Edit", "Uncertainty \xC2\xB1 :",
+                "95 % half-width of the actual sag, from the instrument precision set under Setup, Theodolite "
+                "Settings",
+                b.unit(Length_Units));
     b.read_only(group, "Tolerance_Result_Edit", "Result :",
-                "Pass or fail against the tolerance set under Setup, Program Settings")
+                "PASS, FAIL or INCONCLUSIVE against the tolerance set under Setup, Program Settings, the band of "
+                "both sags included")
         .characters = 30;
 }
 

@@ -115,6 +115,9 @@ void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& pr
     // 6: project texts, the vertical circle and the lists.
     Form& setup = setup_.form();
     for (const char* text : Project_Texts) setup.set_text(text, profile.text(Master_Section, text));
+    // A project of an earlier version keeps no precisions: the defaults.
+    for (const PrecisionSetting& setting : precision_settings())
+        setup_.precisions().show_stored(setting, profile.text(Master_Section, setting.field));
     fill_project_details(form_, setup);
     for (const char* circle : Vertical_Circles)
         setup.set_checked(circle, profile.boolean(Master_Section, circle, std::string(circle) == "Zenith_RadioButton"));
@@ -247,6 +250,8 @@ bool MainWindow::save_project() {
     profile.set(Master_Section, "Settings_Data_Format_Version", std::to_string(Settings_Data_Format_Version));
     profile.set(Master_Section, "Span_Cable_Data_Format_Version", std::to_string(Span_Cable_Data_Format_Version));
     for (const char* text : Project_Texts) profile.set(Master_Section, text, setup_.form().text(text));
+    for (const PrecisionSetting& setting : precision_settings())
+        profile.set(Master_Section, setting.field, setup_.precisions().stored(setting));
     storage::SaveSet set;
     set.files.push_back({master, ""});
     std::vector<storage::FileContent>& files = set.files;

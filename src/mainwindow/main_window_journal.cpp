@@ -21,6 +21,7 @@ const std::vector<std::string>& project_values() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> all(std::begin(Project_Texts), std::end(Project_Texts));
         all.insert(all.end(), std::begin(Vertical_Circles), std::end(Vertical_Circles));
+        for (const PrecisionSetting& setting : precision_settings()) all.push_back(setting.field);
         return all;
     }();
     return names;
@@ -69,7 +70,12 @@ journal::ProjectView MainWindow::project_state(bool pending_only) const {
     for (const std::string& name : project_values()) {
         if (pending_only && !journal_pending_.count(name)) continue;
         const Control& control = setup.control(name);
-        state.values[name] = control.kind == ControlKind::RadioButton ? (control.checked ? "1" : "0") : control.text;
+        // A precision is journalled as the file keeps it, metric, so that a
+        // recovery under other units shows the value that was typed.
+        if (const PrecisionSetting* precision = precision_setting_of(name))
+            state.values[name] = setup_.precisions().stored(*precision);
+        else
+            state.values[name] = control.kind == ControlKind::RadioButton ? (control.checked ? "1" : "0") : control.text;
     }
     for (const SideFile& side : side_files())
         if (!pending_only || journal_pending_.count(side.list))
@@ -222,8 +228,12 @@ void MainWindow::recover(const journal::JournalContents& contents, journal::Proj
 void MainWindow::show_recovered_state(const journal::ProjectState& state, int span) {
     Form& setup = setup_.form();
     for (const auto& [name, value] : state.values) {
-        if (setup.control(name).kind == ControlKind::RadioButton) setup.set_checked(name, value == "1");
-        else setup.set_text(name, value);
+        if (const PrecisionSetting* precision = precision_setting_of(name))
+            setup_.precisions().show_stored(*precision, value);
+        else if (setup.control(name).kind == ControlKind::RadioButton)
+            setup.set_checked(name, value == "1");
+        else
+            setup.set_text(name, value);
     }
     for (const SideFile& side : side_files()) {
         auto lines = state.lists.find(side.list);

@@ -78,6 +78,7 @@ void MainWindow::reset(std::optional<Answer> answer) {
         fill_cable_positions(form_, setup);
         fill_code_names(form_, setup);
         for (const char* text : Project_Texts) setup.set_text(text, "");
+        setup_.precisions().show_defaults();
     }
     // 9-11
     fill_project_details(form_, setup_.form());

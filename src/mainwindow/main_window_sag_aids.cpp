@@ -27,7 +27,8 @@ void MainWindow::show_sag_aids(CalcContext& context, const RunValues& run) {
                     diagram_shapes(span_diagram(run.span_length, run.sag(), run.sagging, run.sketch), Diagram_Design_Width,
                                    Diagram_Design_Height, unit));
     form_.set_caption("Accuracy_Notes_Label", joined(accuracy_notes(context, run)));
-    show_sag_tolerance(context, !run.sagging, run.actual_sag, setup_.form().text("Sag_Tolerance_Percent_Edit"));
+    show_sag_tolerance(context, !run.sagging, run.actual_sag, setup_.form().text("Sag_Tolerance_Percent_Edit"),
+                       run.band);
 }
 
 void MainWindow::clear_sag_aids() {

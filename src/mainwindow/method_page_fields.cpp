@@ -1,5 +1,7 @@
 #include "mainwindow/method_page_fields.h"
 
+#include "calc/precision/method_readings.h"
+
 namespace vortan {
 
 namespace {
@@ -26,6 +28,17 @@ void hide_from_screen(Form& form, const std::string& name) {
     }
 }
 
+}  // namespace
+
+void add_actual_sag_band(FormBuilder& b, const std::string& page, const std::string& actual) {
+    b.read_only(page, band_field_of(actual.c_str()), "",
+                "95 % band of the actual sag, from the instrument precision set under Setup, Theodolite Settings",
+                b.unit(Length_Units))
+        .characters = 7;
+}
+
+namespace {
+
 // Required and actual percentages carry their own " %", so no unit label.
 void add_percents(FormBuilder& b, const std::string& page, const std::string& required,
                   const std::string& actual, const std::string& required_hint,
@@ -38,6 +51,7 @@ void add_sags(FormBuilder& b, const std::string& page, const std::string& requir
               const std::string& actual) {
     b.read_only(page, required, "Required Sag :", "Required sag", b.unit(Length_Units));
     b.read_only(page, actual, "Actual Sag :", "Actual sag", b.unit(Length_Units));
+    add_actual_sag_band(b, page, actual);
 }
 
 void add_sightboard(FormBuilder& b) {
@@ -159,6 +173,7 @@ void add_offset_2_span(FormBuilder& b, Form& form) {
                 b.unit(Percent_Units));
     b.read_only(sag, "Off_2S_Reqd_Sag_Edit", "Required :", "Required sag", b.unit(Length_Units));
     b.read_only(sag, "Off_2S_Actual_Sag_Edit", "Actual :", "Actual sag", b.unit(Length_Units));
+    add_actual_sag_band(b, sag, "Off_2S_Actual_Sag_Edit");
     b.read_only(sag, "Off_2S_Actual_Tension_Edit", "Tension :", "Actual tension");
     hide_from_screen(form, "Off_2S_Actual_Tension_Edit");
 }
@@ -197,6 +212,7 @@ void add_clino_1_span(FormBuilder& b) {
     b.edit(page, "Clino_1_Tan_L1_Edit", "L1 Distance :", "Distance L1 from the near structure",
            b.unit(Length_Units));
     b.read_only(page, "Clino_1_Tan_Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
+    add_actual_sag_band(b, page, "Clino_1_Tan_Actual_Sag_Edit");
     b.label(page, "Clino_1_Tan_Note_Label",
             "N.B.  If you are standing behind the Near Structure, then the gradient to the Far "
             "Structure should be a negative number !");
@@ -206,6 +222,7 @@ void add_clino_2_span(FormBuilder& b) {
     const std::string page = "Clino_2_Span_TabSheet";
     add_clinometer(b, page, "Clino_2_Tan_");
     b.read_only(page, "Clino_2_Tan_Actual_Sag_Edit", "Actual Sag :", "Actual sag", b.unit(Length_Units));
+    add_actual_sag_band(b, page, "Clino_2_Tan_Actual_Sag_Edit");
 }
 
 void add_shunt_dynamometer(FormBuilder& b) {

@@ -61,29 +61,6 @@ std::string build_record(const CalcContext& context, const std::vector<RecordFie
     return join_record(fields);
 }
 
-// A text field of a record into its named field, measures in the units in force.
-void load_text(CalcContext& context, const RecordField& field, const std::string& stored) {
-    if (field.kind == FieldKind::TypedNumber) {
-        const bool file_separators = context.numbers.decimal == NumberFormat{}.decimal;
-        context.form.set_text(field.name, file_separators ? stored
-                                                          : rewritten_number(stored, NumberFormat{}, context.numbers)
-                                                                .value_or(stored));
-        return;
-    }
-    if (field.kind != FieldKind::Measure) {
-        context.form.set_text(field.name, stored);
-        return;
-    }
-    // The shown text stands for the stored value, which calculations use.
-    context.form.set_shown(field.name,
-                           display_text_of_stored(stored, field.quantity, context.imperial(), context.numbers), stored);
-}
-
-void load_texts(CalcContext& context, const std::string& record, int first, int last) {
-    const std::vector<RecordField>& layout = cable_sag_layout();
-    for (int n = first; n <= last; ++n) load_text(context, layout[static_cast<size_t>(n - 1)], record_field(record, n));
-}
-
 bool same_key(const std::string& a, const std::string& b) {
     for (int n = 1; n <= 4; ++n) {
         auto x = record_integer(a, n), y = record_integer(b, n);
@@ -107,7 +84,7 @@ void store_sag_span_record(Form& form, int n, const std::string& record) {
 
 void load_sag_span_record(CalcContext& context, const std::string& record) {
     const std::vector<RecordField>& layout = sag_span_layout();
-    for (int n = 2; n <= 4; ++n) load_text(context, layout[static_cast<size_t>(n - 1)], record_field(record, n));
+    for (int n = 2; n <= 4; ++n) load_record_text(context, layout[static_cast<size_t>(n - 1)], record_field(record, n));
     context.form.set_item_index("Inspector_Surname_ComboBox", record_integer(record, 5).value_or(-1));
 }
 
@@ -153,10 +130,10 @@ void load_cable_sag_record(CalcContext& context, const std::string& record) {
     // The sag mode before the method fields, so the right columns show; any
     // mode but "Check Cable Sag" is sagging.
     form.set_item_index("Sag_New_or_Existing_RadioGroup", index(8) == 1 ? 1 : 0);
-    load_texts(context, record, 9, 18);
+    load_cable_sag_texts(context, record, 9, 18);
     int page = index(19);
     if (page >= 0 && page < Method_Page_Count) form.set_active_page("Calc_Method_PageControl", page);
-    load_texts(context, record, 20, Cable_Sag_Field_Count);
+    load_cable_sag_texts(context, record, 20, Cable_Sag_Field_Count);
 }
 
 }  // namespace vortan
