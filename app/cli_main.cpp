@@ -70,7 +70,8 @@ void print_error(const std::string& line) { std::cerr << line << '\n'; }
 
 void print_synopsis(std::ostream& out) {
     out << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc [--imperial] PROJECT.vtn | "
-           "report PROJECT.vtn | schedule PROJECT.vtn [--section N] [--csv]\n"
+           "report [--csv] PROJECT.vtn | overview PROJECT.vtn |\n"
+           "       schedule PROJECT.vtn [--section N] [--csv]\n"
            "       vortan-cli --help | --version\n";
 }
 
@@ -87,7 +88,8 @@ int help() {
                  "  check PROJECT.vtn             verify the master file's own check and the CRC of every side file\n"
                  "  recalc [--imperial] PROJECT.vtn\n"
                  "                                recalculate every stored cable sag, one line each\n"
-                 "  report PROJECT.vtn            print the sag report\n"
+                 "  report [--csv] PROJECT.vtn    print the sag report (--csv: its data with verdict and band)\n"
+                 "  overview PROJECT.vtn          print the line overview as CSV, verdict and band included\n"
                  "  schedule PROJECT.vtn [--section N] [--csv]\n"
                  "                                print the stringing charts (--csv: CSV in SI units)\n"
                  "\nOptions:\n"
@@ -128,6 +130,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc >= 3 && std::strcmp(argv[1], "schedule") == 0) return schedule(argc, argv);
+    if (argc == 4 && std::strcmp(argv[1], "report") == 0 && std::strcmp(argv[2], "--csv") == 0)
+        return vortan::report_project(argv[3], local_time_now(), print, print_error, true);
     if (argc == 4 && std::strcmp(argv[1], "recalc") == 0 && std::strcmp(argv[2], "--imperial") == 0)
         return vortan::recalc_project(argv[3], print, true);
     if (argc != 3) return usage();
@@ -152,5 +156,6 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "recalc") == 0) return vortan::recalc_project(argv[2], print);
     if (std::strcmp(argv[1], "report") == 0)
         return vortan::report_project(argv[2], local_time_now(), print, print_error);
+    if (std::strcmp(argv[1], "overview") == 0) return vortan::overview_project(argv[2], print, print_error);
     return usage();
 }

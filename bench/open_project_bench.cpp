@@ -146,6 +146,7 @@ int main() {
     fill_the_line(window.form());
     port.queue_files({master});
     const double save = bench::seconds_of([&] { window.form().user_click("Save_As_Option"); });
+    window.end_without_saving();  // the saving window lets go of the project for the reader
 
     ScriptedPort reader_port;
     SetupEditor reader_setup;

@@ -40,12 +40,35 @@ inline std::string cable_sag(int span, int position) {
     return record;
 }
 
-inline void given_line(Form& main_window) {
+// The same cable sag checked by a pendulum swing: its verdict asks for the
+// band, which runs the method again for each reading.
+inline std::string checked_cable_sag(int span, int position) {
+    std::vector<std::string> fields(74, "");
+    fields[0] = std::to_string(span);
+    for (int f : {1, 2, 3, 4, 9, 11}) fields[static_cast<size_t>(f)] = "0";
+    fields[5] = std::to_string(position);
+    fields[7] = "1";
+    fields[8] = "07-Dec-2026";
+    fields[10] = "15";
+    fields[12] = "20";
+    fields[13] = "10";
+    fields[14] = "9.80";
+    fields[15] = "9.40";
+    fields[17] = "9.62";
+    fields[18] = "8";
+    fields[19] = "5";
+    fields[20] = std::to_string(27.0 + 0.1 * (position + span % 10));
+    std::string record;
+    for (const std::string& field : fields) record += field + "\t";
+    return record;
+}
+
+inline void given_line(Form& main_window, bool checked = false) {
     std::vector<std::string> spans, cables;
     for (int n = 1; n <= Sag_Spans; ++n) {
         spans.push_back(std::to_string(n) + "\tT" + std::to_string(n) + "\tT" + std::to_string(n + 1) + "\t" +
                         std::to_string(250 + n % 150) + "\t-1\t");
-        for (int p = 0; p < Cable_Sags_Per_Span; ++p) cables.push_back(cable_sag(n, p));
+        for (int p = 0; p < Cable_Sags_Per_Span; ++p) cables.push_back(checked ? checked_cable_sag(n, p) : cable_sag(n, p));
     }
     main_window.set_items("Pole_Data_Listbox", std::move(spans));
     main_window.set_items("Cable_Bundle_Record_Listbox", std::move(cables));

@@ -1,6 +1,8 @@
 #include "gui/line_overview_model.h"
 
 #include "mainwindow/main_window.h"
+#include "overview/overview_csv.h"
+#include "setup/precision_fields.h"
 
 #include <QBrush>
 #include <QColor>
@@ -19,7 +21,9 @@ bool follows(const Control& control) {
                                           "Units_of_Measure_RadioGroup", "Sag_Tolerance_Percent_Edit"};
     for (const char* name : watched)
         if (control.name == name) return true;
-    return false;
+    // The bands follow the instrument precision and the angle circle the readings are taken in.
+    return precision_setting_of(control.name) != nullptr || control.name == "Zenith_RadioButton" ||
+           control.name == "Altitude_RadioButton" || control.name == "Nadir_RadioButton";
 }
 
 }  // namespace
@@ -49,6 +53,8 @@ void LineOverviewModel::refresh() {
     overview_.refresh();
     endResetModel();
 }
+
+std::string LineOverviewModel::csv() const { return overview_csv(overview_, window_.setup().imperial()); }
 
 QModelIndex LineOverviewModel::index(int row, int column, const QModelIndex& parent) const {
     if (!hasIndex(row, column, parent)) return {};
@@ -90,19 +96,25 @@ QVariant LineOverviewModel::data(const QModelIndex& index, int role) const {
     const int cable = index.internalId() == Span_Row ? -1 : index.row();
     const auto column = static_cast<OverviewColumn>(index.column());
     const auto check = overview_.check(span, cable);
-    const bool failing = check && !check->pass;
+    const bool failing = check && check->verdict == Verdict::Fail;
+    const bool unsure = check && check->verdict == Verdict::Inconclusive;
+    const bool verdict_column = column == OverviewColumn::Check || column == OverviewColumn::Difference_Percent ||
+                                column == OverviewColumn::Band;
     switch (role) {
     case Qt::DisplayRole: return QString::fromStdString(overview_.text(span, cable, column));
     case Sort_Role:
         if (auto value = overview_.number(span, cable, column)) return *value;
         return QString::fromStdString(overview_.text(span, cable, column));
     case Failing_Role: return failing;
+    case Inconclusive_Role: return unsure;
+    // Red for a sag outside its tolerance, amber for one the band cannot decide.
     case Qt::BackgroundRole:
         if (failing) return QBrush(QColor(255, 214, 214));
+        if (unsure) return QBrush(QColor(255, 236, 196));
         return {};
     case Qt::ForegroundRole:
-        if (failing && (column == OverviewColumn::Check || column == OverviewColumn::Difference_Percent))
-            return QBrush(QColor(170, 0, 0));
+        if (failing && verdict_column) return QBrush(QColor(170, 0, 0));
+        if (unsure && verdict_column) return QBrush(QColor(140, 80, 0));
         return {};
     case Qt::TextAlignmentRole:
         if (overview_.number(span, cable, column)) return int(Qt::AlignRight | Qt::AlignVCenter);

@@ -20,6 +20,8 @@ public:
     static constexpr int Sort_Role = Qt::UserRole;
     // True on the cells of a cable sag whose check fails.
     static constexpr int Failing_Role = Qt::UserRole + 1;
+    // True on the cells of a cable sag whose band straddles a tolerance limit.
+    static constexpr int Inconclusive_Role = Qt::UserRole + 2;
 
     explicit LineOverviewModel(MainWindow& window, QObject* parent = nullptr);
 
@@ -36,6 +38,8 @@ public:
     // position; -1 or a position not under that span: the span's row).
     QModelIndex index_of(int span, int cable_sag) const;
     bool matches(const QModelIndex& index, const QString& text) const;
+    // Every row as CSV, in the order of the line.
+    std::string csv() const;
     // Rereads the records now (changes are otherwise taken at the next event loop turn).
     void refresh();
 

@@ -1,13 +1,16 @@
 #include "gui/line_overview_view.h"
 
 #include "gui/line_overview_model.h"
+#include "gui/report_export.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/record_transfer.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -40,11 +43,16 @@ private:
 
 LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     : QWidget(parent), window_(window), model_(new LineOverviewModel(window, this)),
-      sorted_(new OverviewFilter(this)), filter_(new QLineEdit(this)), tree_(new QTreeView(this)) {
+      sorted_(new OverviewFilter(this)), filter_(new QLineEdit(this)), tree_(new QTreeView(this)),
+      export_(new QToolButton(this)) {
     // Names of the view's own, not of the window's components.
     setObjectName(QStringLiteral("lineOverview"));
     filter_->setObjectName(QStringLiteral("lineOverviewFilter"));
-    filter_->setPlaceholderText(tr("Filter: structure, cable, method, FAIL ..."));
+    filter_->setPlaceholderText(tr("Filter: structure, cable, method, FAIL, INCONCLUSIVE ..."));
+    export_->setObjectName(QStringLiteral("lineOverviewExport"));
+    export_->setText(tr("CSV..."));
+    export_->setToolTip(tr("Export the line overview, verdicts and bands included, as a CSV file"));
+    connect(export_, &QToolButton::clicked, this, &LineOverviewView::export_csv);
     tree_->setObjectName(QStringLiteral("lineOverviewTree"));
 
     sorted_->setSourceModel(model_);
@@ -91,7 +99,10 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(filter_);
+    auto* top = new QHBoxLayout;
+    top->addWidget(filter_, 1);
+    top->addWidget(export_);
+    layout->addLayout(top);
     layout->addWidget(tree_);
     model_->refresh();
     tree_->header()->resizeSections(QHeaderView::ResizeToContents);
@@ -121,6 +132,12 @@ void LineOverviewView::show_current() {
     // Made current without a click: nothing moves the window back.
     tree_->setCurrentIndex(row);
     tree_->scrollTo(row);
+}
+
+void LineOverviewView::export_csv() {
+    const QString path = chosen_export_file(this, tr("Export Line Overview"), QStringLiteral("line-overview.csv"),
+                                            tr("CSV File (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty()) report_export_failure(this, export_report_csv(path, model_->csv()));
 }
 
 }  // namespace vortan::gui

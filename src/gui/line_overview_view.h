@@ -1,11 +1,13 @@
 // The line overview panel: a filter field over the tree of sag-spans and
 // cable sags, sortable by any column. A click or Enter on a row goes there
-// as the navigation buttons go, asking first about unpreserved edits.
+// as the navigation buttons go, asking first about unpreserved edits. A
+// button beside the filter exports the rows as CSV.
 #pragma once
 
 #include <QWidget>
 
 class QLineEdit;
+class QToolButton;
 class QSortFilterProxyModel;
 class QTreeView;
 
@@ -30,12 +32,15 @@ private:
     // The row of the span and cable sag the window shows is the current row.
     void show_current_soon();
     void show_current();
+    // Writes every row, verdict and band included, to a CSV file the user names.
+    void export_csv();
 
     MainWindow& window_;
     LineOverviewModel* model_;
     QSortFilterProxyModel* sorted_;
     QLineEdit* filter_;
     QTreeView* tree_;
+    QToolButton* export_;
     bool show_current_pending_ = false;
 };
 

@@ -1,7 +1,10 @@
 #include "gui/report_export.h"
 
+#include "gui/message_box.h"
 #include "gui/report_printer.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QSaveFile>
 
 namespace vortan::gui {
@@ -28,6 +31,19 @@ QString export_report_pdf(const QString& path, const std::vector<std::string>& l
     (void)lines;
     return QStringLiteral("The file '%1' could not be written: %2").arg(path, why_printing_unavailable());
 #endif
+}
+
+QString chosen_export_file(QWidget* parent, const QString& title, const QString& name, const QString& filter,
+                           const QString& suffix) {
+    QFileDialog dialog(parent, title, QDir::home().filePath(name), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+void report_export_failure(QWidget* parent, const QString& failure) {
+    if (failure.isEmpty()) return;
+    show_message_box(parent, MessageKind::Error, Buttons::OK, "Error : " + failure.toStdString());
 }
 
 }  // namespace vortan::gui

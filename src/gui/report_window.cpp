@@ -136,32 +136,17 @@ void ReportWindow::set_csv(std::string csv) {
     csv_button_->setEnabled(!csv_.empty());
 }
 
-namespace {
-// Asks where to write; empty when the user cancels.
-QString chosen_file(QWidget* parent, const QString& title, const QString& name, const QString& filter,
-                    const QString& suffix) {
-    QFileDialog dialog(parent, title, QDir::home().filePath(name), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
-void report_failure(QWidget* parent, const QString& failure) {
-    if (failure.isEmpty()) return;
-    show_message_box(parent, MessageKind::Error, Buttons::OK, "Error : " + failure.toStdString());
-}
-}  // namespace
 
 void ReportWindow::Export_CSV_BitBtnClick() {
-    const QString path = chosen_file(this, QStringLiteral("Export Report Data"), QStringLiteral("sag-report.csv"),
+    const QString path = chosen_export_file(this, QStringLiteral("Export Report Data"), QStringLiteral("sag-report.csv"),
                                      QStringLiteral("CSV File (*.csv)"), QStringLiteral("csv"));
-    if (!path.isEmpty()) report_failure(this, export_report_csv(path, csv_));
+    if (!path.isEmpty()) report_export_failure(this, export_report_csv(path, csv_));
 }
 
 void ReportWindow::Export_PDF_BitBtnClick() {
-    const QString path = chosen_file(this, QStringLiteral("Export Report as PDF"), QStringLiteral("sag-report.pdf"),
+    const QString path = chosen_export_file(this, QStringLiteral("Export Report as PDF"), QStringLiteral("sag-report.pdf"),
                                      QStringLiteral("PDF File (*.pdf)"), QStringLiteral("pdf"));
-    if (!path.isEmpty()) report_failure(this, export_report_pdf(path, lines_));
+    if (!path.isEmpty()) report_export_failure(this, export_report_pdf(path, lines_));
 }
 
 void ReportWindow::Print_BitBtnClick() {

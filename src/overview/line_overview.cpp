@@ -1,7 +1,5 @@
 #include "overview/line_overview.h"
 
-#include "calc/sag_tolerance.h"
-#include "calc/temperature_compensation.h"
 #include "calc/unit_conversion.h"
 #include "project/record_fields.h"
 #include "project/setup_lists.h"
@@ -19,8 +17,7 @@ constexpr const char* Cable_Sags = "Cable_Bundle_Record_Listbox";
 
 // Cable-sag record fields.
 constexpr int Span_Number = 1, Structure_Type = 5, Cable_Position = 6, Code_Name = 7, Sag_Mode = 8, Date = 9,
-              Actual_Temperature = 11, Creep = 12, Upper_Temperature = 13, Lower_Temperature = 14, Upper_Sag = 15,
-              Lower_Sag = 16, Required_Sag = 17, Actual_Sag = 18, Method = 19;
+              Actual_Sag = 18, Method = 19;
 // Sag-span record fields.
 constexpr int Near = 2, Far = 3, Span_Length = 4;
 
@@ -47,13 +44,14 @@ std::string overview_heading(OverviewColumn column, bool imperial) {
     case OverviewColumn::Difference: return "Difference" + length;
     case OverviewColumn::Difference_Percent: return "Difference %";
     case OverviewColumn::Check: return "Check";
+    case OverviewColumn::Band: return "Band" + length;
     case OverviewColumn::Date: return "Date";
     }
     return "";
 }
 
 LineOverview::LineOverview(const Form& main, const Form& setup, const NumberFormat& numbers)
-    : main_(main), setup_(setup), numbers_(numbers) {
+    : main_(main), setup_(setup), numbers_(numbers), stored_checks_(main, setup, numbers) {
     refresh();
 }
 
@@ -83,34 +81,14 @@ std::optional<double> LineOverview::length(const std::string& record, int field)
     return imperial() ? metric_to_imperial(Quantity::Length, *metric) : *metric;
 }
 
-// What a sag is checked against: the schedule at the compensated temperature
-// (as the window's tolerance check has it, to a tenth of a degree) for a
-// checked cable; the stored required sag for one that was sagged.
-std::optional<double> LineOverview::required_sag(const std::string& record) const {
-    if (record_field(record, Sag_Mode) != "1") return length(record, Required_Sag);
-    const auto upper = stored_number(record, Upper_Temperature), lower = stored_number(record, Lower_Temperature);
-    const auto upper_sag = length(record, Upper_Sag), lower_sag = length(record, Lower_Sag);
-    const auto actual = stored_number(record, Actual_Temperature), creep = stored_number(record, Creep);
-    if (!upper || !lower || !upper_sag || !lower_sag || !actual || !creep || *upper < *lower) return std::nullopt;
-    const double compensated = std::round((*actual + *creep) * 10) / 10;
-    const double sag = schedule_sag({*upper, *upper_sag, *lower, *lower_sag}, compensated);
-    if (!(sag > 0) || !std::isfinite(sag)) return std::nullopt;
-    return sag;
-}
-
-std::optional<OverviewCheck> LineOverview::check(int span, int cable) const {
+std::optional<StoredCheck> LineOverview::check(int span, int cable) const {
     if (cable < 0) return std::nullopt;
     auto& known = checks_[static_cast<size_t>(cable_sag_index(span, cable))];
-    if (!known) known = work_out_check(record_of(span, cable));
+    if (!known) {
+        const double span_length = stored_number(record_of(span, -1), Span_Length).value_or(0);
+        known = stored_checks_.remembered_check_of(record_of(span, cable), span_length);
+    }
     return *known;
-}
-
-std::optional<OverviewCheck> LineOverview::work_out_check(const std::string& record) const {
-    const auto required = required_sag(record), actual = length(record, Actual_Sag);
-    if (!required || !actual || !(*required > 0)) return std::nullopt;
-    const double tolerance = sag_tolerance_percent(setup_.text("Sag_Tolerance_Percent_Edit"), numbers_);
-    const double difference = *actual - *required, percent = difference / *required * 100;
-    return OverviewCheck{difference, percent, std::fabs(percent) <= tolerance};
 }
 
 bool LineOverview::matches(int span, int cable, const std::string& lower_case_text) const {
@@ -131,13 +109,16 @@ std::optional<double> LineOverview::number(int span, int cable, OverviewColumn c
     if (column == OverviewColumn::Span_Length) return cable < 0 ? length(record_of(span, -1), Span_Length) : std::nullopt;
     if (cable < 0) return std::nullopt;
     switch (column) {
-    case OverviewColumn::Required_Sag: return required_sag(record_of(span, cable));
+    case OverviewColumn::Required_Sag: return stored_checks_.required_sag(record_of(span, cable));
     case OverviewColumn::Actual_Sag: return length(record_of(span, cable), Actual_Sag);
     case OverviewColumn::Difference:
         if (auto c = check(span, cable)) return c->difference;
         return std::nullopt;
     case OverviewColumn::Difference_Percent:
         if (auto c = check(span, cable)) return c->percent;
+        return std::nullopt;
+    case OverviewColumn::Band:
+        if (auto c = check(span, cable)) return c->band;
         return std::nullopt;
     default: return std::nullopt;
     }
@@ -147,6 +128,7 @@ std::string LineOverview::text(int span, int cable, OverviewColumn column) const
     const std::string& record = record_of(span, cable);
     if (auto value = number(span, cable, column)) {
         if (column == OverviewColumn::Difference_Percent) return format_number(*value, pattern::Time, numbers_) + " %";
+        if (column == OverviewColumn::Band) return "\xC2\xB1 " + format_number(*value, pattern::Measure, numbers_);
         return format_number(*value, pattern::Measure, numbers_);
     }
     if (cable < 0) return column == OverviewColumn::Name ? record_field(record, Near) + " - " + record_field(record, Far) : "";
@@ -159,7 +141,7 @@ std::string LineOverview::text(int span, int cable, OverviewColumn column) const
     case OverviewColumn::Method: return method_name(record_field(record, Method));
     case OverviewColumn::Sag_Mode: return record_field(record, Sag_Mode) == "1" ? "Check Cable Sag" : "Sag Cable";
     case OverviewColumn::Check:
-        if (auto c = check(span, cable)) return c->pass ? "Pass" : "FAIL";
+        if (auto c = check(span, cable)) return verdict_word(c->verdict);
         return "";
     case OverviewColumn::Date: return record_field(record, Date);
     default: return "";

@@ -1,9 +1,11 @@
 // The line at a glance: every sag-span and under it each of its cable sags,
 // as rows of named columns read from the record lists when asked for (no copy
-// of them), with the tolerance check of every cable sag that has both sags.
+// of them), with the tolerance check of every cable sag that has both sags:
+// its verdict, and the band of a checked sag.
 #pragma once
 
 #include "calc/number_text.h"
+#include "calc/precision/stored_check.h"
 #include "form/form.h"
 
 #include <optional>
@@ -16,20 +18,13 @@ namespace vortan {
 // a cable sag by its cable position. The check comes next, so that a narrow
 // dock shows what failed without scrolling.
 enum class OverviewColumn {
-    Name, Span_Length, Check, Difference_Percent, Required_Sag, Actual_Sag, Difference,
+    Name, Span_Length, Check, Difference_Percent, Band, Required_Sag, Actual_Sag, Difference,
     Method, Sag_Mode, Structure_Type, Code_Name, Date,
 };
 inline constexpr int Overview_Column_Count = static_cast<int>(OverviewColumn::Date) + 1;
 
 // A column's heading, with the units in force.
 std::string overview_heading(OverviewColumn column, bool imperial);
-
-// Actual against required sag: the difference in the length unit in force.
-struct OverviewCheck {
-    double difference;
-    double percent;
-    bool pass;
-};
 
 class LineOverview {
 public:
@@ -48,7 +43,9 @@ public:
     std::string text(int span, int cable, OverviewColumn column) const;
     // The value a numeric cell sorts by; nothing for text or an empty cell.
     std::optional<double> number(int span, int cable, OverviewColumn column) const;
-    std::optional<OverviewCheck> check(int span, int cable) const;
+    // Worked out once per cable sag until the next refresh: a band runs the
+    // cable's method again for each of its readings.
+    std::optional<StoredCheck> check(int span, int cable) const;
     // Does a row's name, cable, method, mode, check or date hold the text,
     // letter case ignored? (Not its numbers: a filter reads every row.)
     bool matches(int span, int cable, const std::string& lower_case_text) const;
@@ -57,17 +54,16 @@ private:
     bool imperial() const;
     const std::string& record_of(int span, int cable) const;
     std::optional<double> length(const std::string& record, int field) const;
-    std::optional<double> required_sag(const std::string& record) const;
-    std::optional<OverviewCheck> work_out_check(const std::string& record) const;
 
     const Form& main_;
     const Form& setup_;
     const NumberFormat& numbers_;
     std::vector<std::vector<int>> by_span_;
+    mutable StoredChecks stored_checks_;
     std::vector<std::string> code_names_;  // field 1 of each code-name record
     // The checks worked out so far, by cable-sag list position: a sort asks
     // for each many times.
-    mutable std::vector<std::optional<std::optional<OverviewCheck>>> checks_;
+    mutable std::vector<std::optional<std::optional<StoredCheck>>> checks_;
 };
 
 }  // namespace vortan

@@ -1,6 +1,7 @@
 #include "project/record_layout.h"
 
 #include "project/record_fields.h"
+#include "project/record_splitter.h"
 
 
 namespace vortan {
@@ -136,7 +137,10 @@ void load_record_text(CalcContext& context, const RecordField& field, const std:
 
 void load_cable_sag_texts(CalcContext& context, const std::string& record, int first, int last) {
     const std::vector<RecordField>& layout = cable_sag_layout();
-    for (int n = first; n <= last; ++n) load_record_text(context, layout[static_cast<size_t>(n - 1)], record_field(record, n));
+    // Split once: asking for each field in turn would scan the record again for each.
+    const RecordSplitter fields(record);
+    for (int n = first; n <= last; ++n)
+        load_record_text(context, layout[static_cast<size_t>(n - 1)], std::string(fields.field(n)));
 }
 
 

@@ -3,7 +3,7 @@
 #include "calc/unit_conversion.h"
 #include "mainwindow/main_form_layout.h"
 #include "project/record_fields.h"
-#include "report/record_splitter.h"
+#include "project/record_splitter.h"
 #include "report/report_text.h"
 
 #include <algorithm>
@@ -50,6 +50,7 @@ public:
         }
         for (std::size_t c : cables->second) {
             ReportRow row = part;
+            row.cable_sag = c;
             add_cable_part(source_.cable_sags[c], row);
             rows.push_back(std::move(row));
         }
@@ -74,6 +75,8 @@ private:
         add_cell(row, near_name, report_width::Near);
         add_cell(row, far_name, report_width::Far);
         add_measure(row, span_.field(Field_Span_Length), Quantity::Length, report_width::Length);
+        const double length = Text_To_Number(std::string(span_.field(Field_Span_Length)), NumberFormat{});
+        row.span_length_metric = length == Abort_Value ? 0 : length;
         return row;
     }
 

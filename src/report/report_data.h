@@ -4,6 +4,7 @@
 
 #include "calc/number_text.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,10 @@ struct ReportSource {
 struct ReportRow {
     std::string line;
     std::vector<std::string> cells;
+    // The row's cable sag, as its position in the cable-sag list, and its
+    // sag-span's length in metres as stored; none for a sag-span without one.
+    std::optional<std::size_t> cable_sag;
+    double span_length_metric = 0;
 };
 
 // The data lines in sag-span order, each sag-span's cable sags in list order.

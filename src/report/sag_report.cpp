@@ -1,11 +1,29 @@
 #include "report/sag_report.h"
 
+#include "calc/precision/stored_check.h"
 #include "project/setup_lists.h"
 #include "report/report_csv.h"
 #include "report/report_data.h"
 #include "report/report_pages.h"
 
 namespace vortan {
+
+namespace {
+
+// The verdict and band of each row's cable sag, for the spreadsheet only.
+void add_verdicts(std::vector<ReportRow>& rows, const Form& main_window, const Form& setup,
+                  const NumberFormat& numbers) {
+    StoredChecks checks(main_window, setup, numbers);
+    const std::vector<std::string>& cable_sags = main_window.items("Cable_Bundle_Record_Listbox");
+    for (ReportRow& row : rows) {
+        if (!row.cable_sag) continue;
+        const auto check = checks.check_of(cable_sags[*row.cable_sag], row.span_length_metric);
+        row.cells.push_back(check ? verdict_word(check->verdict) : "");
+        row.cells.push_back(check && check->band ? format_number(*check->band, pattern::Measure, numbers) : "");
+    }
+}
+
+}  // namespace
 
 SagReport build_sag_report(const Form& main_window, const Form& setup, const NumberFormat& numbers,
                            const std::string& time_stamp) {
@@ -22,6 +40,7 @@ SagReport build_sag_report(const Form& main_window, const Form& setup, const Num
         .numbers = numbers,
     });
     if (setup.item_index("Sort_Report_Data_RadioGroup") == 1) sort_report_rows(rows);
+    add_verdicts(rows, main_window, setup, numbers);
     report.csv = report_csv(rows, imperial);
     report.data_lines.reserve(rows.size());
     for (ReportRow& row : rows) report.data_lines.push_back(std::move(row.line));

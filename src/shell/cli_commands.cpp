@@ -2,6 +2,7 @@
 
 #include "mainwindow/choice_fills.h"
 #include "mainwindow/main_window.h"
+#include "overview/overview_csv.h"
 #include "project/crc32.h"
 #include "project/master_file.h"
 #include "project/project_file_set.h"
@@ -14,6 +15,26 @@
 namespace vortan {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// PASS, FAIL or INCONCLUSIVE of a tolerance result; empty for none.
+std::string first_word(const std::string& text) {
+    const std::string word = text.substr(0, text.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    return word == "PASS" || word == "FAIL" || word == "INCONCLUSIVE" ? word : "";
+}
+
+// Each row of a CSV text without its CR LF.
+void each_csv_row(const std::string& csv, const std::function<void(const std::string&)>& out) {
+    for (size_t start = 0; start < csv.size();) {
+        const size_t end = csv.find("\r\n", start);
+        out(csv.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 2;
+    }
+}
+
+}  // namespace
 
 int check_project(const std::string& master, const std::function<void(const std::string&)>& out) {
     std::error_code error;
@@ -70,13 +91,15 @@ int recalc_project(const std::string& master, const std::function<void(const std
             form.text("Cable_Code_Name_ComboBox") + " method=" +
             std::to_string(form.active_page("Calc_Method_PageControl")) +
             " ok=" + (form.checked("Data_Calc_Successful_CheckBox") ? "1" : "0") +
-            " required=" + form.text("Required_Sag_Edit") + " actual=" + form.text("Actual_Sag_Edit"));
+            " required=" + form.text("Required_Sag_Edit") + " actual=" + form.text("Actual_Sag_Edit") +
+            " verdict=" + first_word(form.text("Tolerance_Result_Edit")) +
+            " band=" + form.text("Tolerance_Uncertainty_Edit"));
     }
     return 0;
 }
 
 int report_project(const std::string& master, const DateTime& now, const std::function<void(const std::string&)>& out,
-                   const std::function<void(const std::string&)>& messages) {
+                   const std::function<void(const std::string&)>& messages, bool csv) {
     ScriptedPort port;
     port.sink = messages;
     port.set_default_answer(Answer::Yes);  // report even a changed project
@@ -95,7 +118,25 @@ int report_project(const std::string& master, const DateTime& now, const std::fu
     const auto begin = std::find(shown.begin(), shown.end(), "REPORT BEGIN");
     for (auto line = shown.begin(); line != begin; ++line) messages(*line);
     if (begin == shown.end() || shown.back() != "REPORT END") return 1;
-    std::for_each(begin + 1, shown.end() - 1, out);
+    if (csv)
+        each_csv_row(port.last_report_csv(), out);
+    else
+        std::for_each(begin + 1, shown.end() - 1, out);
+    return 0;
+}
+
+int overview_project(const std::string& master, const std::function<void(const std::string&)>& out,
+                     const std::function<void(const std::string&)>& messages) {
+    ScriptedPort port;
+    port.sink = messages;
+    port.set_default_answer(Answer::Yes);
+    SetupEditor setup;
+    MainWindow window(port, setup);
+    window.start();
+    window.open_projects_read_only();
+    if (!window.open_project(master)) return 2;
+    const LineOverview overview(window.form(), setup.form(), window.numbers());
+    each_csv_row(overview_csv(overview, setup.imperial()), out);
     return 0;
 }
 

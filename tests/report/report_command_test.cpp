@@ -76,7 +76,7 @@ TEST_F(ReportCommand, TheSpreadsheetDataFollowsThePrintedRows) {
     ASSERT_EQ(data_lines().size(), 2u);
     EXPECT_EQ(port.last_report_csv(),
               "Near / Left Structure,Far / Right Structure,Span Length (m),Structure Type,Cable Position,"
-              "Cable Code Name,Sag Method,Required Sag (m),Actual Sag (m),Actual Temp (\xC2\xB0" "C),Sag Date\r\n"
+              "Cable Code Name,Sag Method,Required Sag (m),Actual Sag (m),Actual Temp (\xC2\xB0" "C),Sag Date,Verdict,Band (m)\r\n"
               "\"A,1\",\"T\"\"9\",250.00\r\n"
               "T1,T2,300.00\r\n");
 }

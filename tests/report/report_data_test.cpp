@@ -1,7 +1,7 @@
 // The data lines of the sag report: what each column shows for the records
 // and setup lists, stale indexes, imperial values, and the sort.
 #include "project/record_fields.h"
-#include "report/record_splitter.h"
+#include "project/record_splitter.h"
 #include "report/report_data.h"
 
 #include <gtest/gtest.h>
@@ -122,7 +122,11 @@ TEST(ReportSort, ShortNearNamesComeFirstAndLetterCaseIsIgnored) {
     std::vector<std::string> lines = {"  aaaaaaaaa  |1", "     zzz     |2", "   Mast-7    |3",
                                       "   mast-10   |4", "   MAST-1    |5", "   mast-1    |6"};
     std::vector<ReportRow> rows;
-    for (const std::string& line : lines) rows.push_back({line, {}});
+    for (const std::string& line : lines) {
+        ReportRow row;
+        row.line = line;
+        rows.push_back(row);
+    }
     sort_report_rows(rows);
     for (size_t i = 0; i < rows.size(); ++i) lines[i] = rows[i].line;
     const std::vector<std::string> expected = {"     zzz     |2", "   MAST-1    |5", "   mast-1    |6",

@@ -1,10 +1,14 @@
 // The demo line, recalculated in metric and in imperial units, hangs the same
 // cables: every required and actual sag agrees within the two displays' rounding.
+// And the line overview and the report's spreadsheet give each checked sag
+// the verdict and band the window gives it.
 #include "shell/cli_commands.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -50,6 +54,47 @@ TEST(DemoLine, GivesTheSamePhysicalSagsInBothUnitSystems) {
             EXPECT_NEAR(number(in_feet) / 3.281, number(in_metres), 0.005 + 0.005 / 3.281 + 1e-9) << key;
         }
     }
+}
+
+// The cells of a CSV row without quotes (the demo's verdict rows have none).
+std::vector<std::string> cells_of(const std::string& row) {
+    std::vector<std::string> cells;
+    std::string cell;
+    std::istringstream in(row);
+    while (std::getline(in, cell, ',')) cells.push_back(cell);
+    if (!row.empty() && row.back() == ',') cells.emplace_back();
+    return cells;
+}
+
+// "VERDICT band" of every row whose `verdict` column holds one, sorted.
+std::vector<std::string> verdicts_in(const std::vector<std::string>& rows, size_t verdict, size_t band) {
+    std::vector<std::string> found;
+    for (const std::string& row : rows) {
+        const std::vector<std::string> cells = cells_of(row);
+        if (cells.size() <= band || cells[verdict].empty() || cells[verdict] == "Verdict" || cells[verdict] == "Check")
+            continue;
+        std::string width = cells[band];
+        if (width.rfind("\xC2\xB1 ", 0) == 0) width.erase(0, 3);
+        found.push_back(cells[verdict] + " " + width);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+TEST(DemoLine, TheOverviewAndTheReportGiveEachCheckedSagTheWindowsVerdict) {
+    const char* const master = VORTAN_EXAMPLES_DIR "/demo-line.vtn";
+    std::vector<std::string> shown, overview, report;
+    for (const std::string& line : recalculated(false)) {
+        const std::string verdict = value_of(line, "verdict");
+        if (!verdict.empty()) shown.push_back(verdict + " " + value_of(line, "band"));
+    }
+    std::sort(shown.begin(), shown.end());
+    auto add_to = [](std::vector<std::string>& rows) { return [&rows](const std::string& row) { rows.push_back(row); }; };
+    ASSERT_EQ(overview_project(master, add_to(overview), [](const std::string&) {}), 0);
+    ASSERT_EQ(report_project(master, DateTime{}, add_to(report), [](const std::string&) {}, true), 0);
+    ASSERT_GE(shown.size(), 3u);
+    EXPECT_EQ(verdicts_in(overview, 2, 4), shown);
+    EXPECT_EQ(verdicts_in(report, 11, 12), shown);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "report/record_splitter.h"
+#include "project/record_splitter.h"
 
 namespace vortan {
 
