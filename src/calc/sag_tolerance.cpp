@@ -43,14 +43,13 @@ const char* verdict_word(Verdict verdict) {
     return "";
 }
 
-std::string verdict_text(Verdict verdict, const std::string& tolerance_percent, const std::string& band_length) {
-    const std::string within = "\xC2\xB1 " + tolerance_percent, band = "\xC2\xB1 " + band_length;
+std::string verdict_text(Verdict verdict, const std::string& tolerance_percent) {
+    // Short enough to be read whole in its field: the band's width is in the field above.
+    const std::string within = "\xC2\xB1 " + tolerance_percent;
     switch (verdict) {
-    case Verdict::Pass: return "PASS: within " + within + ", the " + band + " band included";
-    case Verdict::Fail: return "FAIL: outside " + within + ", even at the near edge of the " + band + " band";
-    case Verdict::Inconclusive:
-        return "INCONCLUSIVE: the " + band + " band straddles the " + within +
-               " limit; observe again, or use a more precise method";
+    case Verdict::Pass: return "PASS: band inside " + within;
+    case Verdict::Fail: return "FAIL: band outside " + within;
+    case Verdict::Inconclusive: return "INCONCLUSIVE: limit in band";
     }
     return "";
 }
@@ -98,10 +97,7 @@ void show_sag_tolerance(CalcContext& context, bool checking, double actual_sag, 
     context.write("Tolerance_Difference_Edit", check->difference, pattern::Measure);
     context.form.set_text("Tolerance_Difference_Percent_Edit", percent_text(context, check->percent));
     if (band) context.write("Tolerance_Uncertainty_Edit", band->half_width, pattern::Measure);
-    const std::string unit = context.imperial() ? " ft" : " m";
-    context.form.set_text("Tolerance_Result_Edit",
-                          verdict_text(check->verdict, percent_text(context, tolerance),
-                                       format_number(combined, pattern::Measure, context.numbers) + unit));
+    context.form.set_text("Tolerance_Result_Edit", verdict_text(check->verdict, percent_text(context, tolerance)));
 }
 
 }  // namespace vortan

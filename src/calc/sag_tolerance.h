@@ -21,7 +21,7 @@ enum class Verdict { Pass, Fail, Inconclusive };
 Verdict sag_verdict(double difference, double limit, double band);
 const char* verdict_word(Verdict verdict);  // "PASS", "FAIL", "INCONCLUSIVE"
 // The verdict and its reason, as Tolerance_Result_Edit shows it.
-std::string verdict_text(Verdict verdict, const std::string& tolerance_percent, const std::string& band_length);
+std::string verdict_text(Verdict verdict, const std::string& tolerance_percent);
 
 struct SagTolerance {
     double required_sag;

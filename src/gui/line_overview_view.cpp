@@ -110,6 +110,7 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     const QFontMetrics metrics = tree_->fontMetrics();
     tree_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Bottom Phase  ")) + 2 * tree_->indentation());
     tree_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("0,000.00  ")));
+    tree_->setColumnWidth(static_cast<int>(OverviewColumn::Check), metrics.horizontalAdvance(QStringLiteral("INCONCLUSIVE  ")));
 }
 
 void LineOverviewView::go_to(const QModelIndex& index) {

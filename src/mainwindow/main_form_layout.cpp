@@ -254,8 +254,9 @@ void add_sag_aids(FormBuilder& b) {
                 "Settings",
                 b.unit(Length_Units));
     b.read_only(group, "Tolerance_Result_Edit", "Result :",
-                "PASS, FAIL or INCONCLUSIVE against the tolerance set under Setup, Program Settings, the band of "
-                "both sags included")
+                "PASS: the band of the difference (both sags' bands combined) lies inside the tolerance set under "
+                "Setup, Program Settings; FAIL: it lies outside; INCONCLUSIVE: it straddles a limit, so observe "
+                "again or use a more precise method")
         .characters = 30;
 }
 

@@ -30,8 +30,8 @@ void hide_from_screen(Form& form, const std::string& name) {
 
 }  // namespace
 
-void add_actual_sag_band(FormBuilder& b, const std::string& page, const std::string& actual) {
-    b.read_only(page, band_field_of(actual.c_str()), "",
+void add_actual_sag_band(FormBuilder& b, const std::string& page, const std::string& actual, bool beside) {
+    b.read_only(page, band_field_of(actual.c_str()), beside ? "" : "95 % Band :",
                 "95 % band of the actual sag, from the instrument precision set under Setup, Theodolite Settings",
                 b.unit(Length_Units))
         .characters = 7;
@@ -173,7 +173,8 @@ void add_offset_2_span(FormBuilder& b, Form& form) {
                 b.unit(Percent_Units));
     b.read_only(sag, "Off_2S_Reqd_Sag_Edit", "Required :", "Required sag", b.unit(Length_Units));
     b.read_only(sag, "Off_2S_Actual_Sag_Edit", "Actual :", "Actual sag", b.unit(Length_Units));
-    add_actual_sag_band(b, sag, "Off_2S_Actual_Sag_Edit");
+    // The page is the tallest: the band goes beside the sag, where its narrow group has room.
+    add_actual_sag_band(b, sag, "Off_2S_Actual_Sag_Edit", true);
     b.read_only(sag, "Off_2S_Actual_Tension_Edit", "Tension :", "Actual tension");
     hide_from_screen(form, "Off_2S_Actual_Tension_Edit");
 }

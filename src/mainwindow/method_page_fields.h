@@ -15,8 +15,8 @@ namespace vortan {
 // structure and span copies must exist already.
 void add_method_page_fields(FormBuilder& b, Form& form);
 
-// The band of a page's actual sag, on its row: "± 0.05 m".
-void add_actual_sag_band(FormBuilder& b, const std::string& page, const std::string& actual);
+// The band of a page's actual sag, "± 0.05 m": on a row of its own under it, or beside it.
+void add_actual_sag_band(FormBuilder& b, const std::string& page, const std::string& actual, bool beside = false);
 
 // The one-span offset fields: never on screen, but loaded, stored and reset.
 void add_one_span_offset_group(FormBuilder& b);

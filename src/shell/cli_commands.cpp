@@ -7,6 +7,7 @@
 #include "project/master_file.h"
 #include "project/project_file_set.h"
 #include "project/record_layout.h"
+#include "shell/headless_window.h"
 #include "setup/setup_editor.h"
 #include "ui/scriptedport.h"
 
@@ -100,15 +101,11 @@ int recalc_project(const std::string& master, const std::function<void(const std
 
 int report_project(const std::string& master, const DateTime& now, const std::function<void(const std::string&)>& out,
                    const std::function<void(const std::string&)>& messages, bool csv) {
-    ScriptedPort port;
-    port.sink = messages;
-    port.set_default_answer(Answer::Yes);  // report even a changed project
+    HeadlessWindow headless(messages);
+    ScriptedPort& port = headless.port;
     port.set_clock(now);
-    SetupEditor setup;
-    MainWindow window(port, setup);
-    window.start();
-    window.open_projects_read_only();
-    if (!window.open_project(master)) return 2;
+    MainWindow& window = headless.window;
+    if (!headless.open_read_only(master)) return 2;
     // The window's lines are the transcript's between REPORT BEGIN and the
     // closing REPORT END; any message shown before them is not a report line.
     port.clear_transcript();
@@ -127,16 +124,10 @@ int report_project(const std::string& master, const DateTime& now, const std::fu
 
 int overview_project(const std::string& master, const std::function<void(const std::string&)>& out,
                      const std::function<void(const std::string&)>& messages) {
-    ScriptedPort port;
-    port.sink = messages;
-    port.set_default_answer(Answer::Yes);
-    SetupEditor setup;
-    MainWindow window(port, setup);
-    window.start();
-    window.open_projects_read_only();
-    if (!window.open_project(master)) return 2;
-    const LineOverview overview(window.form(), setup.form(), window.numbers());
-    each_csv_row(overview_csv(overview, setup.imperial()), out);
+    HeadlessWindow headless(messages);
+    if (!headless.open_read_only(master)) return 2;
+    const LineOverview overview(headless.window.form(), headless.setup.form(), headless.window.numbers());
+    each_csv_row(overview_csv(overview, headless.setup.imperial()), out);
     return 0;
 }
 

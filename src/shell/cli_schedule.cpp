@@ -1,23 +1,17 @@
 // vortan-cli schedule: a project's stringing charts as text or CSV.
 #include "shell/cli_commands.h"
 
-#include "mainwindow/main_window.h"
-#include "setup/setup_editor.h"
+#include "shell/headless_window.h"
 #include "stringing/schedule_text.h"
-#include "ui/scriptedport.h"
 
 namespace vortan {
 
 int schedule_project(const std::string& master, const ScheduleRequest& request,
                      const std::function<void(const std::string&)>& out,
                      const std::function<void(const std::string&)>& messages) {
-    ScriptedPort port;
-    port.sink = messages;
-    port.set_default_answer(Answer::Yes);
-    SetupEditor setup;
-    MainWindow window(port, setup);
-    window.start();
-    if (!window.open_project(master)) return 2;
+    HeadlessWindow headless(messages);
+    MainWindow& window = headless.window;
+    if (!headless.open_read_only(master)) return 2;
     const stringing::LineSchedule schedule = window.line_schedule();
     if (request.section < 0 || request.section > static_cast<int>(schedule.sections.size())) {
         messages("vortan-cli: the project has " + std::to_string(schedule.sections.size()) + " tension section(s)");
