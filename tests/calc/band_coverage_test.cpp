@@ -8,6 +8,7 @@
 #include "calc/calculation_run.h"
 #include "calc/number_text.h"
 #include "calc/precision/instrument_precision.h"
+#include "support/generated_share.h"
 #include "support/main_window_fixture.h"
 #include "support/simulated_cable.h"
 
@@ -132,7 +133,8 @@ TEST_F(BandCoverage, TheBandHoldsTheSagNineteenTimesInTwenty) {
         for (bool checking : {true, false}) {
             Coverage coverage;
             std::string method;
-            for (int i = 0; i < Most_Attempts && coverage.trials < Trials; ++i) {
+            const int trials = testing::generated(Trials);
+            for (int i = 0; i < testing::generated(Most_Attempts) && coverage.trials < trials; ++i) {
                 std::mt19937_64 random(Seed ^ (static_cast<std::uint64_t>(page) << 40) ^
                                        (static_cast<std::uint64_t>(checking) << 36) ^ static_cast<std::uint64_t>(i));
                 const bool imperial = i % 2 == 1;
@@ -191,7 +193,9 @@ TEST_F(BandCoverage, TheBandHoldsTheSagNineteenTimesInTwenty) {
             if (coverage.trials == 0) continue;
             std::printf("%-16s %-9s %7d %9.1f %8d\n", method.c_str(), checking ? "check" : "sag", coverage.trials,
                         coverage.percent(), coverage.refused);
-            if (coverage.trials < Trials || coverage.percent() < Lowest_Coverage || coverage.percent() > Highest_Coverage)
+            // A share of the trials runs the code but cannot count coverage.
+            if (testing::all_generated() &&
+                (coverage.trials < Trials || coverage.percent() < Lowest_Coverage || coverage.percent() > Highest_Coverage))
                 failures += method + (checking ? " checking" : " sagging") + ": " + fixed(coverage.percent(), 1) +
                             " % of " + std::to_string(coverage.trials) + " trials\n";
         }

@@ -8,6 +8,7 @@
 #include "calc/number_text.h"
 #include "calc/precision/instrument_precision.h"
 #include "support/main_window_fixture.h"
+#include "support/generated_share.h"
 #include "support/simulated_cable.h"
 
 #include <cmath>
@@ -200,7 +201,7 @@ TEST_F(SimulatedCable, EveryMethodRecoversTheSagOrRefuses) {
         const double length_unit = imperial ? Feet_Per_Metre : 1;
         for (int page = 0; page < Method_Count; ++page) {
             if (only_page() >= 0 && page != only_page()) continue;
-            for (int i = 0; i < Scenes_Per_Method_And_Units; ++i) {
+            for (int i = 0; i < testing::generated(Scenes_Per_Method_And_Units); ++i) {
                 std::mt19937_64 random(Seed ^ (static_cast<std::uint64_t>(units) << 40) ^
                                        (static_cast<std::uint64_t>(page) << 32) ^ static_cast<std::uint64_t>(i));
                 const Circle circle = static_cast<Circle>(i % 3);

@@ -14,6 +14,7 @@
 #include "project/text_compare.h"
 #include "setup/setup_editor.h"
 #include "shell/scenario_script.h"
+#include "support/generated_share.h"
 #include "ui/scriptedport.h"
 
 #include <gtest/gtest.h>
@@ -431,7 +432,7 @@ std::uint64_t environment_number(const char* name, std::uint64_t otherwise) {
 }
 
 TEST(RandomWalk, RecordsStayWhereTheyWerePutAndFilesReadBackByteForByte) {
-    const std::uint64_t total = environment_number("VORTAN_WALK_STEPS", 20000);
+    const std::uint64_t total = environment_number("VORTAN_WALK_STEPS", static_cast<std::uint64_t>(vortan::testing::generated(20000)));
     const std::uint64_t only = environment_number("VORTAN_WALK_SEED", 0);
     const std::uint64_t walks = only ? 1 : (total + Steps_Per_Walk - 1) / Steps_Per_Walk;
     for (std::uint64_t w = 0; w < walks; ++w) {
