@@ -96,7 +96,13 @@ bool LineOverview::matches(int span, int cable, const std::string& lower_case_te
                                                   OverviewColumn::Code_Name, OverviewColumn::Method,
                                                   OverviewColumn::Sag_Mode, OverviewColumn::Check,
                                                   OverviewColumn::Date};
+    // A verdict runs the cable's method again: it is looked at only for a
+    // text that a verdict word can hold.
+    const bool verdict_searched = std::string("pass").find(lower_case_text) != std::string::npos ||
+                                  std::string("fail").find(lower_case_text) != std::string::npos ||
+                                  std::string("inconclusive").find(lower_case_text) != std::string::npos;
     for (OverviewColumn column : searched) {
+        if (column == OverviewColumn::Check && !verdict_searched) continue;
         std::string shown = text(span, cable, column);
         for (char& c : shown) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (shown.find(lower_case_text) != std::string::npos) return true;
