@@ -2,6 +2,7 @@
 
 #include "calc/angle_entry.h"
 #include "calc/calculation_run.h"
+#include "calc/precision/stored_check.h"
 #include "calc/temperature_compensation.h"
 #include "mainwindow/choice_fills.h"
 #include "mainwindow/help_contexts.h"
@@ -200,6 +201,7 @@ void MainWindow::Span_Data_Changed() {
 void MainWindow::Calc_Method_PageControlChange() {
     form_.set_checked("Cable_Data_Changed_CheckBox", true);
     form_.set_checked("Data_Changed_Since_Load_CheckBox", true);
+    clear_sag_aids();  // they described the other method's run
 }
 
 void MainWindow::Sag_New_or_Existing_RadioGroupClick() {
@@ -209,6 +211,7 @@ void MainWindow::Sag_New_or_Existing_RadioGroupClick() {
     // offer to preserve a changed mode.
     form_.set_checked("Cable_Data_Changed_CheckBox", true);
     apply_sag_mode(form_);
+    clear_sag_aids();  // they described a run in the other mode
 }
 
 void MainWindow::Help_OptionClick() {
@@ -248,6 +251,7 @@ void MainWindow::setup_opened() {
     setup.set_value("Inspector_Number_SpinEdit", 1);
     setup.set_value("Code_Name_SpinEdit", 1);
     units_when_setup_opened_ = setup.item_index("Units_of_Measure_RadioGroup");
+    check_settings_when_setup_opened_ = settings_a_check_follows(setup, numbers_);
     setup_.show();
 }
 
@@ -256,6 +260,7 @@ void MainWindow::setup_closed() {
     fill_all_choices(form_, setup, span_number() <= span_count());
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup));
     bool was_imperial = units_when_setup_opened_ == 1;
+    bool redisplayed = false;
     if (setup_.imperial() != was_imperial) {
         Set_Units_Labels(form_, setup, setup_.imperial());
         const bool edits_pending =
@@ -263,11 +268,16 @@ void MainWindow::setup_closed() {
         if (!edits_pending && span_number() <= span_count()) {
             // Nothing typed to carry over: the records shown afresh, in the new units.
             display();
+            redisplayed = true;
         } else {
             CalcContext c = context();
             convert_displayed_fields(c, was_imperial, setup_.imperial());
         }
     }
+    // The diagram, notes and check were worked out in the old units, tolerance
+    // or precisions: they go until the next successful calculation.
+    if (!redisplayed && settings_a_check_follows(setup, numbers_) != check_settings_when_setup_opened_)
+        clear_sag_aids();
     copy_tab_style();
     // Showing the editor again clears its own mark; the project keeps it.
     if (setup.checked("Settings_Data_Changed_CheckBox")) form_.set_checked("Data_Changed_Since_Load_CheckBox", true);

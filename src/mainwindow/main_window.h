@@ -311,6 +311,7 @@ private:
     NumberFormat numbers_;
     Form form_;
     int units_when_setup_opened_ = 0;
+    std::string check_settings_when_setup_opened_;
     std::vector<std::string> data_fields_;  // the fields a reset empties
     std::string window_caption_ = "Vortan";
     ProgramPlaces places_;

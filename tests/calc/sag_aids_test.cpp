@@ -154,5 +154,42 @@ TEST_F(SagAids, CheckingComparesTheActualSagWithTheSchedule) {
     EXPECT_EQ(text("Tolerance_Required_Sag_Edit"), "");
 }
 
+// The diagram, its notes and the tolerance check describe the run on screen:
+// a change of method, sag mode, units or record takes them away until the
+// next successful calculation.
+TEST_F(SagAids, AidsGoWhenWhatTheyDescribeChanges) {
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"method", [&] { given_method_page(7); }},
+        {"sag mode", [&] { form().user_select("Sag_New_or_Existing_RadioGroup", 0); }},
+        {"units", [&] {
+             window.setup_opened();
+             setup.form().user_select("Units_of_Measure_RadioGroup", 1);
+             window.setup_closed();
+         }},
+        {"tolerance", [&] {
+             window.setup_opened();
+             setup.form().user_type("Sag_Tolerance_Percent_Edit", "3");
+             window.setup_closed();
+         }},
+    };
+    for (const auto& [what, change] : changes) {
+        setup.form().set_item_index("Units_of_Measure_RadioGroup", 0);
+        given_header();
+        given_schedule();
+        given_checking();
+        given_method_page(8);
+        type("Swing_Number_of_Swings_Edit", "5");
+        type("Swing_Actual_Time_Edit", "28.3");
+        calculate();
+        ASSERT_TRUE(flag("Data_Calc_Successful_CheckBox")) << what;
+        ASSERT_FALSE(form().items("Span_Diagram_Drawing").empty()) << what;
+        ASSERT_FALSE(text("Tolerance_Result_Edit").empty()) << what;
+        change();
+        EXPECT_TRUE(form().items("Span_Diagram_Drawing").empty()) << what;
+        EXPECT_EQ(text("Tolerance_Result_Edit"), "") << what;
+        EXPECT_EQ(text("Tolerance_Uncertainty_Edit"), "") << what;
+    }
+}
+
 }  // namespace
 }  // namespace vortan

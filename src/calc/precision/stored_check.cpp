@@ -67,17 +67,17 @@ std::optional<StoredCheck> StoredChecks::check_of(const std::string& record, dou
     return StoredCheck{difference, percent, sag_verdict(difference, limit, band->combined()), band->half_width};
 }
 
-std::string StoredChecks::settings_in_force() const {
-    std::string settings = std::to_string(setup_.item_index("Units_of_Measure_RadioGroup")) + "\t" +
-                           setup_.text("Sag_Tolerance_Percent_Edit") + "\t" + numbers_.decimal;
+std::string settings_a_check_follows(const Form& setup, const NumberFormat& numbers) {
+    std::string settings = std::to_string(setup.item_index("Units_of_Measure_RadioGroup")) + "\t" +
+                           setup.text("Sag_Tolerance_Percent_Edit") + "\t" + numbers.decimal;
     for (const char* circle : {"Zenith_RadioButton", "Altitude_RadioButton", "Nadir_RadioButton"})
-        settings += setup_.checked(circle) ? "1" : "0";
-    for (const PrecisionSetting& setting : precision_settings()) settings += "\t" + setup_.text(setting.field);
+        settings += setup.checked(circle) ? "1" : "0";
+    for (const PrecisionSetting& setting : precision_settings()) settings += "\t" + setup.text(setting.field);
     return settings;
 }
 
 std::optional<StoredCheck> StoredChecks::remembered_check_of(const std::string& record, double span_length_metric) {
-    const std::string settings = settings_in_force();
+    const std::string settings = settings_a_check_follows(setup_, numbers_);
     // Records replaced by a preserve stay behind: a map of many more than
     // the line holds is started again.
     if (settings != remembered_settings_ || remembered_.size() > Most_Remembered) {

@@ -15,6 +15,10 @@
 
 namespace vortan {
 
+// The settings a band and a verdict follow (units, tolerance, angle circle,
+// precisions), as one text that changes when any of them does.
+std::string settings_a_check_follows(const Form& setup, const NumberFormat& numbers);
+
 // Lengths in the units in force.
 struct StoredCheck {
     double difference;
@@ -45,7 +49,6 @@ public:
     std::optional<StoredCheck> remembered_check_of(const std::string& cable_sag_record, double span_length_metric);
 
 private:
-    std::string settings_in_force() const;
 
     bool imperial() const;
     std::optional<double> length(const std::string& record, int field) const;
