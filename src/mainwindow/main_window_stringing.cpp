@@ -141,8 +141,15 @@ void MainWindow::Fill_Schedule_From_Chart_OptionClick() {
         return;
     }
     show_schedule_source();
-    // In Sag Cable mode the crew sees the observation to make at once.
-    if (form_.item_index("Sag_New_or_Existing_RadioGroup") == 0) Calculate_Sag_BitBtnClick();
+    // In Sag Cable mode the crew sees the observation to make at once, when
+    // the method's fields are there for it. The run is quiet: the schedule
+    // is often filled before the method's fields are typed, and those are not
+    // wrong yet.
+    if (form_.item_index("Sag_New_or_Existing_RadioGroup") != 0) return;
+    const bool was_quiet = form_.checked("Calcualte_Without_Messages_CheckBox");
+    form_.set_checked("Calcualte_Without_Messages_CheckBox", true);
+    Calculate_Sag_BitBtnClick();
+    form_.set_checked("Calcualte_Without_Messages_CheckBox", was_quiet);
 }
 
 void MainWindow::show_stringing_help() {
