@@ -136,9 +136,8 @@ void LineOverviewView::show_current() {
 }
 
 void LineOverviewView::export_csv() {
-    const QString path = chosen_export_file(this, tr("Export Line Overview"), QStringLiteral("line-overview.csv"),
-                                            tr("CSV File (*.csv)"), QStringLiteral("csv"));
-    if (!path.isEmpty()) report_export_failure(this, export_report_csv(path, model_->csv()));
+    export_to(this, tr("Export Line Overview"), QStringLiteral("line-overview.csv"), tr("CSV File (*.csv)"),
+              QStringLiteral("csv"), [this](const QString& path) { return export_report_csv(path, model_->csv()); });
 }
 
 }  // namespace vortan::gui

@@ -23,6 +23,7 @@ public:
     static constexpr QSize Design_Client_Size{713, 551};
 
     explicit MainWindowView(MainWindow& model, QWidget* parent = nullptr);
+    MainWindow& model() const { return model_; }
 
     FormBinder& binder() const { return *binder_; }
     // Shows the window, maximized once when it was maximized at the last exit.

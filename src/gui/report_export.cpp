@@ -1,7 +1,11 @@
 #include "gui/report_export.h"
 
+#include "gui/main_window_view.h"
 #include "gui/message_box.h"
 #include "gui/report_printer.h"
+
+#include "mainwindow/export_place.h"
+#include "mainwindow/main_window.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -33,17 +37,32 @@ QString export_report_pdf(const QString& path, const std::vector<std::string>& l
 #endif
 }
 
-QString chosen_export_file(QWidget* parent, const QString& title, const QString& name, const QString& filter,
-                           const QString& suffix) {
-    QFileDialog dialog(parent, title, QDir::home().filePath(name), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(suffix);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+namespace {
+
+// The model of the main window a widget lies in (its docks, dialogs and tool windows included).
+MainWindow* main_window_of(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget())
+        if (auto* view = qobject_cast<MainWindowView*>(w)) return &view->model();
+    return nullptr;
 }
 
-void report_export_failure(QWidget* parent, const QString& failure) {
-    if (failure.isEmpty()) return;
-    show_message_box(parent, MessageKind::Error, Buttons::OK, "Error : " + failure.toStdString());
+}  // namespace
+
+void export_to(QWidget* parent, const QString& title, const QString& name, const QString& filter,
+               const QString& suffix, const std::function<QString(const QString& path)>& write) {
+    MainWindow* window = main_window_of(parent);
+    const std::filesystem::path project_folder = window ? export_folder(window->form()) : std::filesystem::path();
+    const QDir folder = project_folder.empty() ? QDir::home() : QDir(QString::fromStdString(project_folder.string()));
+    QFileDialog dialog(parent, title, folder.filePath(name), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().front();
+    if (const QString failure = write(path); !failure.isEmpty()) {
+        show_message_box(parent, MessageKind::Error, Buttons::OK, "Error : " + failure.toStdString());
+        return;
+    }
+    if (window) note_export(window->form(), QDir::toNativeSeparators(path).toStdString());
 }
 
 }  // namespace vortan::gui

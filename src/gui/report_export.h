@@ -6,6 +6,7 @@
 
 class QWidget;
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,10 +16,10 @@ namespace vortan::gui {
 QString export_report_csv(const QString& path, const std::string& csv);
 QString export_report_pdf(const QString& path, const std::vector<std::string>& lines);
 
-// Asks where to write, offering `name` in the home folder; empty when the user cancels.
-QString chosen_export_file(QWidget* parent, const QString& title, const QString& name, const QString& filter,
-                           const QString& suffix);
-// Shows what went wrong, when something did.
-void report_export_failure(QWidget* parent, const QString& failure);
+// Asks where to write (first in the folder of the project open, `name`
+// offered), writes with `write`, which returns what went wrong or nothing,
+// and shows the failure or puts what was written where on the status line.
+void export_to(QWidget* parent, const QString& title, const QString& name, const QString& filter,
+               const QString& suffix, const std::function<QString(const QString& path)>& write);
 
 }  // namespace vortan::gui

@@ -138,15 +138,15 @@ void ReportWindow::set_csv(std::string csv) {
 
 
 void ReportWindow::Export_CSV_BitBtnClick() {
-    const QString path = chosen_export_file(this, QStringLiteral("Export Report Data"), QStringLiteral("sag-report.csv"),
-                                     QStringLiteral("CSV File (*.csv)"), QStringLiteral("csv"));
-    if (!path.isEmpty()) report_export_failure(this, export_report_csv(path, csv_));
+    export_to(this, QStringLiteral("Export Report Data"), QStringLiteral("sag-report.csv"),
+              QStringLiteral("CSV File (*.csv)"), QStringLiteral("csv"),
+              [this](const QString& path) { return export_report_csv(path, csv_); });
 }
 
 void ReportWindow::Export_PDF_BitBtnClick() {
-    const QString path = chosen_export_file(this, QStringLiteral("Export Report as PDF"), QStringLiteral("sag-report.pdf"),
-                                     QStringLiteral("PDF File (*.pdf)"), QStringLiteral("pdf"));
-    if (!path.isEmpty()) report_export_failure(this, export_report_pdf(path, lines_));
+    export_to(this, QStringLiteral("Export Report as PDF"), QStringLiteral("sag-report.pdf"),
+              QStringLiteral("PDF File (*.pdf)"), QStringLiteral("pdf"),
+              [this](const QString& path) { return export_report_pdf(path, lines_); });
 }
 
 void ReportWindow::Print_BitBtnClick() {

@@ -108,17 +108,13 @@ void StringingWindow::print() {
 }
 
 void StringingWindow::choose_pdf() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export PDF"), QDir::home().filePath("stringing-chart.pdf"),
-                                                      tr("PDF files (*.pdf)"));
-    if (path.isEmpty()) return;
-    if (const QString why = export_pdf(path); !why.isEmpty()) complain(why.toStdString());
+    export_to(this, tr("Export PDF"), QStringLiteral("stringing-chart.pdf"), tr("PDF files (*.pdf)"),
+              QStringLiteral("pdf"), [this](const QString& path) { return export_pdf(path); });
 }
 
 void StringingWindow::choose_csv() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export CSV"), QDir::home().filePath("stringing-chart.csv"),
-                                                      tr("CSV files (*.csv)"));
-    if (path.isEmpty()) return;
-    if (const QString why = export_csv(path); !why.isEmpty()) complain(why.toStdString());
+    export_to(this, tr("Export CSV"), QStringLiteral("stringing-chart.csv"), tr("CSV files (*.csv)"),
+              QStringLiteral("csv"), [this](const QString& path) { return export_csv(path); });
 }
 
 }  // namespace vortan::gui

@@ -10,13 +10,20 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QFileDialog>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 using namespace vortan;
 using namespace vortan::gui;
@@ -128,6 +135,33 @@ TEST_F(LineOverviewTest, AClickAsksAboutEditsAsJumpToSpanDoes) {
     QTest::keyClick(tree, Qt::Key_Return);
     EXPECT_EQ(model.span_number(), 1);
     EXPECT_EQ(form().text("Swing_Actual_Time_Edit"), "27.7");
+}
+
+// The CSV export offers the folder of the project open, writes every row
+// with its verdict, and the status line says what was written where.
+TEST_F(LineOverviewTest, ExportsToTheProjectsFolderAndSaysWhere) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "vortan-overview-export";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    given_span("T1", "T2", "29.5");
+    form().set_text("Load_Save_File_Edit", (folder / "line.vtn").string());
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        offered = dialog->directory().absolutePath();
+        dialog->selectFile(QString::fromStdString((folder / "overview.csv").string()));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    view->findChild<QToolButton*>(QStringLiteral("lineOverviewExport"))->click();
+    EXPECT_EQ(offered.toStdString(), folder.string());
+    std::ifstream written(folder / "overview.csv");
+    std::stringstream text;
+    text << written.rdbuf();
+    EXPECT_NE(text.str().find(",FAIL,"), std::string::npos) << text.str();
+    EXPECT_EQ(form().text("Status_Bar_Panel"), "Written: " + (folder / "overview.csv").string());
+    fs::remove_all(folder);
 }
 
 }  // namespace
