@@ -269,7 +269,11 @@ bool Offset_2_Span_Method(CalcContext& context, RunValues& run) {
                               : actual_levels(*in, *plan, run.span_length);
     if (!levels) return calculation_fault(context);
     write_outputs(context, run, *plan, *levels);
-    context.port.show_report(listing(context, run, *in, *plan, *levels));
+    // Every run lists its working, unless the user wants it only from Calc
+    // and this run shows a stored cable sag on the way through the line.
+    const bool only_after_calc = context.setup.checked("Offset_Listing_Only_After_Calc_CheckBox");
+    if (!only_after_calc || !context.form.checked("Showing_Stored_Cable_Sag_CheckBox"))
+        context.port.show_report(listing(context, run, *in, *plan, *levels));
     return true;
 }
 

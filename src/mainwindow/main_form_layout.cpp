@@ -268,6 +268,8 @@ void add_hidden_state(FormBuilder& b) {
     b.hidden(ControlKind::SpinEdit, "Pole_Number_SpinEdit").value = 1;
     b.hidden(ControlKind::Button, "Calc_Required_Temp_BitBtn").caption = "Calc Required Temp";
     b.hidden(ControlKind::CheckBox, "Is_App_Maximised_CheckBox");
+    // Set while a stored cable sag is worked out again for its display.
+    b.hidden(ControlKind::CheckBox, "Showing_Stored_Cable_Sag_CheckBox");
     // The design geometry the window scales from, filled at the first display.
     b.hidden(ControlKind::ListBox, "Scaling_ListBox");
     // Kept for the start-up window, which reads it when it is first shown.

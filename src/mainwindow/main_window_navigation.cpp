@@ -102,7 +102,9 @@ void MainWindow::show_current_span() {
         load_cable_sag_record(c, form_.items("Cable_Bundle_Record_Listbox")[static_cast<size_t>(found)]);
         // 8: the derived fields again, without a word.
         form_.set_checked("Calcualte_Without_Messages_CheckBox", true);
+        form_.set_checked("Showing_Stored_Cable_Sag_CheckBox", true);
         Calculate_Sag_BitBtnClick();
+        form_.set_checked("Showing_Stored_Cable_Sag_CheckBox", false);
         form_.set_checked("Calcualte_Without_Messages_CheckBox", false);
     }
     form_.set_checked("Span_Data_Changed_CheckBox", false);

@@ -58,6 +58,7 @@ void MainWindow::apply_settings(const ProgramSettings& s) {
     form_.set_checked("Always_on_Top_Option", s.Always_on_Top_Option);
     if (on_stay_on_top) on_stay_on_top(s.Always_on_Top_Option);
     setup.set_checked("Reset_All_Input_Fields_CheckBox", s.Reset_All_Input_Fields_CheckBox);
+    setup.set_checked("Offset_Listing_Only_After_Calc_CheckBox", s.Offset_Listing_Only_After_Calc_CheckBox);
     form_.set_text("Load_Save_File_Edit", s.Load_Save_File_Edit);
     // 3: the recent projects.
     set_recent_entries(s.Last_Used_File);
@@ -91,6 +92,7 @@ ProgramSettings MainWindow::current_settings() const {
     s.Splash_Screen_Dont_Show_This_Again_CheckBox = form_.checked("Splash_Screen_Dont_Show_This_Again_CheckBox");
     s.Always_on_Top_Option = form_.checked("Always_on_Top_Option");
     s.Reset_All_Input_Fields_CheckBox = setup.checked("Reset_All_Input_Fields_CheckBox");
+    s.Offset_Listing_Only_After_Calc_CheckBox = setup.checked("Offset_Listing_Only_After_Calc_CheckBox");
     s.Load_Save_File_Edit = form_.text("Load_Save_File_Edit");
     for (size_t n = 0; n < s.Last_Used_File.size(); ++n) s.Last_Used_File[n] = form_.control(recent_entry(n)).caption;
     s.Units_of_Measure_RadioGroup = setup.item_index("Units_of_Measure_RadioGroup");

@@ -43,6 +43,7 @@ void for_each_key(Settings& s, Visit&& visit) {
     visit("Line_Overview_Option", s.Line_Overview_Option);
     visit("Setup_Editor_Width", s.setup_editor.width);
     visit("Setup_Editor_Height", s.setup_editor.height);
+    visit("Offset_Listing_Only_After_Calc_CheckBox", s.Offset_Listing_Only_After_Calc_CheckBox);
 }
 
 struct KeyReader {

@@ -40,6 +40,7 @@ struct ProgramSettings {
     bool Splash_Screen_Dont_Show_This_Again_CheckBox = false;
     bool Always_on_Top_Option = false;
     bool Reset_All_Input_Fields_CheckBox = true;
+    bool Offset_Listing_Only_After_Calc_CheckBox = false;  // no offset listing while moving through the line
     std::string Load_Save_File_Edit;
     std::array<std::string, 5> Last_Used_File;
     int Units_of_Measure_RadioGroup = 0;

@@ -121,6 +121,8 @@ void add_program_page(FormBuilder& b) {
     b.container(ControlKind::CheckBox, page, "Reset_All_Input_Fields_CheckBox",
                 "Reset ALL Input Fields when moving to a new Span / Cable.")
         .checked = true;
+    b.container(ControlKind::CheckBox, page, "Offset_Listing_Only_After_Calc_CheckBox",
+                "Offset listing only after Calc");
     b.radio_group(page, "Tab_Style_RadioGroup", " Tab Style : ", {"Standard Tabs", "Flat Tabs", "Button Tabs"}, 0);
     b.radio_group(page, "Units_of_Measure_RadioGroup", " Units of Measure : ",
                   {"Metric : Meters (m), Centimeters (Cm), Netwons (N), Degrees Celsius (\xC2\xB0"

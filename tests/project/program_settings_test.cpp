@@ -46,6 +46,7 @@ TEST_F(SettingsFolder, WrittenTextHoldsEveryKeyInOrderAndReadsBack) {
     s.Sag_Tolerance_Percent = "2.5";
     s.Show_Sag_Aids_Option = false;
     s.setup_editor = {700, 480};
+    s.Offset_Listing_Only_After_Calc_CheckBox = true;
     EXPECT_EQ(program_settings_text(s),
               "[vortan]\r\nwindow_top_posn=20\r\nwindow_left_posn=30\r\nwindow_Width=800\r\nwindow_Height=600\r\n"
               "Load_Save_Directory_Edit=/home/crew/c:\\new\\table\\\r\nZenith_RadioButton=1\r\n"
@@ -57,7 +58,7 @@ TEST_F(SettingsFolder, WrittenTextHoldsEveryKeyInOrderAndReadsBack) {
               "Tab_Style_RadioGroup=2\r\nWindowState_wsMaximized=1\r\n"
               // Keys of later versions come after the keys every version writes.
               "Sag_Tolerance_Percent=2.5\r\nShow_Sag_Aids_Option=0\r\nLine_Overview_Option=1\r\n"
-              "Setup_Editor_Width=700\r\nSetup_Editor_Height=480\r\n");
+              "Setup_Editor_Width=700\r\nSetup_Editor_Height=480\r\nOffset_Listing_Only_After_Calc_CheckBox=1\r\n");
     const fs::path file = folder / "sub" / "vortan.ini";
     ASSERT_EQ(write_program_settings(file, s), "");
     EXPECT_EQ(read_program_settings(file), s);
