@@ -7,8 +7,6 @@
 #include "report/report_text.h"
 
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -7,8 +7,6 @@
 #include "stringing/schedule_text.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 
