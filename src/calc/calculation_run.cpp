@@ -18,7 +18,6 @@ namespace {
 
 constexpr double Shortest_Span = 10;    // m
 constexpr double Longest_Span = 2000;   // m
-constexpr double Gravity = 9.81;
 
 // Step 3: read quietly whatever the caller set; out of range reads as 0.
 double read_span_length(CalcContext& context) {
@@ -40,8 +39,7 @@ void find_unit_weight(const CalcContext& context, RunValues& run) {
     for (const std::string& record : context.setup.items("Code_Name_ListBox"))
         if (record_field(record, 1) == code_name)
             mass = Text_To_Number(record_field(record, 4), NumberFormat{});
-    run.mass_readable = mass != Abort_Value;
-    run.unit_weight = run.mass_readable ? Gravity * mass / 1000 : 0;
+    weigh_cable(run, mass);
 }
 
 // Step 11 done: the band of the result, or the refusal of a result the

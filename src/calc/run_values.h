@@ -1,6 +1,7 @@
 // What the calculation run hands to a survey method, and what the method hands back.
 #pragma once
 
+#include "calc/number_text.h"
 #include "calc/precision/band.h"
 #include "calc/span_sketch.h"
 
@@ -30,5 +31,13 @@ struct RunValues {
     // The sag the run set out (sagging) or found (checking).
     double sag() const { return sagging ? required_sag : actual_sag; }
 };
+
+// w from a code-name record's metric mass in kg/km as read (Abort_Value when
+// it is no number), for the window's run and a stored record's alike.
+inline void weigh_cable(RunValues& run, double mass) {
+    constexpr double Gravity = 9.81;
+    run.mass_readable = mass != Abort_Value;
+    run.unit_weight = run.mass_readable ? Gravity * mass / 1000 : 0;
+}
 
 }  // namespace vortan

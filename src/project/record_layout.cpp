@@ -111,6 +111,13 @@ const std::vector<RecordField>& cable_sag_layout() {
 
 std::optional<int> record_integer(const std::string& record, int n) { return strict_integer(record_field(record, n)); }
 
+std::optional<double> record_number(const std::string& record, int n) {
+    const std::string text = record_field(record, n);
+    const double value = text.empty() ? Abort_Value : Text_To_Number(text, NumberFormat{});
+    if (value == Abort_Value) return std::nullopt;
+    return value;
+}
+
 std::optional<Quantity> stored_quantity(const std::string& field) {
     for (const auto* layout : {&sag_span_layout(), &cable_sag_layout()})
         for (const RecordField& f : *layout)

@@ -45,5 +45,7 @@ void load_cable_sag_texts(CalcContext& context, const std::string& record, int f
 
 // The strict integer of a record field, or nullopt.
 std::optional<int> record_integer(const std::string& record, int n);
+// The number a record field stores ("." as decimal point), or nullopt when empty or no number.
+std::optional<double> record_number(const std::string& record, int n);
 
 }  // namespace vortan

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int Code_Name = 7, Sag_Mode = 8, Method = 19, First_Schedule_Field = 9, Last_Schedule_Field = 18,
               First_Method_Field = 20;
-constexpr double Gravity = 9.81;
 
 // The unit weight of the record's cable in N/m, as the run finds it: from
 // the metric mass of its code-name record.
@@ -24,8 +23,7 @@ void weigh(const Form& setup, const std::string& record, RunValues& run) {
     double mass = 0;
     if (index && *index >= 0 && *index < static_cast<int>(names.size()))
         mass = Text_To_Number(record_field(names[static_cast<size_t>(*index)], 4), NumberFormat{});
-    run.mass_readable = mass != Abort_Value;
-    run.unit_weight = run.mass_readable ? Gravity * mass / 1000 : 0;
+    weigh_cable(run, mass);
 }
 
 }  // namespace
