@@ -2,6 +2,7 @@
 
 #include "calc/unit_conversion.h"
 #include "project/record_fields.h"
+#include "project/record_layout.h"
 #include "project/setup_lists.h"
 #include "report/report_data.h"
 
@@ -20,13 +21,6 @@ constexpr int Span_Number = 1, Structure_Type = 5, Cable_Position = 6, Code_Name
               Actual_Sag = 18, Method = 19;
 // Sag-span record fields.
 constexpr int Near = 2, Far = 3, Span_Length = 4;
-
-std::optional<double> stored_number(const std::string& record, int field) {
-    const std::string text = record_field(record, field);
-    const double value = text.empty() ? Abort_Value : Text_To_Number(text, NumberFormat{});
-    if (value == Abort_Value) return std::nullopt;
-    return value;
-}
 
 }  // namespace
 
@@ -59,11 +53,12 @@ void LineOverview::refresh() {
     by_span_.assign(main_.items(Sag_Spans).size(), {});
     const std::vector<std::string>& cable_sags = main_.items(Cable_Sags);
     for (size_t i = 0; i < cable_sags.size(); ++i) {
-        const auto span = stored_number(cable_sags[i], Span_Number);
+        const auto span = record_number(cable_sags[i], Span_Number);
         if (span && *span >= 1 && *span <= static_cast<double>(by_span_.size()))
             by_span_[static_cast<size_t>(*span) - 1].push_back(static_cast<int>(i));
     }
     checks_.assign(cable_sags.size(), std::nullopt);
+    stored_checks_.forget_on_new_settings();
     code_names_.clear();
     for (const std::string& line : setup_.items(setup_list::Code_Names)) code_names_.push_back(record_field(line, 1));
 }
@@ -76,7 +71,7 @@ const std::string& LineOverview::record_of(int span, int cable) const {
 }
 
 std::optional<double> LineOverview::length(const std::string& record, int field) const {
-    const auto metric = stored_number(record, field);
+    const auto metric = record_number(record, field);
     if (!metric) return std::nullopt;
     return imperial() ? metric_to_imperial(Quantity::Length, *metric) : *metric;
 }
@@ -85,7 +80,7 @@ std::optional<StoredCheck> LineOverview::check(int span, int cable) const {
     if (cable < 0) return std::nullopt;
     auto& known = checks_[static_cast<size_t>(cable_sag_index(span, cable))];
     if (!known) {
-        const double span_length = stored_number(record_of(span, -1), Span_Length).value_or(0);
+        const double span_length = record_number(record_of(span, -1), Span_Length).value_or(0);
         known = stored_checks_.remembered_check_of(record_of(span, cable), span_length);
     }
     return *known;

@@ -3,6 +3,7 @@
 #include "calc/temperature_compensation.h"
 #include "calc/unit_conversion.h"
 #include "project/record_fields.h"
+#include "project/record_layout.h"
 
 #include <cmath>
 
@@ -13,13 +14,6 @@ namespace {
 // Cable-sag record fields.
 constexpr int Sag_Mode = 8, Actual_Temperature = 11, Creep = 12, Upper_Temperature = 13, Lower_Temperature = 14,
               Upper_Sag = 15, Lower_Sag = 16, Required_Sag = 17, Actual_Sag = 18;
-
-std::optional<double> stored_number(const std::string& record, int field) {
-    const std::string text = record_field(record, field);
-    const double value = text.empty() ? Abort_Value : Text_To_Number(text, NumberFormat{});
-    if (value == Abort_Value) return std::nullopt;
-    return value;
-}
 
 bool checked(const std::string& record) { return record_field(record, Sag_Mode) == "1"; }
 
@@ -33,16 +27,16 @@ StoredChecks::StoredChecks(const Form& main, const Form& setup, const NumberForm
 bool StoredChecks::imperial() const { return setup_.item_index("Units_of_Measure_RadioGroup") == 1; }
 
 std::optional<double> StoredChecks::length(const std::string& record, int field) const {
-    const auto metric = stored_number(record, field);
+    const auto metric = record_number(record, field);
     if (!metric) return std::nullopt;
     return imperial() ? metric_to_imperial(Quantity::Length, *metric) : *metric;
 }
 
 std::optional<double> StoredChecks::required_sag(const std::string& record) const {
     if (!checked(record)) return length(record, Required_Sag);
-    const auto upper = stored_number(record, Upper_Temperature), lower = stored_number(record, Lower_Temperature);
+    const auto upper = record_number(record, Upper_Temperature), lower = record_number(record, Lower_Temperature);
     const auto upper_sag = length(record, Upper_Sag), lower_sag = length(record, Lower_Sag);
-    const auto actual = stored_number(record, Actual_Temperature), creep = stored_number(record, Creep);
+    const auto actual = record_number(record, Actual_Temperature), creep = record_number(record, Creep);
     if (!upper || !lower || !upper_sag || !lower_sag || !actual || !creep || *upper < *lower) return std::nullopt;
     const double compensated = std::round((*actual + *creep) * 10) / 10;
     const double sag = schedule_sag({*upper, *upper_sag, *lower, *lower_sag}, compensated);
@@ -76,14 +70,17 @@ std::string settings_a_check_follows(const Form& setup, const NumberFormat& numb
     return settings;
 }
 
-std::optional<StoredCheck> StoredChecks::remembered_check_of(const std::string& record, double span_length_metric) {
-    const std::string settings = settings_a_check_follows(setup_, numbers_);
+void StoredChecks::forget_on_new_settings() {
+    std::string settings = settings_a_check_follows(setup_, numbers_);
     // Records replaced by a preserve stay behind: a map of many more than
     // the line holds is started again.
     if (settings != remembered_settings_ || remembered_.size() > Most_Remembered) {
         remembered_.clear();
-        remembered_settings_ = settings;
+        remembered_settings_ = std::move(settings);
     }
+}
+
+std::optional<StoredCheck> StoredChecks::remembered_check_of(const std::string& record, double span_length_metric) {
     std::string key = record + "\x1f" + std::to_string(span_length_metric);
     if (auto known = remembered_.find(key); known != remembered_.end()) return known->second;
     return remembered_.emplace(std::move(key), check_of(record, span_length_metric)).first->second;

@@ -42,11 +42,13 @@ public:
     // Nothing without both sags. A checked cable whose readings no longer
     // give a band is INCONCLUSIVE: its sag cannot be vouched for.
     std::optional<StoredCheck> check_of(const std::string& cable_sag_record, double span_length_metric);
-    // The same, kept for the next ask of the same record and span while the
+    // The same, kept for the next ask of the same record and span: a sort of
+    // a long line asks for each many times, and a preserve changes one record
+    // of many. What is kept holds until forget_on_new_settings() finds the
     // settings a check follows (units, tolerance, angle circle, precisions)
-    // stay as they are: a sort of a long line asks for each many times, and
-    // a preserve changes one record of many.
+    // changed; the caller asks it whenever it rereads the records.
     std::optional<StoredCheck> remembered_check_of(const std::string& cable_sag_record, double span_length_metric);
+    void forget_on_new_settings();
 
 private:
 
