@@ -24,6 +24,13 @@ inline void given_setup(Form& setup) {
     setup.set_text("Transmission_Line_Edit", "North Feeder 132 kV");
 }
 
+// Fields as a record stores them: each followed by a TAB.
+inline std::string record_of(const std::vector<std::string>& fields) {
+    std::string record;
+    for (const std::string& field : fields) record += field + "\t";
+    return record;
+}
+
 // A cable-sag record of 74 fields, as the program stores one.
 inline std::string cable_sag(int span, int position) {
     std::vector<std::string> fields(74, "0");
@@ -35,9 +42,7 @@ inline std::string cable_sag(int span, int position) {
     fields[16] = "9.50000000";
     fields[17] = "9.62000000";
     fields[18] = "8";
-    std::string record;
-    for (const std::string& field : fields) record += field + "\t";
-    return record;
+    return record_of(fields);
 }
 
 // The same cable sag checked by a pendulum swing: its verdict asks for the
@@ -58,9 +63,7 @@ inline std::string checked_cable_sag(int span, int position) {
     fields[18] = "8";
     fields[19] = "5";
     fields[20] = std::to_string(27.0 + 0.1 * (position + span % 10));
-    std::string record;
-    for (const std::string& field : fields) record += field + "\t";
-    return record;
+    return record_of(fields);
 }
 
 inline void given_line(Form& main_window, bool checked = false) {

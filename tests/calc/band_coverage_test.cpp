@@ -116,16 +116,6 @@ protected:
     }
 };
 
-// The written value of what sagging tells the crew to observe.
-double written_of_output(const std::string& text, Entry entry, Circle circle) {
-    const double number = Text_To_Number(text, NumberFormat{});
-    if (entry != Entry::Vertical) return number;
-    const long long units = std::llround(std::fabs(number) * 10000);
-    const double reading = static_cast<double>(units / 10000) + static_cast<double>(units / 100 % 100) / 60 +
-                           static_cast<double>(units % 100) / 3600;
-    return inclination_of_reading(number < 0 ? -reading : reading, circle);
-}
-
 TEST_F(BandCoverage, TheBandHoldsTheSagNineteenTimesInTwenty) {
     std::string failures;
     std::printf("%-16s %-9s %7s %9s %8s\n", "method", "mode", "trials", "covered %", "refused");

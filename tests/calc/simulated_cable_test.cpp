@@ -163,16 +163,6 @@ std::vector<double> typed_values(const Scene& scene, const std::vector<double>& 
     return values;
 }
 
-// The value of what the program wrote, as the scene writes it.
-double written_of_output(const std::string& text, Entry entry, Circle circle) {
-    const double number = Text_To_Number(text, NumberFormat{});
-    if (entry != Entry::Vertical) return number;
-    const long long units = std::llround(std::fabs(number) * 10000);
-    const double reading = static_cast<double>(units / 10000) + static_cast<double>(units / 100 % 100) / 60 +
-                           static_cast<double>(units % 100) / 3600;
-    return inclination_of_reading(number < 0 ? -reading : reading, circle);
-}
-
 enum class Expect { Success, Refusal, Either };
 
 // A sighting clearly inside the span must be taken, one clearly outside refused;

@@ -1,5 +1,7 @@
 #include "support/simulated_cable.h"
 
+#include "calc/number_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -508,6 +510,15 @@ double inclination_of_reading(double reading, Circle circle) {
     case Circle::Altitude: return reading > 180 ? reading - 360 : reading;
     }
     return reading;
+}
+
+double written_of_output(const std::string& text, Entry entry, Circle circle) {
+    const double number = Text_To_Number(text, NumberFormat{});
+    if (entry != Entry::Vertical) return number;
+    const long long units = std::llround(std::fabs(number) * 10000);
+    const double reading = static_cast<double>(units / 10000) + static_cast<double>(units / 100 % 100) / 60 +
+                           static_cast<double>(units % 100) / 3600;
+    return inclination_of_reading(number < 0 ? -reading : reading, circle);
 }
 
 }  // namespace vortan::simulation

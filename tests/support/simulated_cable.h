@@ -95,4 +95,8 @@ double rounded_written_value(const Observation& observation, bool imperial);
 // The inclination a reading on the circle's face left stands for, in degrees.
 double inclination_of_reading(double reading, Circle circle);
 
+// The value of a text the program wrote, as a scene writes it: an angle
+// (ddd.mmss on the circle) as its inclination in degrees, any other as its number.
+double written_of_output(const std::string& text, Entry entry, Circle circle);
+
 }  // namespace vortan::simulation
