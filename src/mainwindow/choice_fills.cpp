@@ -101,7 +101,7 @@ void fill_code_names(Form& main, const Form& setup) {
     select_remembered(main, "Cable_Code_Name_ComboBox", "Cable_Code_Name_ComboBox_Index_SpinEdit");
 }
 
-int unreachable_cable_sags(const Form& main, const Form& setup) {
+UnreachableCableSags unreachable_cable_sags(const Form& main, const Form& setup) {
     const int span_count = static_cast<int>(main.items("Pole_Data_Listbox").size());
     const std::vector<std::string> types = choices(setup, 0, {});
     // The lists a type and a position offer, made once for each: a line of
@@ -111,12 +111,16 @@ int unreachable_cable_sags(const Form& main, const Form& setup) {
     auto in_range = [](std::optional<int> index, size_t count) {
         return index && *index >= 0 && *index < static_cast<int>(count);
     };
-    int unreachable = 0;
+    UnreachableCableSags unreachable;
     for (const std::string& record : main.items("Cable_Bundle_Record_Listbox")) {
         const auto span = strict_integer(record_field(record, 1));
         const auto type = strict_integer(record_field(record, 2));
         const auto position = strict_integer(record_field(record, 3));
-        bool reached = span && *span >= 1 && *span <= span_count && in_range(type, types.size());
+        if (!span || *span < 1 || *span > span_count) {
+            ++unreachable.without_sag_span;
+            continue;
+        }
+        bool reached = in_range(type, types.size());
         if (reached && !positions_of.count(*type))
             positions_of[*type] = choices(setup, 1, {types[static_cast<size_t>(*type)]});
         reached = reached && in_range(position, positions_of[*type].size());
@@ -127,7 +131,7 @@ int unreachable_cable_sags(const Form& main, const Form& setup) {
         }
         reached = reached && in_range(strict_integer(record_field(record, 4)),
                                       static_cast<size_t>(code_count_of[{*type, *position}]));
-        unreachable += !reached;
+        unreachable.without_setup_entry += !reached;
     }
     return unreachable;
 }

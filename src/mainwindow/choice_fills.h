@@ -20,9 +20,14 @@ void fill_code_names(Form& main, const Form& setup);
 
 // Inspector choices, current inspector, structure types, cable positions, code
 // names, then the project details: the order after the setup editor closes.
-// The cable sags no choice of the lists reaches: of no stored sag-span, or
-// with a structure type, cable position or code name index beyond its list.
-int unreachable_cable_sags(const Form& main, const Form& setup);
+// The cable sags no choice of the lists reaches: those of no stored sag-span
+// (a cut-short sag-span file), and those with a structure type, cable position
+// or code name index beyond its list (setup entries missing).
+struct UnreachableCableSags {
+    int without_sag_span = 0;
+    int without_setup_entry = 0;
+};
+UnreachableCableSags unreachable_cable_sags(const Form& main, const Form& setup);
 
 // Every choice list; `stored_span_shown` keeps the shown sag-span's inspector,
 // even none, as the record has it.

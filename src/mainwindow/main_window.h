@@ -245,7 +245,7 @@ private:
     // The lines of each side file in table order, checked against the CRCs of
     // the master; none when the user declines lists that do not match.
     std::optional<std::vector<std::vector<std::string>>> read_side_files(const std::filesystem::path& master,
-                                                                         const ProfileFile& profile);
+                                                                         const ProfileFile& profile, bool& damaged);
     // Open steps 3 to 11: the project read and accepted replaces the one on screen.
     void show_opened_project(const std::filesystem::path& master, const ProfileFile& profile,
                              std::vector<std::vector<std::string>> lists);
@@ -325,6 +325,8 @@ private:
     storage::ProjectLock opening_lock_;  // of a project being opened
     storage::ProjectLock saving_lock_;   // of a new name being saved to
     bool read_only_ = false;
+    // Opened with side files that failed their check, and not saved since.
+    bool opened_damaged_ = false;
     bool opening_read_only_ = false;
     bool only_reads_ = false;
     journal::RecoveryJournal journal_;

@@ -9,6 +9,7 @@
 #include "project/project_file_set.h"
 #include "project/record_layout.h"
 #include "project/side_file.h"
+#include "project/side_file_warning.h"
 #include "project/text_codec.h"
 #include "setup/vertical_circle.h"
 #include "storage/save_transaction.h"
@@ -97,9 +98,11 @@ bool MainWindow::open_project(const std::string& requested) {
         port_.message(MessageKind::Error, Buttons::OK, old_version_message());
         return false;
     }
-    auto lists = read_side_files(name, profile);
+    bool damaged = false;
+    auto lists = read_side_files(name, profile, damaged);
     if (!lists) return false;
     if (!setup_only && !lock_to_open(name)) return false;
+    opened_damaged_ = damaged;
     show_opened_project(name, profile, std::move(*lists));
     if (!setup_only) offer_recovery(name);
     return true;
@@ -141,17 +144,26 @@ void MainWindow::show_opened_project(const fs::path& name, const ProfileFile& pr
 }
 
 void MainWindow::report_unreachable_cable_sags() {
-    const int unreachable = unreachable_cable_sags(form_, setup_.form());
-    if (unreachable == 0) return;
-    port_.message(MessageKind::Warning, Buttons::OK,
-                  "Warning : " + std::to_string(unreachable) +
-                      " Cable Sag(s) of this project cannot be shown: their Sag-Span, Structure Type, Cable Position "
-                      "or Cable Name is not in the lists.\n\r\n\rThey are kept with the project.  Add the missing "
-                      "entries in Setup to reach them again.");
+    const UnreachableCableSags unreachable = unreachable_cable_sags(form_, setup_.form());
+    const fs::path master = form_.text("Load_Save_File_Edit");
+    if (unreachable.without_sag_span > 0)
+        port_.message(MessageKind::Warning, Buttons::OK,
+                      "Warning : " + std::to_string(unreachable.without_sag_span) +
+                          " Cable Sag(s) of this project cannot be shown: their Sag-Span is not in the sag-span file " +
+                          side_file_path(master, ".spd").filename().string() +
+                          ", which may have been cut short.\n\r\n\rThey are kept with the project.  Restore the "
+                          "sag-span file from a copy of the project to reach them again.");
+    if (unreachable.without_setup_entry > 0)
+        port_.message(MessageKind::Warning, Buttons::OK,
+                      "Warning : " + std::to_string(unreachable.without_setup_entry) +
+                          " Cable Sag(s) of this project cannot be shown: their Structure Type, Cable Position "
+                          "or Cable Name is not in the lists.\n\r\n\rThey are kept with the project.  Add the missing "
+                          "entries in Setup to reach them again.");
 }
 
 std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files(const fs::path& master,
-                                                                                  const ProfileFile& profile) {
+                                                                                  const ProfileFile& profile,
+                                                                                  bool& damaged) {
     std::vector<std::vector<std::string>> lists;
     std::string warnings;
     for (const SideFile& side : side_files()) {
@@ -165,7 +177,8 @@ std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files
         }
         lists.push_back(std::move(contents.lines));
         std::string stored = profile.text(Master_Section, side.crc_key);
-        if (!stored.empty() && stored != contents.crc) warnings += std::string("\t") + side.warning_name + "\n\r";
+        if (!stored.empty() && stored != contents.crc)
+            warnings += side_file_warning_line(side, file, master, contents.crc);
     }
     if (warnings.empty()) return lists;
     Answer answer = port_.warn(Buttons::YesNo,
@@ -173,12 +186,14 @@ std::optional<std::vector<std::vector<std::string>>> MainWindow::read_side_files
         "corrupt : \n\r" + warnings + "\n\rLoading corrupted data may cause this program to crash or behave strangely. "
         "\n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
     if (answer != Answer::Yes) return std::nullopt;
+    damaged = true;
     return lists;
 }
 
 void MainWindow::after_open_or_save(const fs::path& master) {
     form_.set_text("Load_Save_Directory_Edit", folder_with_separator(fs::absolute(master).parent_path().string()));
-    set_window_caption("Vortan 3.3 - " + master.stem().string() + (read_only_ ? " (read-only)" : ""));
+    set_window_caption("Vortan 3.3 - " + master.stem().string() + (read_only_ ? " (read-only)" : "") +
+                       (opened_damaged_ ? " (opened with damaged files)" : ""));
     form_.set_text("Theodolite_Type_Edit", vertical_circle_name(setup_.form()));
 }
 
@@ -290,6 +305,7 @@ bool MainWindow::save_project() {
     adopt_saving_lock(master);
     start_journal(master, crc_text(crc32(files.front().bytes.data(), files.front().bytes.size())));
     form_.set_checked("User_Saved_Data_When_Prompted_CheckBox", true);
+    opened_damaged_ = false;
     after_open_or_save(master);
     update_recent_projects();
     return true;

@@ -10,14 +10,14 @@ namespace fs = std::filesystem;
 
 const std::vector<SideFile>& side_files() {
     static const std::vector<SideFile> files = {
-        {".spd", "Pole_Data_Listbox", true, "Pole_Data_CRC", "- Structure"},
-        {".scb", "Cable_Bundle_Record_Listbox", true, "Cable_Bundle_Data_CRC", "- Cable Bundle"},
-        {".sin", "Inspector_ListBox", false, "Inspector_Data_CRC", "- Inspector"},
-        {".scp", "Cable_Positions_ListBox", false, "Cable_Positions_Data_CRC", "- Cable Positions"},
-        {".sct", "Cable_Types_ListBox", false, "Cable_Types_Data_CRC", "- Cable Types"},
-        {".scn", "Code_Name_ListBox", false, "Code_Name_Data_CRC", "- Code Name"},
-        {".svc", "Valid_Combinations_ListBox", false, "Valid_Combinations_Data_CRC", "- Valid Combinations"},
-        {".sst", "Stringing_Data_Listbox", true, "Stringing_Data_CRC", "- Stringing Data", true},
+        {".spd", "Pole_Data_Listbox", true, "Pole_Data_CRC", "- Structure", "sag-spans"},
+        {".scb", "Cable_Bundle_Record_Listbox", true, "Cable_Bundle_Data_CRC", "- Cable Bundle", "cable sags"},
+        {".sin", "Inspector_ListBox", false, "Inspector_Data_CRC", "- Inspector", "inspectors"},
+        {".scp", "Cable_Positions_ListBox", false, "Cable_Positions_Data_CRC", "- Cable Positions", "cable positions"},
+        {".sct", "Cable_Types_ListBox", false, "Cable_Types_Data_CRC", "- Cable Types", "structure types"},
+        {".scn", "Code_Name_ListBox", false, "Code_Name_Data_CRC", "- Code Name", "cable code names"},
+        {".svc", "Valid_Combinations_ListBox", false, "Valid_Combinations_Data_CRC", "- Valid Combinations", "valid combinations"},
+        {".sst", "Stringing_Data_Listbox", true, "Stringing_Data_CRC", "- Stringing Data", "stringing chart data", true},
     };
     return files;
 }

@@ -27,6 +27,7 @@ struct SideFile {
     bool main_window;          // the list lives on the main window (else the setup editor)
     const char* crc_key;       // its CRC in the master file
     const char* warning_name;  // its name in the integrity warning
+    const char* holds;         // what it holds, as a user names it
     // Written only when its list has lines: a project that does not use it has
     // neither the file nor its CRC key, as before the file existed.
     bool only_when_used = false;

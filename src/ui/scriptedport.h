@@ -32,7 +32,11 @@ public:
     const std::vector<std::string>& transcript() const { return transcript_; }
     // The texts of the message boxes shown so far.
     std::vector<std::string> messages() const;
-    void clear_transcript() { transcript_.clear(); }
+    // Forgets the transcript and the message texts shown so far.
+    void clear_transcript() {
+        transcript_.clear();
+        message_texts_.clear();
+    }
     bool all_answers_used() const;
     // Forgets every queued answer, input, file and pick.
     void clear_queues();

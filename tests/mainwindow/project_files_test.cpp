@@ -130,19 +130,57 @@ TEST_F(ProjectFiles, StringingDataComesAndGoesWithItsOwnFileAndKey) {
     EXPECT_EQ(again, plain);
 }
 
-TEST_F(ProjectFiles, TamperedSideFileIsNamedInTheWarning) {
-    given_saved_project();
-    overwrite(folder / "line.spd", "1\tT1\tT2\t301\t-1\t\r\n");
-    port.queue_answer(Answer::No);
-    open(master());
-    ASSERT_FALSE(messages().empty());
-    EXPECT_EQ(messages().back(),
-              "Warning: The following data has been modified or tampered with outside of this program and may now be "
-              "corrupt : \n\r\t- Structure\n\r\n\rLoading corrupted data may cause this program to crash or behave "
-              "strangely. \n\r\n\rDo you want to attempt to load the data anyway and risk this ?");
-    // No: the project on screen stays as it was.
-    EXPECT_EQ(form().items("Pole_Data_Listbox"), std::vector<std::string>{"1\tT1\tT2\t300\t-1\t"});
-    EXPECT_EQ(text("Load_Save_File_Edit"), master().string());
+TEST_F(ProjectFiles, DamagedSideFilesAreNamedWithWhatIsWrongAndTheTitleSaysSoUntilSaved) {
+    const std::string question_end =
+        "\n\rLoading corrupted data may cause this program to crash or behave strangely. \n\r\n\rDo you want to "
+        "attempt to load the data anyway and risk this ?";
+    struct Case {
+        const char* file;
+        const char* bytes;  // none: the file is removed
+        const char* listed;
+        const char* after_yes;  // the message that follows a Yes, if any
+    } cases[] = {
+        {"line.spd", "1\tT1\tT2\t301\t-1\t\r\n",
+         "\t- Structure (sag-spans): line.spd was changed outside this program: it does not match the check kept in "
+         "line.vtn.  Restore it from a copy of the project, or load it and check its sag-spans.\n\r",
+         nullptr},
+        {"line.scb", nullptr,
+         "\t- Cable Bundle (cable sags): line.scb is missing, so its cable sags are not loaded.  Restore it from a "
+         "copy of the project.\n\r",
+         nullptr},
+        {"line.spd", "",
+         "\t- Structure (sag-spans): line.spd is empty, so its sag-spans are not loaded.  Restore it from a copy of "
+         "the project.\n\r",
+         "Warning : 1 Cable Sag(s) of this project cannot be shown: their Sag-Span is not in the sag-span file "
+         "line.spd, which may have been cut short.\n\r\n\rThey are kept with the project.  Restore the sag-span "
+         "file from a copy of the project to reach them again."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.listed);
+        given_saved_project();
+        if (c.bytes) overwrite(folder / c.file, c.bytes);
+        else fs::remove(folder / c.file);
+        const std::string question =
+            "Warning: The following data has been modified or tampered with outside of this program and may now be "
+            "corrupt : \n\r" + std::string(c.listed) + question_end;
+        // No: the project on screen stays as it was.
+        port.clear_transcript();
+        port.queue_answer(Answer::No);
+        open(master());
+        ASSERT_EQ(port.messages(), std::vector<std::string>{question});
+        EXPECT_EQ(form().items("Pole_Data_Listbox"), std::vector<std::string>{"1\tT1\tT2\t300\t-1\t"});
+        // Yes: loaded, and the title says so until the project is saved.
+        port.clear_transcript();
+        port.queue_answer(Answer::Yes);
+        open(master());
+        std::vector<std::string> expected{question};
+        if (c.after_yes) expected.push_back(c.after_yes);
+        EXPECT_EQ(port.messages(), expected);
+        EXPECT_EQ(window.window_caption(), "Vortan 3.3 - line (opened with damaged files)");
+        if (c.after_yes) port.queue_answer(Answer::Yes);  // the cable sags of no sag-span are dropped
+        form().user_click("Save_BitBtn");
+        EXPECT_EQ(window.window_caption(), "Vortan 3.3 - line");
+    }
 }
 
 TEST_F(ProjectFiles, MissingCrcKeyAndEmptyFileWithZeroOpenQuietly) {
