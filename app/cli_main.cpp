@@ -71,7 +71,7 @@ void print_error(const std::string& line) { std::cerr << line << '\n'; }
 void print_synopsis(std::ostream& out) {
     out << "usage: vortan-cli script FILE | check PROJECT.vtn | recalc [--imperial] PROJECT.vtn | "
            "report [--csv] PROJECT.vtn | overview PROJECT.vtn |\n"
-           "       schedule PROJECT.vtn [--section N] [--csv]\n"
+           "       check-record [--csv] PROJECT.vtn | schedule PROJECT.vtn [--section N] [--csv]\n"
            "       vortan-cli --help | --version\n";
 }
 
@@ -90,6 +90,8 @@ int help() {
                  "                                recalculate every stored cable sag, one line each\n"
                  "  report [--csv] PROJECT.vtn    print the sag report (--csv: its data with verdict and band)\n"
                  "  overview PROJECT.vtn          print the line overview as CSV, verdict and band included\n"
+                 "  check-record [--csv] PROJECT.vtn\n"
+                 "                                print the check record to sign (--csv: as CSV)\n"
                  "  schedule PROJECT.vtn [--section N] [--csv]\n"
                  "                                print the stringing charts (--csv: CSV in SI units)\n"
                  "\nOptions:\n"
@@ -132,6 +134,8 @@ int main(int argc, char** argv) {
     if (argc >= 3 && std::strcmp(argv[1], "schedule") == 0) return schedule(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "report") == 0 && std::strcmp(argv[2], "--csv") == 0)
         return vortan::report_project(argv[3], local_time_now(), print, print_error, true);
+    if (argc == 4 && std::strcmp(argv[1], "check-record") == 0 && std::strcmp(argv[2], "--csv") == 0)
+        return vortan::check_record_project(argv[3], local_time_now(), print, print_error, true);
     if (argc == 4 && std::strcmp(argv[1], "recalc") == 0 && std::strcmp(argv[2], "--imperial") == 0)
         return vortan::recalc_project(argv[3], print, true);
     if (argc != 3) return usage();
@@ -156,6 +160,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[1], "recalc") == 0) return vortan::recalc_project(argv[2], print);
     if (std::strcmp(argv[1], "report") == 0)
         return vortan::report_project(argv[2], local_time_now(), print, print_error);
+    if (std::strcmp(argv[1], "check-record") == 0)
+        return vortan::check_record_project(argv[2], local_time_now(), print, print_error);
     if (std::strcmp(argv[1], "overview") == 0) return vortan::overview_project(argv[2], print, print_error);
     return usage();
 }

@@ -1,5 +1,6 @@
 #include "gui/qt_user_port.h"
 
+#include "gui/check_record_window.h"
 #include "gui/item_selection_dialog.h"
 #include "gui/message_box.h"
 #include "gui/report_printer.h"
@@ -95,6 +96,16 @@ void QtUserPort::show_report(const std::vector<std::string>& lines, const std::s
     window.set_lines(lines);
     window.set_csv(csv);
     window.exec();
+}
+
+void QtUserPort::show_check_record(const std::vector<std::string>& lines, const std::string& csv) {
+    // One window beside the main window, whose exports start in the project's
+    // folder; a new record replaces what it shows.
+    if (!check_record_) check_record_ = new CheckRecordWindow(parent_);
+    check_record_->set_record(lines, csv);
+    check_record_->show();
+    check_record_->raise();
+    check_record_->activateWindow();
 }
 
 void QtUserPort::set_clipboard(const std::string& text) {

@@ -9,6 +9,7 @@
 
 namespace vortan::gui {
 
+class CheckRecordWindow;
 class HelpWindow;
 
 class QtUserPort final : public UserPort {
@@ -28,6 +29,7 @@ public:
     int select_item(const std::string& caption, const std::vector<std::string>& items,
                     bool sorted) override;
     void show_report(const std::vector<std::string>& lines, const std::string& csv = "") override;
+    void show_check_record(const std::vector<std::string>& lines, const std::string& csv) override;
     void set_clipboard(const std::string& text) override;
     bool print(const std::vector<std::string>& lines) override;
     void show_help(int topic) override;
@@ -41,6 +43,7 @@ private:
 
     QPointer<QWidget> parent_;
     QPointer<HelpWindow> help_;
+    QPointer<CheckRecordWindow> check_record_;
     QString help_folder_;
 };
 

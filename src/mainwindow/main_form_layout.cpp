@@ -73,6 +73,8 @@ void add_menus(FormBuilder& b) {
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate").shortcut = "F5";
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Report_Option", "&Report").shortcut = "Ctrl+R";
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Check_Record_Option", "Chec&k Record ...").shortcut =
+        "Ctrl+Shift+R";
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Stringing_Charts_Option", "Stringing C&harts ...");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Fill_Schedule_From_Chart_Option",
                 "&Fill Schedule from Chart").shortcut = "F8";

@@ -124,6 +124,7 @@ void MainWindow::wire_workflow_handlers() {
         {"Setup_Option", &MainWindow::Settings_BitBtnClick},
         {"Report_BitBtn", &MainWindow::Report_BitBtnClick},
         {"Report_Option", &MainWindow::Report_BitBtnClick},
+        {"Check_Record_Option", &MainWindow::Check_Record_OptionClick},
     };
     for (const Click& click : clicks) {
         auto handler = click.handler;

@@ -146,6 +146,8 @@ public:
 
     // ---- the sag report (main_window_report.cpp) ----
     void Report_BitBtnClick();
+    // ---- the check record (main_window_check_record.cpp) ----
+    void Check_Record_OptionClick();
 
     // Files dropped on the window: they open one project.
     void files_dropped(const std::vector<std::filesystem::path>& files);

@@ -140,7 +140,7 @@ std::string LineOverview::text(int span, int cable, OverviewColumn column) const
         return indexed_name(setup_.items(setup_list::Structure_Types), record_field(record, Structure_Type));
     case OverviewColumn::Code_Name: return indexed_name(code_names_, record_field(record, Code_Name));
     case OverviewColumn::Method: return method_name(record_field(record, Method));
-    case OverviewColumn::Sag_Mode: return record_field(record, Sag_Mode) == "1" ? "Check Cable Sag" : "Sag Cable";
+    case OverviewColumn::Sag_Mode: return sag_mode_name(record_field(record, Sag_Mode));
     case OverviewColumn::Check:
         if (auto c = check(span, cable)) return verdict_word(c->verdict);
         return "";

@@ -72,6 +72,7 @@ private:
         if (near_name.empty()) near_name = std::to_string(i);
         if (far_name.empty()) far_name = std::to_string(i + 1);
         ReportRow row;
+        row.sag_span = i;
         add_cell(row, near_name, report_width::Near);
         add_cell(row, far_name, report_width::Far);
         add_measure(row, span_.field(Field_Span_Length), Quantity::Length, report_width::Length);
@@ -139,6 +140,20 @@ std::string method_name(std::string_view stored_index) {
     std::string caption = indexed_name(method_page_captions(), stored_index);
     std::erase(caption, '&');
     return caption;
+}
+
+std::string sag_mode_name(std::string_view stored_mode) {
+    return stored_mode == "1" ? "Check Cable Sag" : "Sag Cable";
+}
+
+std::string inspector_name(const std::vector<std::string>& inspectors, std::string_view stored_index) {
+    const std::optional<int> index = integer_of(stored_index);
+    if (stored_index.empty() || (index && *index < 0)) return "";
+    const auto position = position_in(inspectors.size(), stored_index);
+    if (!position) return stale_index(stored_index);
+    const std::string& record = inspectors[*position];
+    const std::string given = record_field(record, 2), surname = record_field(record, 1);
+    return given.empty() ? surname : given + " " + surname;
 }
 
 std::vector<ReportRow> report_data_rows(const ReportSource& source) {

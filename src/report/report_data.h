@@ -30,6 +30,8 @@ struct ReportRow {
     // sag-span's length in metres as stored; none for a sag-span without one.
     std::optional<std::size_t> cable_sag;
     double span_length_metric = 0;
+    // Its sag-span, as its position in the sag-span list.
+    std::size_t sag_span = 0;
 };
 
 // The data lines in sag-span order, each sag-span's cable sags in list order.
@@ -47,5 +49,14 @@ std::string indexed_name(const std::vector<std::string>& list, std::string_view 
 // The caption of the method page a stored index names, without "&", or "?"
 // and the 1-based index as for indexed_name.
 std::string method_name(std::string_view stored_index);
+
+// The sag mode a stored item index names: "Check Cable Sag" for 1, otherwise
+// "Sag Cable".
+std::string sag_mode_name(std::string_view stored_mode);
+
+// The given name and surname of the inspector a sag-span's stored index
+// names; empty when none was chosen (a negative or empty index), "?" and the
+// 1-based index as for indexed_name when the line is gone.
+std::string inspector_name(const std::vector<std::string>& inspectors, std::string_view stored_index);
 
 }  // namespace vortan

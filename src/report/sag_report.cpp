@@ -3,8 +3,6 @@
 #include "calc/precision/stored_check.h"
 #include "project/setup_lists.h"
 #include "report/report_csv.h"
-#include "report/report_data.h"
-#include "report/report_pages.h"
 
 namespace vortan {
 
@@ -25,28 +23,35 @@ void add_verdicts(std::vector<ReportRow>& rows, const Form& main_window, const F
 
 }  // namespace
 
-SagReport build_sag_report(const Form& main_window, const Form& setup, const NumberFormat& numbers,
-                           const std::string& time_stamp) {
-    // Item 0 is metric; any other choice prints imperial units.
-    const bool imperial = setup.item_index("Units_of_Measure_RadioGroup") != 0;
-    SagReport report;
-    std::vector<ReportRow> rows = report_data_rows({
+ReportSource report_source_of(const Form& main_window, const Form& setup, const NumberFormat& numbers) {
+    return {
         .sag_spans = main_window.items("Pole_Data_Listbox"),
         .cable_sags = main_window.items("Cable_Bundle_Record_Listbox"),
         .structure_types = setup.items(setup_list::Structure_Types),
         .cable_positions = setup.items(setup_list::Cable_Positions),
         .code_names = setup.items(setup_list::Code_Names),
-        .imperial = imperial,
+        // Item 0 is metric; any other choice prints imperial units.
+        .imperial = setup.item_index("Units_of_Measure_RadioGroup") != 0,
         .numbers = numbers,
-    });
+    };
+}
+
+ReportHeading report_heading_of(const Form& setup, const std::string& time_stamp) {
+    return {setup.text("Contract_Edit"), setup.text("Contractor_Edit"), setup.text("Transmission_Line_Edit"),
+            setup.item_index("Units_of_Measure_RadioGroup") != 0, time_stamp};
+}
+
+SagReport build_sag_report(const Form& main_window, const Form& setup, const NumberFormat& numbers,
+                           const std::string& time_stamp) {
+    const ReportSource source = report_source_of(main_window, setup, numbers);
+    SagReport report;
+    std::vector<ReportRow> rows = report_data_rows(source);
     if (setup.item_index("Sort_Report_Data_RadioGroup") == 1) sort_report_rows(rows);
     add_verdicts(rows, main_window, setup, numbers);
-    report.csv = report_csv(rows, imperial);
+    report.csv = report_csv(rows, source.imperial);
     report.data_lines.reserve(rows.size());
     for (ReportRow& row : rows) report.data_lines.push_back(std::move(row.line));
-    const ReportHeading heading{setup.text("Contract_Edit"), setup.text("Contractor_Edit"),
-                                setup.text("Transmission_Line_Edit"), imperial, time_stamp};
-    report.text = report_pages(heading, report.data_lines);
+    report.text = report_pages(report_heading_of(setup, time_stamp), report.data_lines);
     return report;
 }
 

@@ -35,6 +35,42 @@ void each_csv_row(const std::string& csv, const std::function<void(const std::st
     }
 }
 
+// A window a command shows: the button that shows it, the transcript lines
+// around its text, and where the port keeps its CSV.
+struct WindowShown {
+    const char* button;
+    const char* begin;
+    const char* end;
+    const std::string& (ScriptedPort::*csv)() const;
+};
+
+// Opens the project and presses the window's button at the time given: the
+// window's CSV rows go to csv_out, or each line of its text to text_out, and
+// each message shown on the way to messages. Exit status 0 when it was shown.
+int show_window(const std::string& master, const DateTime& now, const WindowShown& window,
+                const std::function<void(const std::string&)>& csv_out,
+                const std::function<void(const std::string&)>& text_out,
+                const std::function<void(const std::string&)>& messages) {
+    HeadlessWindow headless(messages);
+    ScriptedPort& port = headless.port;
+    port.set_clock(now);
+    if (!headless.open_read_only(master)) return 2;
+    // The window's lines are the transcript's between its begin line and the
+    // closing end line; any message shown before them is not one of them.
+    port.clear_transcript();
+    port.sink = nullptr;
+    headless.window.form().user_click(window.button);
+    const std::vector<std::string>& shown = port.transcript();
+    const auto begin = std::find(shown.begin(), shown.end(), window.begin);
+    for (auto line = shown.begin(); line != begin; ++line) messages(*line);
+    if (begin == shown.end() || shown.back() != window.end) return 1;
+    if (csv_out)
+        each_csv_row((port.*window.csv)(), csv_out);
+    else
+        std::for_each(begin + 1, shown.end() - 1, text_out);
+    return 0;
+}
+
 }  // namespace
 
 int check_project(const std::string& master, const std::function<void(const std::string&)>& out) {
@@ -101,25 +137,16 @@ int recalc_project(const std::string& master, const std::function<void(const std
 
 int report_project(const std::string& master, const DateTime& now, const std::function<void(const std::string&)>& out,
                    const std::function<void(const std::string&)>& messages, bool csv) {
-    HeadlessWindow headless(messages);
-    ScriptedPort& port = headless.port;
-    port.set_clock(now);
-    MainWindow& window = headless.window;
-    if (!headless.open_read_only(master)) return 2;
-    // The window's lines are the transcript's between REPORT BEGIN and the
-    // closing REPORT END; any message shown before them is not a report line.
-    port.clear_transcript();
-    port.sink = nullptr;
-    window.form().user_click("Report_BitBtn");
-    const std::vector<std::string>& shown = port.transcript();
-    const auto begin = std::find(shown.begin(), shown.end(), "REPORT BEGIN");
-    for (auto line = shown.begin(); line != begin; ++line) messages(*line);
-    if (begin == shown.end() || shown.back() != "REPORT END") return 1;
-    if (csv)
-        each_csv_row(port.last_report_csv(), out);
-    else
-        std::for_each(begin + 1, shown.end() - 1, out);
-    return 0;
+    const WindowShown report{"Report_BitBtn", "REPORT BEGIN", "REPORT END", &ScriptedPort::last_report_csv};
+    return show_window(master, now, report, csv ? out : nullptr, csv ? nullptr : out, messages);
+}
+
+int check_record_project(const std::string& master, const DateTime& now,
+                         const std::function<void(const std::string&)>& out,
+                         const std::function<void(const std::string&)>& messages, bool csv) {
+    const WindowShown record{"Check_Record_Option", "CHECK RECORD BEGIN", "CHECK RECORD END",
+                             &ScriptedPort::last_check_record_csv};
+    return show_window(master, now, record, csv ? out : nullptr, csv ? nullptr : out, messages);
 }
 
 int overview_project(const std::string& master, const std::function<void(const std::string&)>& out,

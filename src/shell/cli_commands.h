@@ -1,5 +1,5 @@
 // vortan-cli's commands on a project file: check its CRCs, recalculate it,
-// print its sag report or its stringing charts.
+// print its sag report, its check record or its stringing charts.
 #pragma once
 
 #include "ui/userport.h"
@@ -25,6 +25,12 @@ int recalc_project(const std::string& master, const std::function<void(const std
 // report was shown.
 int report_project(const std::string& master, const DateTime& now, const std::function<void(const std::string&)>& out,
                    const std::function<void(const std::string&)>& messages, bool csv = false);
+
+// The same for the Check Record command: the record's sheets, or with `csv`
+// its rows of comma-separated values.
+int check_record_project(const std::string& master, const DateTime& now,
+                         const std::function<void(const std::string&)>& out,
+                         const std::function<void(const std::string&)>& messages, bool csv = false);
 
 // Opens the project and writes its line overview as CSV rows, the verdict
 // and band of every checked cable sag with them. Exit status 0 when the

@@ -92,6 +92,13 @@ void ScriptedPort::show_report(const std::vector<std::string>& lines, const std:
     record("REPORT END");
 }
 
+void ScriptedPort::show_check_record(const std::vector<std::string>& lines, const std::string& csv) {
+    last_check_record_csv_ = csv;
+    record("CHECK RECORD BEGIN");
+    for (const std::string& line : lines) record(line);
+    record("CHECK RECORD END");
+}
+
 void ScriptedPort::set_clipboard(const std::string& text) {
     clipboard_ = text;
     record("DIALOG clipboard");

@@ -44,6 +44,8 @@ public:
     // The spreadsheet data of the last report shown.
     const std::string& last_report_csv() const { return last_report_csv_; }
     const std::vector<std::string>& last_report_lines() const { return last_report_lines_; }
+    // The CSV of the last check record shown.
+    const std::string& last_check_record_csv() const { return last_check_record_csv_; }
 
     using UserPort::message;
     Answer show_message(MessageKind kind, Buttons buttons, const std::string& text,
@@ -55,6 +57,7 @@ public:
     int select_item(const std::string& caption, const std::vector<std::string>& items,
                     bool sorted) override;
     void show_report(const std::vector<std::string>& lines, const std::string& csv = "") override;
+    void show_check_record(const std::vector<std::string>& lines, const std::string& csv) override;
     void set_clipboard(const std::string& text) override;
     bool print(const std::vector<std::string>& lines) override;
     void show_help(int topic) override;
@@ -73,6 +76,7 @@ private:
     std::string clipboard_;
     std::string last_report_csv_;
     std::vector<std::string> last_report_lines_;
+    std::string last_check_record_csv_;
     DateTime clock_;
     std::optional<Answer> default_answer_;
 };

@@ -63,6 +63,9 @@ public:
     // The report window with its lines of text.
     // csv: the report's data for export, empty for a listing that has none.
     virtual void show_report(const std::vector<std::string>& lines, const std::string& csv = "") = 0;
+    // The check record window, beside the main window (not modal): the
+    // record's sheets, each ended by a form-feed line, and its CSV.
+    virtual void show_check_record(const std::vector<std::string>& lines, const std::string& csv) = 0;
     virtual void set_clipboard(const std::string& text) = 0;
     virtual bool print(const std::vector<std::string>& lines) = 0;
     virtual void show_help(int topic) = 0;

@@ -25,6 +25,7 @@ public:
     }
     int select_item(const std::string&, const std::vector<std::string>&, bool) override { return -1; }
     void show_report(const std::vector<std::string>&, const std::string&) override {}
+    void show_check_record(const std::vector<std::string>&, const std::string&) override {}
     void set_clipboard(const std::string&) override {}
     bool print(const std::vector<std::string>&) override { return false; }
     void show_help(int) override {}
