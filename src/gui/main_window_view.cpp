@@ -1,6 +1,7 @@
 #include "gui/main_window_view.h"
 
 #include "gui/design_scale.h"
+#include "gui/window_room.h"
 #include "gui/form_binder.h"
 #include "gui/form_menus.h"
 #include "gui/form_view.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QScrollArea>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -23,6 +25,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace vortan::gui {
 
@@ -88,8 +91,16 @@ std::vector<QDockWidget*> add_docked_panels(const Form& form, QMainWindow* windo
 MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow(parent), model_(model) {
     setWindowTitle(QString::fromStdString(model.window_caption()));
     build_form_menus(model.form(), menuBar());
-    setCentralWidget(build_form_view(model.form(), this));
-    centralWidget()->installEventFilter(this);
+    // The form scrolls as a whole where the window is too small to show it
+    // at a legible size; its pages scroll within it.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    form_view_ = build_form_view(model.form(), scroller);
+    scroller->setWidget(form_view_);
+    setCentralWidget(scroller);
+    form_view_->installEventFilter(this);
+    new FocusFollower(this);
     docks_ = add_docked_panels(model.form(), this);
     place_line_overview(model);
     for (QDockWidget* dock : docks_) dock->installEventFilter(this);
@@ -107,6 +118,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
     resize(Design_Client_Size.width() + docks_width(), Design_Client_Size.height() + bars_height());
+    fit_inside_screen(this);
 
     model.on_window_bounds_read = [this] { place_window(); };
     model.on_caption_changed = [this] { setWindowTitle(QString::fromStdString(model_.window_caption())); };
@@ -147,6 +159,7 @@ void MainWindowView::place_window() {
     if (isMaximized()) showNormal();
     move(bounds.topLeft());
     resize(bounds.size());
+    fit_inside_screen(this);
 }
 
 int MainWindowView::bars_height() const {
@@ -154,9 +167,20 @@ int MainWindowView::bars_height() const {
 }
 
 int MainWindowView::docks_width() const {
+    // Docks tabbed together take the room of the widest of them.
     int width = 0;
-    for (const QDockWidget* dock : docks_)
-        if (!dock->isHidden() && !dock->isFloating()) width += dock_width(dock);
+    std::vector<const QDockWidget*> counted;
+    for (const QDockWidget* dock : docks_) {
+        if (dock->isHidden() || dock->isFloating()) continue;
+        if (std::find(counted.begin(), counted.end(), dock) != counted.end()) continue;
+        int group = dock_width(dock);
+        for (const QDockWidget* tabbed : tabifiedDockWidgets(const_cast<QDockWidget*>(dock))) {
+            if (tabbed->isHidden()) continue;
+            group = std::max(group, dock_width(tabbed));
+            counted.push_back(tabbed);
+        }
+        width += group;
+    }
     return width;
 }
 
@@ -177,18 +201,48 @@ void MainWindowView::show_first_time() {
     // The layouts work in design coordinates, so the design geometry can be
     // read at whatever size the window opened, once they have run at the
     // window's factors (which the list, still empty, cannot give yet).
-    DesignScale* scale = design_scale_of(centralWidget());
-    const QSize client = centralWidget()->size();
+    DesignScale* scale = design_scale_of(form_view_);
+    const QSize client = form_view_->size();
     scale->set_factors(ScaleFactors{static_cast<double>(client.width()) / Design_Client_Size.width(),
                                     static_cast<double>(client.height()) / Design_Client_Size.height()});
     scale->lay_out_every_page();
     model_.capture_design_geometry(Design_Client_Size.width(), Design_Client_Size.height(), design_components());
     design_captured_ = true;
     scale_to_window();
+    make_room();
+}
+
+double MainWindowView::form_font_pixels() const {
+    const DesignScale* scale = design_scale_of(form_view_);
+    const QSize room = centralWidget()->size();
+    const double factor = std::min(static_cast<double>(room.width()) / Design_Client_Size.width(),
+                                   static_cast<double>(room.height()) / Design_Client_Size.height());
+    return scale->design_font_pixels() * factor;
+}
+
+void MainWindowView::make_room() {
+    // The panels share one column, then fold away, before the form's text
+    // would shrink below a legible size; below that the form scrolls.
+    const int legible = legible_font_pixels();
+    const DesignScale* scale = design_scale_of(form_view_);
+    const double smallest = std::min(1.0, static_cast<double>(legible) / scale->design_font_pixels());
+    form_view_->setMinimumSize(static_cast<int>(std::ceil(Design_Client_Size.width() * smallest)),
+                               static_cast<int>(std::ceil(Design_Client_Size.height() * smallest)));
+    arranging_docks_ = true;
+    if (form_font_pixels() < legible && docks_width() > 0) {
+        arrange_docks(this, docks_, DockArrangement::Tabbed);
+        QApplication::processEvents();
+    }
+    for (const char* panel : {"Show_Sag_Aids_Option", "Line_Overview_Option"}) {
+        if (form_font_pixels() >= legible || docks_width() == 0) break;
+        if (model_.form().checked(panel)) model_.form().user_click(panel);
+        QApplication::processEvents();
+    }
+    arranging_docks_ = false;
 }
 
 QWidget* MainWindowView::control_widget(const std::string& name) const {
-    return centralWidget()->findChild<QWidget*>(QString::fromStdString(name));
+    return form_view_->findChild<QWidget*>(QString::fromStdString(name));
 }
 
 StringingWindow* MainWindowView::open_stringing_window() {
@@ -201,7 +255,7 @@ StringingWindow* MainWindowView::open_stringing_window() {
 }
 
 std::vector<DesignComponent> MainWindowView::design_components() const {
-    const DesignScale* scale = design_scale_of(centralWidget());
+    const DesignScale* scale = design_scale_of(form_view_);
     std::vector<DesignComponent> components;
     for (const Control* control : model_.form().controls()) {
         DesignComponent component{control->name, std::nullopt};
@@ -219,15 +273,15 @@ std::vector<DesignComponent> MainWindowView::design_components() const {
 }
 
 void MainWindowView::scale_to_window() {
-    const QSize client = centralWidget()->size();
+    const QSize client = form_view_->size();
     const auto factors = model_.window_resized(client.width(), client.height());
     if (!design_captured_ || !factors) return;
-    DesignScale* scale = design_scale_of(centralWidget());
+    DesignScale* scale = design_scale_of(form_view_);
     if (scale->factors().width == factors->width && scale->factors().height == factors->height) return;
     // Drawn once, when every control has its new place.
-    centralWidget()->setUpdatesEnabled(false);
+    form_view_->setUpdatesEnabled(false);
     scale->set_factors(*factors);
-    centralWidget()->setUpdatesEnabled(true);
+    form_view_->setUpdatesEnabled(true);
 }
 
 std::string MainWindowView::focused_control() const {
@@ -241,13 +295,13 @@ std::string MainWindowView::focused_control() const {
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == centralWidget() && event->type() == QEvent::Resize && design_captured_) scale_to_window();
+    if (watched == form_view_ && event->type() == QEvent::Resize && design_captured_) scale_to_window();
     // A dock shown or hidden beside the pages widens or narrows the window by
     // its own width, so that the pages keep their size and scale.
     auto* dock = qobject_cast<QDockWidget*>(watched);
     const bool shown = event->type() == QEvent::Show, hidden = event->type() == QEvent::Hide;
-    if (dock && (shown || hidden) && design_captured_ && !dock->isFloating() && !isMaximized() && !isFullScreen() &&
-        isVisible())
+    if (dock && (shown || hidden) && design_captured_ && !arranging_docks_ && !dock->isFloating() && !isMaximized() &&
+        !isFullScreen() && isVisible())
         resize(width() + (shown ? 1 : -1) * dock_width(dock), height());
     return QMainWindow::eventFilter(watched, event);
 }

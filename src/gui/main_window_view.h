@@ -28,6 +28,8 @@ public:
     FormBinder& binder() const { return *binder_; }
     // Shows the window, maximized once when it was maximized at the last exit.
     void show_first_time();
+    // The view of the main form, within the window's scrolled centre.
+    QWidget* form_view() const { return form_view_; }
     // The widget of a control of the main form.
     QWidget* control_widget(const std::string& name) const;
     // The Stringing Charts window: one, opened or raised.
@@ -57,14 +59,21 @@ private:
     // The design geometry of every component of the main form, in its order.
     std::vector<DesignComponent> design_components() const;
     void scale_to_window();
+    // Tabs the side panels together, then folds them away, while the form's
+    // text would be below a legible size; sets the size below which it scrolls.
+    void make_room();
+    // The form's text size at the room the window gives it now.
+    double form_font_pixels() const;
     std::string focused_control() const;
 
     MainWindow& model_;
     FormBinder* binder_;
+    QWidget* form_view_ = nullptr;
     std::vector<QDockWidget*> docks_;
     StringingWindow* stringing_window_ = nullptr;
     bool close_agreed_ = false;
     bool design_captured_ = false;
+    bool arranging_docks_ = false;
 };
 
 }  // namespace vortan::gui

@@ -45,7 +45,7 @@ protected:
     // Every control the layouts place (the pages follow their page controls),
     // on every page, at its place within its parent.
     std::map<std::string, QRect> control_geometry() {
-        design_scale_of(view.centralWidget())->lay_out_every_page();
+        design_scale_of(view.form_view())->lay_out_every_page();
         std::map<std::string, QRect> geometry;
         for (const Control* control : model.form().controls()) {
             if (!control->on_screen || !control->visible || control->kind == ControlKind::Page ||
@@ -80,7 +80,7 @@ TEST_F(WindowScalingTest, TheDesignGeometryOfEveryComponentIsKept) {
         }
         if (auto found = design.find(control->name); found != design.end()) {
             const QRect& r = found->second;
-            const int font = QFontInfo(view.centralWidget()->font()).pixelSize();
+            const int font = QFontInfo(view.form_view()->font()).pixelSize();
             EXPECT_EQ(line, QStringLiteral("%1 %2 %3 %4 %5 ")
                                     .arg(r.x()).arg(r.width()).arg(r.y()).arg(r.height()).arg(font)
                                     .toStdString() + control->name);
@@ -91,7 +91,7 @@ TEST_F(WindowScalingTest, TheDesignGeometryOfEveryComponentIsKept) {
 TEST_F(WindowScalingTest, DoublingTheWidthDoublesEveryLeftAndWidthAndNothingElse) {
     const auto design = control_geometry();
     ASSERT_GT(design.size(), 200u);
-    const int font = QFontInfo(view.centralWidget()->font()).pixelSize();
+    const int font = QFontInfo(view.form_view()->font()).pixelSize();
 
     set_client_size({2 * MainWindowView::Design_Client_Size.width(), MainWindowView::Design_Client_Size.height()});
     const auto scaled = control_geometry();
@@ -105,7 +105,7 @@ TEST_F(WindowScalingTest, DoublingTheWidthDoublesEveryLeftAndWidthAndNothingElse
         EXPECT_EQ(after.y(), before.y()) << name;
         EXPECT_EQ(after.height(), before.height()) << name;
     }
-    EXPECT_EQ(QFontInfo(view.centralWidget()->font()).pixelSize(), font);
+    EXPECT_EQ(QFontInfo(view.form_view()->font()).pixelSize(), font);
 
     // Back at the design size, every control is where it started.
     set_client_size(MainWindowView::Design_Client_Size);
@@ -113,9 +113,9 @@ TEST_F(WindowScalingTest, DoublingTheWidthDoublesEveryLeftAndWidthAndNothingElse
 }
 
 TEST_F(WindowScalingTest, GrowingBothWaysGrowsTheFont) {
-    const int font = QFontInfo(view.centralWidget()->font()).pixelSize();
+    const int font = QFontInfo(view.form_view()->font()).pixelSize();
     set_client_size(MainWindowView::Design_Client_Size * 2);
-    EXPECT_EQ(QFontInfo(view.centralWidget()->font()).pixelSize(), 2 * font);
+    EXPECT_EQ(QFontInfo(view.form_view()->font()).pixelSize(), 2 * font);
     auto* span = qobject_cast<QLineEdit*>(view.control_widget("Span_Length_Edit"));
     EXPECT_GE(span->height(), span->fontMetrics().height());
 }

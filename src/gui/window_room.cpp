@@ -1,0 +1,75 @@
+#include "gui/window_room.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollArea>
+
+#include <algorithm>
+
+namespace vortan::gui {
+
+int legible_font_pixels() {
+    constexpr int At_Most = 10;
+    const QFont small = QFontDatabase::systemFont(QFontDatabase::SmallestReadableFont);
+    return std::min(At_Most, QFontInfo(small).pixelSize());
+}
+
+QRect available_area(const QWidget* window) {
+    const QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void fit_inside_screen(QWidget* window) {
+    const QRect area = available_area(window);
+    if (area.isEmpty()) return;
+    // The frame the window manager adds is outside the size asked for.
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QSize room = area.size() - frame;
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room));
+    QRect placed = window->frameGeometry();
+    placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width() + 1)));
+    placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height() + 1)));
+    window->move(placed.topLeft());
+}
+
+void arrange_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks, DockArrangement arrangement) {
+    std::vector<QDockWidget*> docked;
+    for (QDockWidget* dock : docks)
+        if (!dock->isFloating()) docked.push_back(dock);
+    if (docked.empty()) return;
+    if (arrangement == DockArrangement::Folded) {
+        for (QDockWidget* dock : docked) dock->hide();
+        return;
+    }
+    if (arrangement == DockArrangement::Tabbed) {
+        for (QDockWidget* dock : docked) window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+        for (size_t n = 1; n < docked.size(); ++n) window->tabifyDockWidget(docked.front(), docked[n]);
+        docked.front()->raise();
+        return;
+    }
+    // Side by side: the first (the line overview) at the left, the rest at the right.
+    for (size_t n = 0; n < docked.size(); ++n)
+        window->addDockWidget(n == 0 ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, docked[n]);
+}
+
+FocusFollower::FocusFollower(QWidget* root) : QObject(root), root_(root) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
+}
+
+void FocusFollower::follow(QWidget* focused) {
+    if (!focused || !root_->isAncestorOf(focused)) return;
+    // The innermost area first, so that the outer ones see the control where
+    // it ends up.
+    for (QWidget* parent = focused->parentWidget(); parent && parent != root_->parentWidget();
+         parent = parent->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(parent);
+        if (area && area->widget() && area->widget()->isAncestorOf(focused)) area->ensureWidgetVisible(focused, 8, 8);
+    }
+}
+
+}  // namespace vortan::gui

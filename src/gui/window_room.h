@@ -1,0 +1,46 @@
+// Room on small screens: windows open inside the screen, the main window's
+// side panels share one column or fold away before the form's text would
+// shrink below a legible size, and a control that takes the focus is
+// scrolled into view, however deep in scrolled pages it lies.
+#pragma once
+
+#include <QObject>
+#include <QRect>
+
+#include <vector>
+
+class QDockWidget;
+class QMainWindow;
+class QWidget;
+
+namespace vortan::gui {
+
+// The smallest text the form is shown with: the platform's smallest readable
+// font, but never more than 10 pixels (some platforms name their normal font).
+int legible_font_pixels();
+
+// The screen area a window may take: that of its screen, or the primary one.
+QRect available_area(const QWidget* window);
+// Shrinks a top-level window to the available area and moves it inside.
+void fit_inside_screen(QWidget* window);
+
+// How the main window's side panels stand beside the form.
+enum class DockArrangement { Side_By_Side, Tabbed, Folded };
+
+// Puts the docks of `window` side by side (each at its own side), tabbed
+// together at the left, or hides them, as `arrangement` says. Hidden docks
+// stay hidden; docks the user floated are left alone.
+void arrange_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks, DockArrangement arrangement);
+
+// Scrolls every scroll area that holds a control into view when the control
+// takes the focus.
+class FocusFollower final : public QObject {
+public:
+    explicit FocusFollower(QWidget* root);
+
+private:
+    void follow(QWidget* focused);
+    QWidget* root_;
+};
+
+}  // namespace vortan::gui
