@@ -23,7 +23,8 @@ QAction* make_action(const Control& item, QObject* parent) {
     // gets no text: some styles show a separator's text as a heading.
     if (item.caption == "-") action->setSeparator(true);
     else action->setText(menu_text(item));
-    if (!item.shortcut.empty()) action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
+    // "A; B": two keys for one command, the first shown in the menu.
+    if (!item.shortcut.empty()) action->setShortcuts(QKeySequence::listFromString(QString::fromStdString(item.shortcut)));
     return action;
 }
 

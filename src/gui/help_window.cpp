@@ -1,5 +1,7 @@
 #include "gui/help_window.h"
 
+#include "gui/window_room.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -51,6 +53,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     layout->addLayout(buttons);
     layout->addWidget(browser_);
     resize(760, 600);
+    fit_inside_screen(this);
+    close_on_escape(this);
 }
 
 bool HelpWindow::show_topic(const QString& folder, int topic) {

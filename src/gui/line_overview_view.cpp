@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSortFilterProxyModel>
 #include <QTimer>
 #include <QToolButton>
@@ -60,8 +61,10 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     // A sag-span stays when one of its cable sags matches.
     sorted_->setRecursiveFilteringEnabled(true);
     sorted_->setAutoAcceptChildRows(true);  // and a matching sag-span shows all of its cable sags
-    connect(filter_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { static_cast<OverviewFilter*>(sorted_)->set_text(text); });
+    connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        static_cast<OverviewFilter*>(sorted_)->set_text(text);
+        tree_->expandAll();  // every match shows under its sag-span
+    });
 
     tree_->setModel(sorted_);
     tree_->setSortingEnabled(true);
@@ -111,6 +114,25 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     tree_->setColumnWidth(0, metrics.horizontalAdvance(QStringLiteral("Bottom Phase  ")) + 2 * tree_->indentation());
     tree_->setColumnWidth(1, metrics.horizontalAdvance(QStringLiteral("0,000.00  ")));
     tree_->setColumnWidth(static_cast<int>(OverviewColumn::Check), metrics.horizontalAdvance(QStringLiteral("INCONCLUSIVE  ")));
+    offer_columns();
+}
+
+void LineOverviewView::offer_columns() {
+    // The cable, its verdict and its difference fit a narrow panel; the span
+    // length comes back from the headings' menu, the other columns scroll.
+    QHeaderView* header = tree_->header();
+    header->setSectionHidden(static_cast<int>(OverviewColumn::Span_Length), true);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QHeaderView::customContextMenuRequested, this, [this, header](const QPoint& at) {
+        QMenu menu(this);
+        for (int column = 1; column < model_->columnCount(); ++column) {
+            QAction* shown = menu.addAction(model_->headerData(column, Qt::Horizontal).toString());
+            shown->setCheckable(true);
+            shown->setChecked(!header->isSectionHidden(column));
+            connect(shown, &QAction::toggled, header, [header, column](bool on) { header->setSectionHidden(column, !on); });
+        }
+        menu.exec(header->mapToGlobal(at));
+    });
 }
 
 void LineOverviewView::go_to(const QModelIndex& index) {

@@ -34,6 +34,8 @@ private:
     void show_current();
     // Writes every row, verdict and band included, to a CSV file the user names.
     void export_csv();
+    // Which columns show at first, and a menu on the headings to choose them.
+    void offer_columns();
 
     MainWindow& window_;
     LineOverviewModel* model_;

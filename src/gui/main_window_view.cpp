@@ -1,6 +1,7 @@
 #include "gui/main_window_view.h"
 
 #include "gui/design_scale.h"
+#include "gui/menu_shortcuts.h"
 #include "gui/window_room.h"
 #include "gui/form_binder.h"
 #include "gui/form_menus.h"
@@ -101,6 +102,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     setCentralWidget(scroller);
     form_view_->installEventFilter(this);
     new FocusFollower(this);
+    new MenuShortcutsFirst(this);
     docks_ = add_docked_panels(model.form(), this);
     place_line_overview(model);
     for (QDockWidget* dock : docks_) dock->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "gui/report_window.h"
 
+#include "gui/window_room.h"
+
 #include "gui/message_box.h"
 #include "gui/report_font.h"
 #include "gui/report_export.h"
@@ -77,8 +79,10 @@ ReportWindow::ReportWindow(QWidget* parent) : QDialog(parent), results_(new QPla
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(results_);
     layout->addLayout(buttons);
-    // A fixed frame wide enough for the 135 columns of a report line.
-    setFixedSize(1040, 680);
+    // Wide enough for the 135 columns of a report line where the screen has
+    // room; on a smaller one it opens inside the screen and the text scrolls.
+    resize(1040, 680);
+    fit_inside_screen(this);
 }
 
 QPushButton* ReportWindow::add_button(const QString& name, const QString& caption) {

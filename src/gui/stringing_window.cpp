@@ -2,6 +2,7 @@
 
 #include "gui/report_printer.h"
 #include "gui/stringing_chart_plot.h"
+#include "gui/window_room.h"
 #include "mainwindow/main_window.h"
 #include "project/record_fields.h"
 #include "stringing/conductor_catalogue.h"
@@ -89,6 +90,8 @@ StringingWindow::StringingWindow(MainWindow& model, QWidget* parent) : QWidget(p
     layout->addLayout(columns, 1);
     layout->addWidget(build_buttons());
     resize(1240, 720);
+    fit_inside_screen(this);
+    close_on_escape(this);
     follow_model();
     refresh();
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 
 #include <algorithm>
 
@@ -35,6 +36,11 @@ void fit_inside_screen(QWidget* window) {
     placed.moveLeft(std::clamp(placed.left(), area.left(), std::max(area.left(), area.right() - placed.width() + 1)));
     placed.moveTop(std::clamp(placed.top(), area.top(), std::max(area.top(), area.bottom() - placed.height() + 1)));
     window->move(placed.topLeft());
+}
+
+void close_on_escape(QWidget* window) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
 }
 
 void arrange_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks, DockArrangement arrangement) {

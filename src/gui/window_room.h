@@ -24,6 +24,9 @@ QRect available_area(const QWidget* window);
 // Shrinks a top-level window to the available area and moves it inside.
 void fit_inside_screen(QWidget* window);
 
+// Escape closes a window of its own (a dialog closes on Escape already).
+void close_on_escape(QWidget* window);
+
 // How the main window's side panels stand beside the form.
 enum class DockArrangement { Side_By_Side, Tabbed, Folded };
 

@@ -72,6 +72,10 @@ void add_menus(FormBuilder& b) {
     }
     b.container(ControlKind::MenuItem, "", "Calculation_Menu", "&Calculation");
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Calculate_Option", "&Calculate").shortcut = "F5";
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Preserve_Option", "&Preserve").shortcut =
+        "Ctrl+Return; Ctrl+Enter";
+    b.container(ControlKind::MenuItem, "Calculation_Menu", "Switch_Sag_Mode_Option",
+                "Sag Cable / Check Cable Sa&g").shortcut = "Ctrl+M";
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Report_Option", "&Report").shortcut = "Ctrl+R";
     b.container(ControlKind::MenuItem, "Calculation_Menu", "Check_Record_Option", "Chec&k Record ...").shortcut =
         "Ctrl+Shift+R";

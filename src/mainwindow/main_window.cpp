@@ -6,6 +6,7 @@
 #include "calc/temperature_compensation.h"
 #include "mainwindow/choice_fills.h"
 #include "mainwindow/help_contexts.h"
+#include "mainwindow/keyboard_commands.h"
 #include "mainwindow/main_form_layout.h"
 #include "mainwindow/method_page_fields.h"
 #include "mainwindow/sag_mode.h"
@@ -130,6 +131,7 @@ void MainWindow::wire_workflow_handlers() {
         auto handler = click.handler;
         form_.control(click.control).on_click = [this, handler] { (this->*handler)(); };
     }
+    add_keyboard_commands(form_);
     for (const char* combo : {"Cable_Type_ComboBox", "Cable_Position_ComboBox", "Cable_Code_Name_ComboBox"})
         form_.control(combo).on_change = [this, combo] { cable_selection_changed(combo); };
     form_.control("Transmission_Line_PageControl").on_changing = [this] {

@@ -250,6 +250,9 @@ void MainWindow::show_from_overview(int span, int cable_sag) {
         copy_cable_selection_to_index_fields();
     }
     display();
+    // A cable sag is looked at on its own page.
+    if (cable_sag >= 0 && form_.item_index("Transmission_Line_PageControl") != 1)
+        form_.user_select_page("Transmission_Line_PageControl", 1);
 }
 
 void MainWindow::Line_Overview_OptionClick() {
