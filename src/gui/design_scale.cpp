@@ -1,5 +1,8 @@
 #include "gui/design_scale.h"
 
+#include <QScrollArea>
+#include <QTimer>
+
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QResizeEvent>
@@ -153,7 +156,11 @@ QRect DesignScale::design_content_rect(const QWidget* container, const QRect& sc
         const auto design = design_geometry(anchor);
         if (!design) continue;
         const QSize frames = divided(anchor->size() - screen.size(), font_ratio_, font_ratio_);
-        return {QPoint(origin.width(), origin.height()), (design->size() - frames).expandedTo(QSize(0, 0))};
+        // A scrolled page taller than its page control's room lays out in
+        // all of its height, so that its last row can be scrolled to.
+        const QSize room = (design->size() - frames).expandedTo(QSize(0, 0));
+        const bool scrolled = screen.height() > anchor->height() || screen.width() > anchor->width();
+        return {QPoint(origin.width(), origin.height()), scrolled ? room.expandedTo(to_design(screen.size())) : room};
     }
     return {QPoint(origin.width(), origin.height()), to_design(screen.size())};
 }
@@ -192,7 +199,13 @@ QSize DesignLayout::minimumSize() const {
     // scale: its controls shrink with it, and a minimum that grew with the
     // window would keep it from ever coming back.
     if (parentWidget() == scale_.view()) return content_->minimumSize() / 2;
-    return scale_.to_screen(content_->minimumSize());
+    return scale_.to_screen(content_->minimumSize()) + QSize(0, overflow_);
+}
+
+bool DesignLayout::is_scrolled_page() const {
+    const QWidget* viewport = parentWidget() ? parentWidget()->parentWidget() : nullptr;
+    const auto* area = viewport ? qobject_cast<const QScrollArea*>(viewport->parentWidget()) : nullptr;
+    return area && area->widget() == parentWidget();
 }
 
 QSize DesignLayout::maximumSize() const {
@@ -213,7 +226,18 @@ Qt::Orientations DesignLayout::expandingDirections() const {
 
 void DesignLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
-    if (content_) content_->setGeometry(scale_.design_content_rect(parentWidget(), rect));
+    if (!content_) return;
+    const QRect room = rect.adjusted(0, 0, 0, -overflow_);
+    content_->setGeometry(scale_.design_content_rect(parentWidget(), room));
+    if (!is_scrolled_page()) return;
+    int bottom = room.bottom();
+    for (const QWidget* child : parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!child->isHidden()) bottom = std::max(bottom, child->geometry().bottom());
+    const int overflow = bottom - room.bottom();
+    if (overflow == overflow_) return;
+    overflow_ = overflow;
+    // Laid out again with the new room, once this layout pass is over.
+    QTimer::singleShot(0, parentWidget(), [this] { invalidate(); });
 }
 
 void DesignLayout::invalidate() {

@@ -87,6 +87,11 @@ public:
     void invalidate() override;
 
 private:
+    // A scrolled page's controls kept at their smallest size on screen may
+    // reach below their scaled places: the pixels they reach below the room,
+    // which the page keeps free so that its last row can be scrolled to.
+    bool is_scrolled_page() const;
+    int overflow_ = 0;
     QLayout* content_;
     const DesignScale& scale_;
 };

@@ -215,6 +215,7 @@ QWidget* ViewBuilder::make_page_control(const Control& control, QWidget* parent)
         scroller->setFrameShape(QFrame::NoFrame);
         scroller->setWidgetResizable(true);
         scroller->viewport()->setAutoFillBackground(false);
+        scroller->setFocusPolicy(Qt::NoFocus);  // its fields take the Tab stops, not the page
         auto* widget = named(new QWidget(scroller), *page);
         fill(widget, page->name, true);
         scroller->setWidget(widget);

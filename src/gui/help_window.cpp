@@ -53,7 +53,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
     layout->addLayout(buttons);
     layout->addWidget(browser_);
     resize(760, 600);
-    fit_inside_screen(this);
+    fit_inside_screen_when_shown(this);
     close_on_escape(this);
 }
 

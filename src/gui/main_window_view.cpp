@@ -120,7 +120,7 @@ MainWindowView::MainWindowView(MainWindow& model, QWidget* parent) : QMainWindow
     // The design size of the client area, below the menu bar; pages that do not
     // fit scroll.
     resize(Design_Client_Size.width() + docks_width(), Design_Client_Size.height() + bars_height());
-    fit_inside_screen(this);
+    fit_inside_screen_when_shown(this);
 
     model.on_window_bounds_read = [this] { place_window(); };
     model.on_caption_changed = [this] { setWindowTitle(QString::fromStdString(model_.window_caption())); };
@@ -161,7 +161,7 @@ void MainWindowView::place_window() {
     if (isMaximized()) showNormal();
     move(bounds.topLeft());
     resize(bounds.size());
-    fit_inside_screen(this);
+    fit_inside_screen_when_shown(this);
 }
 
 int MainWindowView::bars_height() const {

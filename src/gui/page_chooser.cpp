@@ -57,6 +57,10 @@ void choose_pages_above(QTabWidget* tabs) {
     QWidget* pane = tabs->parentWidget();
     PageChooser* chooser = chooser_of(tabs);
     tabs->tabBar()->hide();
+    // The hidden tab bar is the page control's focus proxy: a Tab stop on it
+    // would lead nowhere, and keep the focus from the page's fields.
+    tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
+    tabs->setFocusPolicy(Qt::NoFocus);
     auto* column = new QVBoxLayout(pane);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);

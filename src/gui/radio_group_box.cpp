@@ -48,6 +48,23 @@ void RadioGroupBox::set_items(const QStringList& items) {
         group_->addButton(button, i);
         grid_->addWidget(button, i % rows, i / rows);
     }
+    if (isVisible()) place_buttons_in_tab_order();
+}
+
+void RadioGroupBox::showEvent(QShowEvent* event) {
+    QGroupBox::showEvent(event);
+    place_buttons_in_tab_order();
+}
+
+void RadioGroupBox::place_buttons_in_tab_order() {
+    QWidget* before = previousInFocusChain();
+    while (before != this && (isAncestorOf(before) || !(before->focusPolicy() & Qt::TabFocus)))
+        before = before->previousInFocusChain();
+    if (before == this) return;
+    for (QAbstractButton* button : group_->buttons()) {
+        QWidget::setTabOrder(before, button);
+        before = button;
+    }
 }
 
 int RadioGroupBox::index() const { return group_->checkedId(); }

@@ -24,7 +24,13 @@ public:
 signals:
     void picked(int index);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Buttons made after the form's other fields would come last in the Tab
+    // order: they are put after the field before the group.
+    void place_buttons_in_tab_order();
     QButtonGroup* group_;
     QGridLayout* grid_;
 };

@@ -82,7 +82,7 @@ ReportWindow::ReportWindow(QWidget* parent) : QDialog(parent), results_(new QPla
     // Wide enough for the 135 columns of a report line where the screen has
     // room; on a smaller one it opens inside the screen and the text scrolls.
     resize(1040, 680);
-    fit_inside_screen(this);
+    fit_inside_screen_when_shown(this);
 }
 
 QPushButton* ReportWindow::add_button(const QString& name, const QString& caption) {

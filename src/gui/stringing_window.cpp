@@ -81,16 +81,24 @@ StringingWindow::StringingWindow(MainWindow& model, QWidget* parent) : QWidget(p
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFixedWidth(entries->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
-    auto* columns = new QHBoxLayout;
+    // The three columns scroll sideways on a screen narrower than they are,
+    // so that the buttons below them stay in sight.
+    auto* body = new QWidget;
+    auto* columns = new QHBoxLayout(body);
+    columns->setContentsMargins(0, 0, 0, 0);
     columns->addWidget(build_strain_box());
     columns->addWidget(scroll);
     columns->addWidget(build_chart_box(), 1);
+    auto* body_scroll = new QScrollArea;
+    body_scroll->setWidget(body);
+    body_scroll->setWidgetResizable(true);
+    body_scroll->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(build_choices());
-    layout->addLayout(columns, 1);
+    layout->addWidget(body_scroll, 1);
     layout->addWidget(build_buttons());
     resize(1240, 720);
-    fit_inside_screen(this);
+    fit_inside_screen_when_shown(this);
     close_on_escape(this);
     follow_model();
     refresh();

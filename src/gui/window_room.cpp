@@ -5,9 +5,11 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMainWindow>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
-#include <QShortcut>
+#include <QKeyEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -24,6 +26,29 @@ QRect available_area(const QWidget* window) {
     return screen ? screen->availableGeometry() : QRect();
 }
 
+namespace {
+
+// Fits a window again once it is shown, when the frame the window manager
+// gives it is known.
+class FitWhenShown final : public QObject {
+public:
+    explicit FitWhenShown(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(0, this, [window = static_cast<QWidget*>(watched)] { fit_inside_screen(window); });
+        return false;
+    }
+};
+
+}  // namespace
+
+void fit_inside_screen_when_shown(QWidget* window) {
+    fit_inside_screen(window);
+    if (window->property("vortan_fits_when_shown").toBool()) return;
+    window->setProperty("vortan_fits_when_shown", true);
+    new FitWhenShown(window);
+}
+
 void fit_inside_screen(QWidget* window) {
     const QRect area = available_area(window);
     if (area.isEmpty()) return;
@@ -38,10 +63,29 @@ void fit_inside_screen(QWidget* window) {
     window->move(placed.topLeft());
 }
 
-void close_on_escape(QWidget* window) {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
-    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
-}
+namespace {
+
+// Hears Escape pressed anywhere in the window, before a control (a table,
+// say) takes it; a list that pops up is a window of its own and keeps it.
+class CloseOnEscape final : public QObject {
+public:
+    explicit CloseOnEscape(QWidget* window) : QObject(window), window_(window) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != window_ || !window_->isVisible()) return false;
+        window_->close();
+        return true;
+    }
+
+private:
+    QWidget* window_;
+};
+
+}  // namespace
+
+void close_on_escape(QWidget* window) { new CloseOnEscape(window); }
 
 void arrange_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks, DockArrangement arrangement) {
     std::vector<QDockWidget*> docked;
@@ -64,7 +108,10 @@ void arrange_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks, 
 }
 
 FocusFollower::FocusFollower(QWidget* root) : QObject(root), root_(root) {
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
+    // Once the layouts the focus change set off have run.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        QTimer::singleShot(0, this, [this, focused = QPointer<QWidget>(now)] { follow(focused); });
+    });
 }
 
 void FocusFollower::follow(QWidget* focused) {

@@ -23,6 +23,8 @@ int legible_font_pixels();
 QRect available_area(const QWidget* window);
 // Shrinks a top-level window to the available area and moves it inside.
 void fit_inside_screen(QWidget* window);
+// The same now, and again whenever the window is shown, frame included.
+void fit_inside_screen_when_shown(QWidget* window);
 
 // Escape closes a window of its own (a dialog closes on Escape already).
 void close_on_escape(QWidget* window);
