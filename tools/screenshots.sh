@@ -21,15 +21,25 @@ for script in tools/screenshots/*.vts; do
   shot 1366x768 "method-$(basename "$script" .vts)" "$script"
 done
 views=tools/screenshots/views
-for size in 1366x768 1024x600; do
+for size in 1366x768 1280x800 1024x600; do
   shot "$size" "line-overview-$size" "$views/line-overview.vts"
   shot "$size" "cable-sag-page-$size" "$views/cable-sag-page.vts"
 done
-# 200 %: the laptop's 1366x768 on a screen of twice the pixels.
+# 200 %: the laptop's 1366x768 on a screen of twice the pixels, and a
+# full-HD screen (960x540 at 200 %).
 QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 2732x1536x24" \
   "$build/tools/screenshots/window_screenshot" --size 1366x768 "$views/cable-sag-page.vts" \
   docs/screenshots/cable-sag-page-200-percent.png 2>/dev/null
 echo docs/screenshots/cable-sag-page-200-percent.png
+QT_SCALE_FACTOR=2 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" \
+  "$build/tools/screenshots/window_screenshot" --size 960x540 "$views/cable-sag-page.vts" \
+  docs/screenshots/cable-sag-page-1920x1080-200-percent.png 2>/dev/null
+echo docs/screenshots/cable-sag-page-1920x1080-200-percent.png
+for grab in report stringing; do
+  script="$views/line-overview.vts"
+  [ "$grab" = report ] && script="$views/report.vts"
+  shot 1024x600 "$grab-1024x600" --grab "$grab" "$script"
+done
 shot 1366x768 setup-editor --grab setup "$views/line-overview.vts"
 shot 1366x768 report --grab report "$views/report.vts"
 shot 1366x768 stringing-chart --grab stringing "$views/line-overview.vts"
