@@ -156,11 +156,7 @@ QRect DesignScale::design_content_rect(const QWidget* container, const QRect& sc
         const auto design = design_geometry(anchor);
         if (!design) continue;
         const QSize frames = divided(anchor->size() - screen.size(), font_ratio_, font_ratio_);
-        // A scrolled page taller than its page control's room lays out in
-        // all of its height, so that its last row can be scrolled to.
-        const QSize room = (design->size() - frames).expandedTo(QSize(0, 0));
-        const bool scrolled = screen.height() > anchor->height() || screen.width() > anchor->width();
-        return {QPoint(origin.width(), origin.height()), scrolled ? room.expandedTo(to_design(screen.size())) : room};
+        return {QPoint(origin.width(), origin.height()), (design->size() - frames).expandedTo(QSize(0, 0))};
     }
     return {QPoint(origin.width(), origin.height()), to_design(screen.size())};
 }

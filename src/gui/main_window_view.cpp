@@ -1,19 +1,18 @@
 #include "gui/main_window_view.h"
 
 #include "gui/design_scale.h"
-#include "gui/menu_shortcuts.h"
-#include "gui/window_room.h"
 #include "gui/form_binder.h"
 #include "gui/form_menus.h"
 #include "gui/form_view.h"
 #include "gui/line_overview_view.h"
+#include "gui/menu_shortcuts.h"
 #include "gui/stringing_window.h"
+#include "gui/window_room.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QScrollArea>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -21,6 +20,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -232,7 +232,7 @@ void MainWindowView::make_room() {
                                static_cast<int>(std::ceil(Design_Client_Size.height() * smallest)));
     arranging_docks_ = true;
     if (form_font_pixels() < legible && docks_width() > 0) {
-        arrange_docks(this, docks_, DockArrangement::Tabbed);
+        tabify_docks(this, docks_);
         QApplication::processEvents();
     }
     for (const char* panel : {"Show_Sag_Aids_Option", "Line_Overview_Option"}) {

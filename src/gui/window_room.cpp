@@ -4,11 +4,11 @@
 #include <QDockWidget>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
-#include <QKeyEvent>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,12 +21,13 @@ int legible_font_pixels() {
     return std::min(At_Most, QFontInfo(small).pixelSize());
 }
 
+namespace {
+
+// The screen area a window may take: that of its screen, or the primary one.
 QRect available_area(const QWidget* window) {
     const QScreen* screen = window && window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect();
 }
-
-namespace {
 
 // Fits a window again once it is shown, when the frame the window manager
 // gives it is known.
@@ -87,24 +88,14 @@ private:
 
 void close_on_escape(QWidget* window) { new CloseOnEscape(window); }
 
-void arrange_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks, DockArrangement arrangement) {
+void tabify_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks) {
     std::vector<QDockWidget*> docked;
     for (QDockWidget* dock : docks)
         if (!dock->isFloating()) docked.push_back(dock);
     if (docked.empty()) return;
-    if (arrangement == DockArrangement::Folded) {
-        for (QDockWidget* dock : docked) dock->hide();
-        return;
-    }
-    if (arrangement == DockArrangement::Tabbed) {
-        for (QDockWidget* dock : docked) window->addDockWidget(Qt::LeftDockWidgetArea, dock);
-        for (size_t n = 1; n < docked.size(); ++n) window->tabifyDockWidget(docked.front(), docked[n]);
-        docked.front()->raise();
-        return;
-    }
-    // Side by side: the first (the line overview) at the left, the rest at the right.
-    for (size_t n = 0; n < docked.size(); ++n)
-        window->addDockWidget(n == 0 ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, docked[n]);
+    for (QDockWidget* dock : docked) window->addDockWidget(Qt::LeftDockWidgetArea, dock);
+    for (size_t n = 1; n < docked.size(); ++n) window->tabifyDockWidget(docked.front(), docked[n]);
+    docked.front()->raise();
 }
 
 FocusFollower::FocusFollower(QWidget* root) : QObject(root), root_(root) {
@@ -118,8 +109,7 @@ void FocusFollower::follow(QWidget* focused) {
     if (!focused || !root_->isAncestorOf(focused)) return;
     // The innermost area first, so that the outer ones see the control where
     // it ends up.
-    for (QWidget* parent = focused->parentWidget(); parent && parent != root_->parentWidget();
-         parent = parent->parentWidget()) {
+    for (QWidget* parent = focused->parentWidget(); parent != root_; parent = parent->parentWidget()) {
         auto* area = qobject_cast<QScrollArea*>(parent);
         if (area && area->widget() && area->widget()->isAncestorOf(focused)) area->ensureWidgetVisible(focused, 8, 8);
     }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QObject>
-#include <QRect>
 
 #include <vector>
 
@@ -19,8 +18,6 @@ namespace vortan::gui {
 // font, but never more than 10 pixels (some platforms name their normal font).
 int legible_font_pixels();
 
-// The screen area a window may take: that of its screen, or the primary one.
-QRect available_area(const QWidget* window);
 // Shrinks a top-level window to the available area and moves it inside.
 void fit_inside_screen(QWidget* window);
 // The same now, and again whenever the window is shown, frame included.
@@ -29,13 +26,9 @@ void fit_inside_screen_when_shown(QWidget* window);
 // Escape closes a window of its own (a dialog closes on Escape already).
 void close_on_escape(QWidget* window);
 
-// How the main window's side panels stand beside the form.
-enum class DockArrangement { Side_By_Side, Tabbed, Folded };
-
-// Puts the docks of `window` side by side (each at its own side), tabbed
-// together at the left, or hides them, as `arrangement` says. Hidden docks
-// stay hidden; docks the user floated are left alone.
-void arrange_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks, DockArrangement arrangement);
+// Puts the docks of `window` together at the left, one tab each, the first
+// in front. Hidden docks stay hidden; docks the user floated are left alone.
+void tabify_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks);
 
 // Scrolls every scroll area that holds a control into view when the control
 // takes the focus.
