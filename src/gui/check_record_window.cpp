@@ -4,13 +4,12 @@
 #include "gui/report_export.h"
 #include "gui/report_font.h"
 #include "gui/report_printer.h"
+#include "gui/window_room.h"
 #include "report/report_text.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -50,11 +49,8 @@ CheckRecordWindow::CheckRecordWindow(QWidget* parent) : QDialog(parent), text_(n
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addLayout(buttons);
-    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        fit_into(screen->availableGeometry());
-    else
-        resize(Wanted_Size);
+    resize(Wanted_Size);
+    fit_inside_screen_when_shown(this);
 }
 
 QPushButton* CheckRecordWindow::add_button(const QString& name, const QString& caption) {
@@ -65,12 +61,8 @@ QPushButton* CheckRecordWindow::add_button(const QString& name, const QString& c
 }
 
 void CheckRecordWindow::fit_into(const QRect& available) {
-    // The frame's title bar and borders come on top of the size asked for.
-    const QRect area = available.adjusted(0, 0, -16, -40);
-    const QSize size = Wanted_Size.boundedTo(area.size());
-    resize(size);
-    const QSize free = area.size() - size;
-    move(area.topLeft() + QPoint(free.width() / 2, free.height() / 2));
+    resize(Wanted_Size);
+    fit_inside(this, available);
 }
 
 void CheckRecordWindow::set_record(const std::vector<std::string>& lines, std::string csv) {

@@ -50,8 +50,9 @@ void fit_inside_screen_when_shown(QWidget* window) {
     new FitWhenShown(window);
 }
 
-void fit_inside_screen(QWidget* window) {
-    const QRect area = available_area(window);
+void fit_inside_screen(QWidget* window) { fit_inside(window, available_area(window)); }
+
+void fit_inside(QWidget* window, const QRect& area) {
     if (area.isEmpty()) return;
     // The frame the window manager adds is outside the size asked for.
     const QSize frame = window->frameGeometry().size() - window->geometry().size();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
 #include <vector>
 
@@ -18,7 +19,9 @@ namespace vortan::gui {
 // font, but never more than 10 pixels (some platforms name their normal font).
 int legible_font_pixels();
 
-// Shrinks a top-level window to the available area and moves it inside.
+// Shrinks a top-level window, frame included, to an area and moves it inside.
+void fit_inside(QWidget* window, const QRect& area);
+// The same within the available area of the window's screen.
 void fit_inside_screen(QWidget* window);
 // The same now, and again whenever the window is shown, frame included.
 void fit_inside_screen_when_shown(QWidget* window);
