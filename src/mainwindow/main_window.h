@@ -146,6 +146,10 @@ public:
 
     // ---- the sag report (main_window_report.cpp) ----
     void Report_BitBtnClick();
+    // What the sag report and the check record ask first: a valid sag-span
+    // header, and the edits on screen preserved or declined. False when the
+    // header is refused or a Yes could not store the cable sag.
+    bool records_ready_to_report();
     // ---- the check record (main_window_check_record.cpp) ----
     void Check_Record_OptionClick();
 

@@ -6,13 +6,17 @@
 
 namespace vortan {
 
-void MainWindow::Report_BitBtnClick() {
-    // 1: a valid sag-span header, and the edits on screen preserved or declined.
+bool MainWindow::records_ready_to_report() {
     CalcContext c = context();
-    if (Check_Sag_Span_Entry(c, /*allow_blank=*/false) != "T") return;
+    if (Check_Sag_Span_Entry(c, /*allow_blank=*/false) != "T") return false;
     preserve_question();
     // Only a Yes whose cable sag could not be stored stops the report.
-    if (form_.checked("Cable_Data_Changed_CheckBox") && !form_.checked("User_Declined_Preserve_CheckBox")) return;
+    return !form_.checked("Cable_Data_Changed_CheckBox") || form_.checked("User_Declined_Preserve_CheckBox");
+}
+
+void MainWindow::Report_BitBtnClick() {
+    // 1: a valid sag-span header, and the edits on screen preserved or declined.
+    if (!records_ready_to_report()) return;
     // 2
     form_.set_items("Report_Data_ListBox", {});
     form_.control("Report_Data_ListBox").sorted = false;
