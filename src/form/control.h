@@ -1,6 +1,8 @@
 // One named control of a form: the state the program reads and writes of it.
 #pragma once
 
+#include "form/items_change.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -75,6 +77,7 @@ struct Control {
     // rounded, or in other units); dropped as soon as the text changes.
     std::string source;
     std::vector<std::string> items;  // list entries, radio group items
+    ItemsChange items_change;        // what the last change of the items replaced
     int item_index = -1;             // list, combo box and radio group selection
     int value = 0;                   // spin edit value; page control: tab style (0 tabs, 1 flat, 2 buttons)
     int active_page = -1;            // page control: index among its pages, -1 none

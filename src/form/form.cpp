@@ -1,5 +1,6 @@
 #include "form/form.h"
 
+#include <algorithm>
 #include <exception>
 
 #include <utility>
@@ -135,10 +136,40 @@ const std::vector<std::string>& Form::items(const std::string& name) const {
     return control(name).items;
 }
 
+namespace {
+
+// The entries of `after` that differ from `before`: all but the longest
+// common beginning and end.
+ItemsChange change_between(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    const size_t shorter = std::min(before.size(), after.size());
+    size_t first = 0;
+    while (first < shorter && before[first] == after[first]) ++first;
+    size_t same_end = 0;
+    while (same_end < shorter - first && before[before.size() - 1 - same_end] == after[after.size() - 1 - same_end])
+        ++same_end;
+    return {first, before.size() - first - same_end, after.size() - first - same_end};
+}
+
+}  // namespace
+
 void Form::set_items(const std::string& name, std::vector<std::string> items) {
     Control& c = control(name);
+    c.items_change = change_between(c.items, items);
     c.items = std::move(items);
     if (c.item_index >= static_cast<int>(c.items.size())) c.item_index = -1;
+    notify(c, Property::Items);
+    follow_selection(c);
+}
+
+void Form::set_item(const std::string& name, size_t index, std::string item) {
+    Control& c = control(name);
+    if (index > c.items.size()) throw std::out_of_range("no entry " + std::to_string(index) + " in " + name);
+    const bool added = index == c.items.size();
+    if (added)
+        c.items.push_back(std::move(item));
+    else
+        c.items[index] = std::move(item);
+    c.items_change = {index, added ? 0u : 1u, 1};
     notify(c, Property::Items);
     follow_selection(c);
 }

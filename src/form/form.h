@@ -59,6 +59,8 @@ public:
     void set_item_index(const std::string& name, int index);
     const std::vector<std::string>& items(const std::string& name) const;
     void set_items(const std::string& name, std::vector<std::string> items);
+    // Replaces one entry, or adds one at the end (`index` the size): no copy of the others.
+    void set_item(const std::string& name, size_t index, std::string item);
     std::string selected_text(const std::string& name) const;
 
     // ---- spin edits ----

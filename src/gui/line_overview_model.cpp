@@ -15,8 +15,11 @@ namespace {
 // A sag-span row carries 0; a cable-sag row its sag-span's row + 1.
 constexpr quintptr Span_Row = 0;
 
+constexpr const char* Sag_Spans = "Pole_Data_Listbox";
+constexpr const char* Cable_Sags = "Cable_Bundle_Record_Listbox";
+
 bool follows(const Control& control) {
-    static const char* const watched[] = {"Pole_Data_Listbox", "Cable_Bundle_Record_Listbox", "Cable_Types_ListBox",
+    static const char* const watched[] = {Sag_Spans, Cable_Sags, "Cable_Types_ListBox",
                                           "Cable_Positions_ListBox", "Code_Name_ListBox",
                                           "Units_of_Measure_RadioGroup", "Sag_Tolerance_Percent_Edit"};
     for (const char* name : watched)
@@ -28,14 +31,44 @@ bool follows(const Control& control) {
 
 }  // namespace
 
+// Tells the views of each row the overview changes, as it changes it.
+class LineOverviewModel::RowSignals final : public OverviewRowListener {
+public:
+    explicit RowSignals(LineOverviewModel& model) : model_(model) {}
+    void changed(int parent, int row) override {
+        const QModelIndex above = parent_index(parent);
+        model_.dataChanged(model_.index(row, 0, above), model_.index(row, Overview_Column_Count - 1, above));
+    }
+    void removing(int parent, int row) override { model_.beginRemoveRows(parent_index(parent), row, row); }
+    void removed() override { model_.endRemoveRows(); }
+    void inserting(int parent, int row) override { model_.beginInsertRows(parent_index(parent), row, row); }
+    void inserted() override { model_.endInsertRows(); }
+
+private:
+    QModelIndex parent_index(int parent) const { return parent < 0 ? QModelIndex() : model_.index(parent, 0); }
+    LineOverviewModel& model_;
+};
+
 LineOverviewModel::LineOverviewModel(MainWindow& window, QObject* parent)
     : QAbstractItemModel(parent), window_(window),
       overview_(window.form(), window.setup().form(), window.numbers()) {
-    auto listener = [this](const Control& control, Property) {
-        if (follows(control)) refresh_soon();
-    };
+    auto listener = [this](const Control& control, Property property) { hear(control, property); };
     window.form().add_listener(listener);
     window.setup().form().add_listener(listener);
+}
+
+void LineOverviewModel::hear(const Control& control, Property property) {
+    if (!follows(control)) return;
+    const bool sag_spans = control.name == Sag_Spans, cable_sags = control.name == Cable_Sags;
+    if (property == Property::Items && sag_spans)
+        sag_span_edits_.add(control.items_change, control.items.size());
+    else if (property == Property::Items && cable_sags)
+        cable_sag_edits_.add(control.items_change, control.items.size());
+    else if (!sag_spans && !cable_sags)
+        reset_needed_ = true;
+    else
+        return;  // a selection in a record list shows nothing new
+    refresh_soon();
 }
 
 void LineOverviewModel::refresh_soon() {
@@ -49,9 +82,25 @@ void LineOverviewModel::refresh_soon() {
 
 void LineOverviewModel::refresh() {
     refresh_pending_ = false;
-    beginResetModel();
-    overview_.refresh();
-    endResetModel();
+    if (!follow_edits()) {
+        beginResetModel();
+        overview_.refresh();
+        endResetModel();
+    }
+    sag_span_edits_.clear();
+    cable_sag_edits_.clear();
+    reset_needed_ = false;
+}
+
+bool LineOverviewModel::follow_edits() {
+    if (reset_needed_) return false;
+    const Form& form = window_.form();
+    const ItemsChange sag_spans = sag_span_edits_.since(static_cast<size_t>(overview_.span_count()),
+                                                        form.items(Sag_Spans).size());
+    const ItemsChange cable_sags = cable_sag_edits_.since(static_cast<size_t>(overview_.known_cable_sags()),
+                                                          form.items(Cable_Sags).size());
+    RowSignals rows(*this);
+    return overview_.follow(sag_spans, cable_sags, rows);
 }
 
 std::string LineOverviewModel::csv() const { return overview_csv(overview_, window_.setup().imperial()); }

@@ -1,6 +1,7 @@
 // The line overview as a Qt tree: sag-spans at the top, their cable sags
 // under them, read from the records when the view asks (no copy of them).
-// It follows every change of the records, the setup lists and the units.
+// It follows every change of the records, the setup lists and the units: an
+// edit of the records row by row, anything else by reading all again.
 #pragma once
 
 #include "overview/line_overview.h"
@@ -44,11 +45,18 @@ public:
     void refresh();
 
 private:
+    class RowSignals;
+    void hear(const Control& control, Property property);
     void refresh_soon();
+    // Follows the record edits since the last refresh row by row; false when only a reset can.
+    bool follow_edits();
 
     MainWindow& window_;
     LineOverview overview_;
     bool refresh_pending_ = false;
+    // The record edits since the last refresh, and whether anything else changed.
+    ItemsChanges sag_span_edits_, cable_sag_edits_;
+    bool reset_needed_ = false;
 };
 
 }  // namespace vortan::gui

@@ -62,6 +62,9 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     sorted_->setRecursiveFilteringEnabled(true);
     sorted_->setAutoAcceptChildRows(true);  // and a matching sag-span shows all of its cable sags
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // A tree keeps its open rows one by one through a filter, which takes
+        // minutes on a long line: they are closed for it and opened after.
+        tree_->collapseAll();
         static_cast<OverviewFilter*>(sorted_)->set_text(text);
         tree_->expandAll();  // every match shows under its sag-span
     });
@@ -82,12 +85,20 @@ LineOverviewView::LineOverviewView(MainWindow& window, QWidget* parent)
     connect(tree_, &QTreeView::activated, this, &LineOverviewView::go_to);
     // Everything shown again: the cable sags under their spans stay open.
     connect(model_, &QAbstractItemModel::modelReset, tree_, &QTreeView::expandAll);
-    // A tree keeps its open rows one by one through a sort or a filter, which
-    // takes minutes on a long line: they are closed for it and opened after.
-    connect(sorted_, &QAbstractItemModel::layoutAboutToBeChanged, tree_, &QTreeView::collapseAll);
-    connect(sorted_, &QAbstractItemModel::layoutChanged, tree_, &QTreeView::expandAll);
-    connect(sorted_, &QAbstractItemModel::rowsAboutToBeRemoved, tree_, &QTreeView::collapseAll);
-    connect(sorted_, &QAbstractItemModel::rowsInserted, tree_, &QTreeView::expandAll);
+    // The same through a sort of the whole line (a sort under one sag-span,
+    // after one of its rows changed, keeps the rows as they are).
+    connect(sorted_, &QAbstractItemModel::layoutAboutToBeChanged, tree_,
+            [this](const QList<QPersistentModelIndex>& parents) {
+                if (parents.isEmpty()) tree_->collapseAll();
+            });
+    connect(sorted_, &QAbstractItemModel::layoutChanged, tree_, [this](const QList<QPersistentModelIndex>& parents) {
+        if (parents.isEmpty()) tree_->expandAll();
+    });
+    // A sag-span added, or brought back by the filter, opens like the others.
+    connect(sorted_, &QAbstractItemModel::rowsInserted, tree_, [this](const QModelIndex& parent, int first, int last) {
+        if (parent.isValid()) return;
+        for (int row = first; row <= last; ++row) tree_->expand(sorted_->index(row, 0));
+    });
 
     // The window moved to another span or cable sag, or the rows changed.
     window.form().add_listener([this](const Control& control, Property) {

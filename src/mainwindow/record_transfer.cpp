@@ -74,12 +74,8 @@ bool same_key(const std::string& a, const std::string& b) {
 std::string build_sag_span_record(const CalcContext& context) { return build_record(context, sag_span_layout()); }
 
 void store_sag_span_record(Form& form, int n, const std::string& record) {
-    std::vector<std::string> records = form.items(Sag_Spans);
-    if (n >= 1 && n <= static_cast<int>(records.size()))
-        records[static_cast<size_t>(n - 1)] = record;
-    else
-        records.push_back(record);
-    form.set_items(Sag_Spans, std::move(records));
+    const size_t count = form.items(Sag_Spans).size();
+    form.set_item(Sag_Spans, n >= 1 && n <= static_cast<int>(count) ? static_cast<size_t>(n - 1) : count, record);
 }
 
 void load_sag_span_record(CalcContext& context, const std::string& record) {
@@ -91,16 +87,14 @@ void load_sag_span_record(CalcContext& context, const std::string& record) {
 std::string build_cable_sag_record(const CalcContext& context) { return build_record(context, cable_sag_layout()); }
 
 void store_cable_sag_record(Form& form, const std::string& record) {
-    std::vector<std::string> records = form.items(Cable_Sags);
-    for (size_t i = records.size(); i-- > 0;) {
+    const std::vector<std::string>& records = form.items(Cable_Sags);
+    size_t at = records.size();
+    for (size_t i = records.size(); i-- > 0;)
         if (same_key(records[i], record)) {
-            records[i] = record;
-            form.set_items(Cable_Sags, std::move(records));
-            return;
+            at = i;
+            break;
         }
-    }
-    records.push_back(record);
-    form.set_items(Cable_Sags, std::move(records));
+    form.set_item(Cable_Sags, at, record);
 }
 
 int find_cable_sag_record(const Form& form) {

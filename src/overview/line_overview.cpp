@@ -6,6 +6,7 @@
 #include "project/setup_lists.h"
 #include "report/report_data.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -52,10 +53,14 @@ LineOverview::LineOverview(const Form& main, const Form& setup, const NumberForm
 void LineOverview::refresh() {
     by_span_.assign(main_.items(Sag_Spans).size(), {});
     const std::vector<std::string>& cable_sags = main_.items(Cable_Sags);
+    span_of_.assign(cable_sags.size(), -1);
+    without_span_ = 0;
     for (size_t i = 0; i < cable_sags.size(); ++i) {
-        const auto span = record_number(cable_sags[i], Span_Number);
-        if (span && *span >= 1 && *span <= static_cast<double>(by_span_.size()))
-            by_span_[static_cast<size_t>(*span) - 1].push_back(static_cast<int>(i));
+        span_of_[i] = span_of_record(cable_sags[i]);
+        if (span_of_[i] < 0)
+            ++without_span_;
+        else
+            by_span_[static_cast<size_t>(span_of_[i])].push_back(static_cast<int>(i));
     }
     checks_.assign(cable_sags.size(), std::nullopt);
     stored_checks_.forget_on_new_settings();
@@ -63,11 +68,130 @@ void LineOverview::refresh() {
     for (const std::string& line : setup_.items(setup_list::Code_Names)) code_names_.push_back(record_field(line, 1));
 }
 
+bool LineOverview::follow(const ItemsChange& sag_spans, const ItemsChange& cable_sags, OverviewRowListener& rows) {
+    if (!can_follow(sag_spans, cable_sags)) return false;
+    // Sag-spans added come first, as new cable sags may belong to them; those
+    // replaced last, when their cable sags' rows read the list as it is now.
+    add_sag_spans(sag_spans, rows);
+    follow_cable_sags(cable_sags, rows);
+    replace_sag_spans(sag_spans, rows);
+    return true;
+}
+
+bool LineOverview::can_follow(const ItemsChange& sag_spans, const ItemsChange& cable_sags) const {
+    // Beyond this many rows one reset of the view is quicker than the rows one by one.
+    constexpr size_t Most_Rows = 256;
+    const size_t spans_before = by_span_.size(), cable_sags_before = span_of_.size();
+    const bool spans_fit = sag_spans.first + sag_spans.removed <= spans_before &&
+                           spans_before - sag_spans.removed + sag_spans.inserted == main_.items(Sag_Spans).size();
+    const bool cable_sags_fit =
+        cable_sags.first + cable_sags.removed <= cable_sags_before &&
+        cable_sags_before - cable_sags.removed + cable_sags.inserted == main_.items(Cable_Sags).size();
+    // Sag-spans are replaced in place or added at the end; added ones must
+    // not take over cable sags that belonged to no sag-span until now.
+    const bool spans_kept = sag_spans.removed == sag_spans.inserted ||
+                            (sag_spans.removed < sag_spans.inserted &&
+                             sag_spans.first + sag_spans.removed == spans_before && without_span_ == 0);
+    return spans_fit && cable_sags_fit && spans_kept && sag_spans.inserted <= Most_Rows &&
+           cable_sags.removed + cable_sags.inserted <= Most_Rows;
+}
+
+void LineOverview::add_sag_spans(const ItemsChange& change, OverviewRowListener& rows) {
+    for (size_t added = change.removed; added < change.inserted; ++added) {
+        rows.inserting(-1, span_count());
+        by_span_.emplace_back();
+        rows.inserted();
+    }
+}
+
+void LineOverview::replace_sag_spans(const ItemsChange& change, OverviewRowListener& rows) {
+    // A sag-span replaced: its row and, as the span length goes into each
+    // check, the rows of its cable sags.
+    for (size_t span = change.first; span < change.first + change.removed; ++span) {
+        rows.changed(-1, static_cast<int>(span));
+        const std::vector<int>& positions = by_span_[span];
+        for (size_t n = 0; n < positions.size(); ++n) {
+            checks_[static_cast<size_t>(positions[n])].reset();
+            rows.changed(static_cast<int>(span), static_cast<int>(n));
+        }
+    }
+}
+
+void LineOverview::follow_cable_sags(const ItemsChange& change, OverviewRowListener& rows) {
+    const std::vector<std::string>& records = main_.items(Cable_Sags);
+    bool in_place = change.removed == change.inserted;
+    for (size_t i = change.first; in_place && i < change.first + change.inserted; ++i)
+        in_place = span_of_record(records[i]) == span_of_[i];
+    if (!in_place) return replace_cable_sags(change, rows);
+    // Each record stays on its row: only what the row shows changes.
+    for (size_t i = change.first; i < change.first + change.inserted; ++i) {
+        checks_[i].reset();
+        if (span_of_[i] >= 0) rows.changed(span_of_[i], row_under_span(span_of_[i], static_cast<int>(i)));
+    }
+}
+
+void LineOverview::replace_cable_sags(const ItemsChange& change, OverviewRowListener& rows) {
+    const size_t first = change.first, old_end = first + change.removed, new_end = first + change.inserted;
+    // The replaced rows go, last first, while the other rows still hold their
+    // old list positions (which the list no longer has: nothing is read from them meanwhile).
+    following_ = true;
+    for (size_t i = old_end; i-- > first;) {
+        const int span = span_of_[i];
+        if (span < 0) {
+            --without_span_;
+            continue;
+        }
+        const int row = row_under_span(span, static_cast<int>(i));
+        rows.removing(span, row);
+        by_span_[static_cast<size_t>(span)].erase(by_span_[static_cast<size_t>(span)].begin() + row);
+        rows.removed();
+    }
+    following_ = false;
+    // The records after them move in the list.
+    const long shift = static_cast<long>(change.inserted) - static_cast<long>(change.removed);
+    for (std::vector<int>& positions : by_span_)
+        for (int& position : positions)
+            if (position >= static_cast<int>(old_end)) position = static_cast<int>(position + shift);
+    span_of_.erase(span_of_.begin() + static_cast<long>(first), span_of_.begin() + static_cast<long>(old_end));
+    span_of_.insert(span_of_.begin() + static_cast<long>(first), change.inserted, -1);
+    checks_.erase(checks_.begin() + static_cast<long>(first), checks_.begin() + static_cast<long>(old_end));
+    checks_.insert(checks_.begin() + static_cast<long>(first), change.inserted, std::nullopt);
+    // The new records come in under their sag-spans, in list order.
+    const std::vector<std::string>& records = main_.items(Cable_Sags);
+    for (size_t i = first; i < new_end; ++i) {
+        const int span = span_of_record(records[i]);
+        span_of_[i] = span;
+        if (span < 0) {
+            ++without_span_;
+            continue;
+        }
+        std::vector<int>& positions = by_span_[static_cast<size_t>(span)];
+        const auto row = std::lower_bound(positions.begin(), positions.end(), static_cast<int>(i)) - positions.begin();
+        rows.inserting(span, static_cast<int>(row));
+        positions.insert(positions.begin() + row, static_cast<int>(i));
+        rows.inserted();
+    }
+}
+
+int LineOverview::span_of_record(const std::string& record) const {
+    const auto span = record_number(record, Span_Number);
+    if (span && *span >= 1 && *span <= static_cast<double>(by_span_.size())) return static_cast<int>(*span) - 1;
+    return -1;
+}
+
+int LineOverview::row_under_span(int span, int list_position) const {
+    const std::vector<int>& positions = by_span_[static_cast<size_t>(span)];
+    return static_cast<int>(std::lower_bound(positions.begin(), positions.end(), list_position) - positions.begin());
+}
+
 bool LineOverview::imperial() const { return setup_.item_index("Units_of_Measure_RadioGroup") == 1; }
 
 const std::string& LineOverview::record_of(int span, int cable) const {
     if (cable < 0) return main_.items(Sag_Spans)[static_cast<size_t>(span)];
-    return main_.items(Cable_Sags)[static_cast<size_t>(cable_sag_index(span, cable))];
+    const std::vector<std::string>& records = main_.items(Cable_Sags);
+    const auto position = static_cast<size_t>(cable_sag_index(span, cable));
+    static const std::string gone;  // a row on its way out while the view follows an edit
+    return position < records.size() ? records[position] : gone;
 }
 
 std::optional<double> LineOverview::length(const std::string& record, int field) const {
@@ -77,7 +201,7 @@ std::optional<double> LineOverview::length(const std::string& record, int field)
 }
 
 std::optional<StoredCheck> LineOverview::check(int span, int cable) const {
-    if (cable < 0) return std::nullopt;
+    if (cable < 0 || following_) return std::nullopt;
     auto& known = checks_[static_cast<size_t>(cable_sag_index(span, cable))];
     if (!known) {
         const double span_length = record_number(record_of(span, -1), Span_Length).value_or(0);

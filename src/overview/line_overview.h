@@ -26,6 +26,20 @@ inline constexpr int Overview_Column_Count = static_cast<int>(OverviewColumn::Da
 // A column's heading, with the units in force.
 std::string overview_heading(OverviewColumn column, bool imperial);
 
+// Hears the rows of the overview change one by one while it follows an edit
+// of the records. A row is named by its parent (-1 for a sag-span's row, else
+// the sag-span, 0-based) and its place under it; each removal and insertion
+// is told before it is made and after.
+class OverviewRowListener {
+public:
+    virtual ~OverviewRowListener() = default;
+    virtual void changed(int parent, int row) = 0;
+    virtual void removing(int parent, int row) = 0;
+    virtual void removed() = 0;
+    virtual void inserting(int parent, int row) = 0;
+    virtual void inserted() = 0;
+};
+
 class LineOverview {
 public:
     // `numbers`: the separators in force, kept by reference as they may change.
@@ -33,8 +47,15 @@ public:
 
     // Groups the cable sags under their sag-spans again, after the records changed.
     void refresh();
+    // Follows an edit of the sag-span list, then one of the cable-sag list,
+    // row by row, and tells `rows` of each. False, with nothing changed, for
+    // an edit too large or too tangled to follow (many rows, sag-spans removed
+    // or moved): then refresh().
+    bool follow(const ItemsChange& sag_spans, const ItemsChange& cable_sags, OverviewRowListener& rows);
 
     int span_count() const { return static_cast<int>(by_span_.size()); }
+    // The length of the cable-sag list as last grouped or followed.
+    int known_cable_sags() const { return static_cast<int>(span_of_.size()); }
     int cable_sag_count(int span) const { return static_cast<int>(by_span_[static_cast<size_t>(span)].size()); }
     // The position in the cable-sag list of a sag-span's n-th cable sag.
     int cable_sag_index(int span, int n) const { return by_span_[static_cast<size_t>(span)][static_cast<size_t>(n)]; }
@@ -51,6 +72,14 @@ public:
     bool matches(int span, int cable, const std::string& lower_case_text) const;
 
 private:
+    bool can_follow(const ItemsChange& sag_spans, const ItemsChange& cable_sags) const;
+    void add_sag_spans(const ItemsChange& change, OverviewRowListener& rows);
+    void replace_sag_spans(const ItemsChange& change, OverviewRowListener& rows);
+    void follow_cable_sags(const ItemsChange& change, OverviewRowListener& rows);
+    void replace_cable_sags(const ItemsChange& change, OverviewRowListener& rows);
+    // The sag-span (0-based) a cable-sag record belongs to, -1 for none.
+    int span_of_record(const std::string& record) const;
+    int row_under_span(int span, int list_position) const;
     bool imperial() const;
     const std::string& record_of(int span, int cable) const;
     std::optional<double> length(const std::string& record, int field) const;
@@ -58,7 +87,10 @@ private:
     const Form& main_;
     const Form& setup_;
     const NumberFormat& numbers_;
-    std::vector<std::vector<int>> by_span_;
+    std::vector<std::vector<int>> by_span_;  // cable-sag list positions, in list order
+    std::vector<int> span_of_;               // by cable-sag list position: its sag-span, -1 for none
+    int without_span_ = 0;                   // cable sags whose sag-span is not in the list
+    bool following_ = false;                 // rows being removed: the list is already the new one
     mutable StoredChecks stored_checks_;
     std::vector<std::string> code_names_;  // field 1 of each code-name record
     // The checks worked out so far, by cable-sag list position: a sort asks

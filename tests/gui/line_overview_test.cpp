@@ -9,12 +9,14 @@
 #include "ui/scriptedport.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QFileDialog>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QLineEdit>
+#include <QSortFilterProxyModel>
 #include <QTest>
 #include <QTreeView>
 
@@ -23,6 +25,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <random>
 #include <sstream>
 
 using namespace vortan;
@@ -162,6 +165,107 @@ TEST_F(LineOverviewTest, ExportsToTheProjectsFolderAndSaysWhere) {
     EXPECT_NE(text.str().find(",FAIL,"), std::string::npos) << text.str();
     EXPECT_EQ(form().text("Status_Bar_Panel"), "Written: " + (folder / "overview.csv").string());
     fs::remove_all(folder);
+}
+
+// Seeded edits of the records, alone or several before one refresh: the
+// overview follows them row by row (or resets, for what it cannot follow),
+// the model's signals stay sound for a sorted, filtered proxy, and every
+// cell equals that of an overview built afresh. A failure prints the seed and
+// the edits up to the first wrong refresh.
+TEST(LineOverviewFollowing, EveryEditEndsAsAFreshOverview) {
+    constexpr const char* Spans = "Pole_Data_Listbox";
+    constexpr const char* Cables = "Cable_Bundle_Record_Listbox";
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        std::mt19937 random(seed);
+        auto below = [&](size_t n) { return static_cast<size_t>(random() % std::max<size_t>(n, 1)); };
+        ScriptedPort port;
+        SetupEditor setup;
+        setup.form().set_items(setup_list::Cable_Positions, {"Top", "Middle", "Bottom"});
+        setup.form().set_items(setup_list::Code_Names, {"Wolf\t\t\t726\t18.1\t"});
+        MainWindow window(port, setup);
+        window.start();
+        Form& form = window.form();
+        LineOverviewModel model(window);
+        QAbstractItemModelTester model_tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QSortFilterProxyModel sorted;
+        sorted.setSourceModel(&model);
+        sorted.setRecursiveFilteringEnabled(true);
+        sorted.setFilterKeyColumn(static_cast<int>(OverviewColumn::Date));
+        sorted.setFilterFixedString(QStringLiteral("5"));
+        sorted.sort(static_cast<int>(OverviewColumn::Actual_Sag));
+        QAbstractItemModelTester sorted_tester(&sorted, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        int stamp = 0;
+        // A span number past the end or 0 belongs to no sag-span.
+        auto cable_sag = [&](size_t span) {
+            std::string record = std::to_string(span) + "\t0\t0\t0\t" + std::to_string(span % 2) + "\t" +
+                                 std::to_string(below(3)) + "\t0\t0\t" + std::to_string(++stamp) + "-Dec-2026\t";
+            for (int field = 10; field <= 17; ++field) record += field == 17 ? "9.50\t" : "0\t";
+            return record + std::to_string(8 + below(300) / 100.0) + "\t8\t";
+        };
+        auto sag_span = [&](size_t n) {
+            return std::to_string(n) + "\tT" + std::to_string(n) + "\tT" + std::to_string(n + 1) + "\t" +
+                   std::to_string(200 + below(200)) + "\t-1\t";
+        };
+        auto any_span = [&] { return below(form.items(Spans).size() + 2); };
+        std::vector<std::string> log;
+        auto edit = [&] {
+            std::vector<std::string> cables = form.items(Cables), spans = form.items(Spans);
+            const size_t at = below(cables.size() + 1), count = 1 + below(4);
+            switch (below(9)) {
+            case 0:  // a cable sag preserved again, or a new one
+                form.set_item(Cables, below(cables.size()), cable_sag(cables.empty() ? 1 : below(spans.size()) + 1));
+                return "cable sag " + std::to_string(at) + " preserved";
+            case 1: form.set_item(Cables, cables.size(), cable_sag(any_span())); return std::string("cable sag added");
+            case 2:  // moved under another sag-span
+                if (!cables.empty()) form.set_item(Cables, at % cables.size(), cable_sag(any_span()));
+                return "cable sag " + std::to_string(at) + " moved";
+            case 3:
+                cables.erase(cables.begin() + static_cast<long>(at), cables.begin() + static_cast<long>(std::min(at + count, cables.size())));
+                form.set_items(Cables, cables);
+                return "cable sags " + std::to_string(at) + "+" + std::to_string(count) + " deleted";
+            case 4:
+                for (size_t n = 0; n < count; ++n) cables.insert(cables.begin() + static_cast<long>(at), cable_sag(any_span()));
+                form.set_items(Cables, cables);
+                return "cable sags " + std::to_string(at) + "+" + std::to_string(count) + " inserted";
+            case 5:
+                form.set_item(Spans, below(spans.size()), sag_span(below(spans.size()) + 1));
+                return std::string("sag-span preserved");
+            case 6: form.set_item(Spans, spans.size(), sag_span(spans.size() + 1)); return std::string("sag-span added");
+            case 7:
+                if (!spans.empty()) spans.erase(spans.begin() + static_cast<long>(below(spans.size())));
+                form.set_items(Spans, spans);
+                return std::string("sag-span deleted");
+            default:
+                setup.form().set_text("Sag_Tolerance_Percent_Edit", std::to_string(1 + below(5)));
+                return std::string("tolerance changed");
+            }
+        };
+        for (int step = 0; step < 120; ++step) {
+            for (size_t n = 0, edits = 1 + below(3); n < edits; ++n) log.push_back(edit());
+            model.refresh();
+            const LineOverview fresh(form, setup.form(), window.numbers());
+            std::string wrong;
+            if (model.rowCount() != fresh.span_count()) wrong = "sag-span rows";
+            for (int span = 0; wrong.empty() && span < fresh.span_count(); ++span) {
+                const QModelIndex parent = model.index(span, 0);
+                if (model.rowCount(parent) != fresh.cable_sag_count(span)) wrong = "rows of sag-span " + std::to_string(span);
+                for (int cable = -1; wrong.empty() && cable < fresh.cable_sag_count(span); ++cable)
+                    for (int column = 0; wrong.empty() && column < Overview_Column_Count; ++column) {
+                        const QModelIndex cell = cable < 0 ? model.index(span, column) : model.index(cable, column, parent);
+                        if (cell.data().toString().toStdString() != fresh.text(span, cable, static_cast<OverviewColumn>(column)))
+                            wrong = "cell " + std::to_string(span) + "/" + std::to_string(cable) + "/" +
+                                    std::to_string(column) + " \"" + cell.data().toString().toStdString() + "\" not \"" +
+                                    fresh.text(span, cable, static_cast<OverviewColumn>(column)) + "\"";
+                    }
+            }
+            if (!wrong.empty()) {
+                std::string edits;
+                for (const std::string& line : log) edits += "\n  " + line;
+                FAIL() << "seed " << seed << ": " << wrong << " wrong after" << edits;
+            }
+            log.push_back("-- refreshed");
+        }
+    }
 }
 
 }  // namespace
