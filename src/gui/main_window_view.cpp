@@ -186,6 +186,21 @@ int MainWindowView::docks_width() const {
     return width;
 }
 
+int MainWindowView::room_taken_by_shown(QDockWidget* dock) const {
+    const QList<QDockWidget*> tabbed = tabifiedDockWidgets(dock);
+    const bool shares = std::any_of(tabbed.begin(), tabbed.end(), [](const QDockWidget* other) { return !other->isHidden(); });
+    return shares ? 0 : dock_width(dock);
+}
+
+int MainWindowView::room_given_by_hidden() {
+    // A hidden dock is no longer among the tabbed ones: what it gave back
+    // shows in the pages' width once the window is laid out again.
+    const int pages_width = centralWidget()->width();
+    layout()->invalidate();
+    layout()->activate();
+    return centralWidget()->width() - pages_width;
+}
+
 int MainWindowView::dock_width(const QDockWidget* dock) const {
     // A dock's width is fixed when it is made, so it holds before the window is laid out.
     return dock->width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
@@ -299,12 +314,13 @@ std::string MainWindowView::focused_control() const {
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == form_view_ && event->type() == QEvent::Resize && design_captured_) scale_to_window();
     // A dock shown or hidden beside the pages widens or narrows the window by
-    // its own width, so that the pages keep their size and scale.
+    // the room it takes or gives back (none for one of docks tabbed
+    // together), so that the pages keep their size and scale.
     auto* dock = qobject_cast<QDockWidget*>(watched);
     const bool shown = event->type() == QEvent::Show, hidden = event->type() == QEvent::Hide;
     if (dock && (shown || hidden) && design_captured_ && !arranging_docks_ && !dock->isFloating() && !isMaximized() &&
         !isFullScreen() && isVisible())
-        resize(width() + (shown ? 1 : -1) * dock_width(dock), height());
+        resize(width() + (shown ? room_taken_by_shown(dock) : -room_given_by_hidden()), height());
     return QMainWindow::eventFilter(watched, event);
 }
 

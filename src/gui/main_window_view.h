@@ -56,6 +56,10 @@ private:
     // The width the docks beside the pages add to it, and one dock's share.
     int docks_width() const;
     int dock_width(const QDockWidget* dock) const;
+    // The room a dock just shown takes beside the pages, or one just hidden
+    // gave back: none for one of docks tabbed together.
+    int room_taken_by_shown(QDockWidget* dock) const;
+    int room_given_by_hidden();
     // The design geometry of every component of the main form, in its order.
     std::vector<DesignComponent> design_components() const;
     void scale_to_window();

@@ -96,6 +96,11 @@ void tabify_docks(QMainWindow* window, const std::vector<QDockWidget*>& docks) {
     if (docked.empty()) return;
     for (QDockWidget* dock : docked) window->addDockWidget(Qt::LeftDockWidgetArea, dock);
     for (size_t n = 1; n < docked.size(); ++n) window->tabifyDockWidget(docked.front(), docked[n]);
+    // Tabbed docks share one width: none keeps a fixed one, so that the user can still widen them.
+    for (QDockWidget* dock : docked) {
+        dock->setMinimumWidth(std::min(dock->minimumWidth(), dock->width()));
+        dock->setMaximumWidth(QWIDGETSIZE_MAX);
+    }
     docked.front()->raise();
 }
 

@@ -20,6 +20,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFontInfo>
 #include <QListWidget>
 #include <QPushButton>
@@ -226,6 +227,35 @@ TEST_F(FieldWindowTest, ACableSagTypedAndPreservedByKeyboardAlone) {
     tab_to("Next_Tower_BitBtn");
     key(Qt::Key_Space);
     EXPECT_EQ(model.span_number(), 2);
+}
+
+// The line overview keeps the width the user gave it while the window goes
+// from span to span, page to page and method to method, and a side panel
+// folded away and shown again moves neither it nor the pages.
+TEST_F(FieldWindowTest, TheOverviewKeepsItsWidthAndThePagesTheirs) {
+    auto* overview = view->findChild<QDockWidget*>(QStringLiteral("Line_Overview_Panel"));
+    ASSERT_NE(overview, nullptr);
+    overview->raise();  // the tab shown, where the panels share one column
+    view->resizeDocks({overview}, {overview->width() + 60}, Qt::Horizontal);
+    QApplication::processEvents();
+    const int overview_width = overview->width(), pages_width = view->centralWidget()->width();
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"next span", [&] { model.Next_Tower_BitBtnClick(); }},
+        {"Cable Sag page", [&] { form().user_select_page("Transmission_Line_PageControl", 1); }},
+        {"another method", [&] { form().user_select_page("Calc_Method_PageControl", 3); }},
+        {"another cable", [&] { form().user_select("Cable_Position_ComboBox", 1); }},
+        {"the other sag mode", [&] { form().user_select("Sag_New_or_Existing_RadioGroup", 1); }},
+        {"Calc", [&] { form().user_click("Calculate_Sag_BitBtn"); }},
+        {"aids folded", [&] { form().user_click("Show_Sag_Aids_Option"); }},
+        {"aids shown", [&] { form().user_click("Show_Sag_Aids_Option"); }},
+        {"Sag-Span page", [&] { form().user_select_page("Transmission_Line_PageControl", 0); }},
+    };
+    for (const auto& [step, act] : steps) {
+        act();
+        QApplication::processEvents();
+        EXPECT_EQ(overview->width(), overview_width) << "after " << step;
+        EXPECT_EQ(view->centralWidget()->width(), pages_width) << "after " << step;
+    }
 }
 
 }  // namespace
